@@ -1,0 +1,25 @@
+#include "browse/mEnumFonts.h"
+
+#include <cstring>
+#include <string>
+
+#include "win/Handles.h"
+
+namespace mEnumFonts {
+
+int CALLBACK EnumFontFamProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list) {
+  if (!font) return 1;
+  // The face name ends at its first NUL, and never runs past the field.
+  const char* face = font->lfFaceName;
+  std::string name(face, strnlen(face, LF_FACESIZE));
+  ::SendMessageA(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(name.c_str()));
+  return 1;
+}
+
+void FillFontList(HWND combo, Enumerator enumerate) {
+  win::WindowDC dc(combo);
+  enumerate(dc.get(), nullptr, &EnumFontFamProc, reinterpret_cast<LPARAM>(combo));
+}
+
+}  // namespace mEnumFonts

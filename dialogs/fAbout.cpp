@@ -1,0 +1,170 @@
+#include "dialogs/fAbout.h"
+
+#include <cstring>
+
+#include "resources/resource.h"
+#include "shell/Product.h"
+#include "win/Controls.h"
+#include "win/Handles.h"
+
+namespace {
+
+const DWORD kStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+const POINT kClientOriginTwips{2340, 1935};  // from the screen's top-left corner
+const SIZE kClientTwips{5730, 3555};
+
+const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+// In tab order.
+const win::ControlDesc kControls[] = {
+    {fAbout::ID_cmdOK, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4245, 2625, 1260, 345,
+     nullptr, false},
+    {fAbout::ID_picIcon, "STATIC", "", SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540, nullptr, false},
+    {fAbout::ID_cmdSysInfo, "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP, 0, 4260, 3075,
+     1245, 345, nullptr, false},
+    {fAbout::ID_lblDescription, "STATIC", "App Description", kLabel, 0, 1050, 1125, 3885, 1170,
+     nullptr, false},
+    {fAbout::ID_lblDisclaimer, "STATIC", "", kLabel, 0, 255, 2625, 3870, 825, nullptr, false},
+    {fAbout::ID_lblTitle, "STATIC", "Application Title", kLabel, 0, 1050, 240, 3885, 480, nullptr,
+     false},
+    {fAbout::ID_lblVersion, "STATIC", "Version", kLabel, 0, 1050, 780, 3885, 225, nullptr, false},
+};
+
+// An empty dialog template; the controls are created from the table above.
+struct EmptyTemplate {
+  DLGTEMPLATE dialog;
+  WORD menu, windowClass;
+  wchar_t title[12];
+  WORD pointSize;
+  wchar_t face[13];
+};
+
+const EmptyTemplate& Template() {
+  static const EmptyTemplate t = [] {
+    EmptyTemplate value{};
+    value.dialog.style = kStyle;
+    value.dialog.cx = 255;
+    value.dialog.cy = 150;
+    std::memcpy(value.title, L"About MyApp", sizeof L"About MyApp");
+    value.pointSize = 8;
+    std::memcpy(value.face, L"MS Shell Dlg", sizeof L"MS Shell Dlg");
+    return value;
+  }();
+  return t;
+}
+
+}  // namespace
+
+void fAbout::Show(HWND owner) {
+  if (!hwnd_) {
+    const EmptyTemplate& t = Template();
+    if (!::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &t.dialog, owner,
+                                      &fAbout::DialogProc, reinterpret_cast<LPARAM>(this)))
+      return;
+  }
+  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
+  ::BringWindowToTop(hwnd_);
+}
+
+INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
+  switch (msg) {
+    case WM_INITDIALOG:
+      dpi_ = win::ScreenDpi();
+      CreateControls();
+      Form_Load();
+      ::SetFocus(::GetDlgItem(hwnd_, ID_cmdOK));
+      return FALSE;  // the focus is set
+    case WM_COMMAND:
+      if (HIWORD(wp) != BN_CLICKED) return FALSE;
+      if (LOWORD(wp) == ID_cmdOK || LOWORD(wp) == IDCANCEL) cmdOK_Click();  // Esc too
+      if (LOWORD(wp) == ID_cmdSysInfo) cmdSysInfo_Click();
+      return TRUE;
+    case WM_PAINT:
+      Paint();
+      return TRUE;
+    case WM_CLOSE:
+      cmdOK_Click();
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void fAbout::CreateControls() {
+  // Fixed position and size, in pixels of the screen.
+  SIZE size = win::WindowSizeForClient(kStyle & ~DS_SETFONT, WS_EX_DLGMODALFRAME,
+                                       win::TwipsToPixels(kClientTwips.cx, dpi_),
+                                       win::TwipsToPixels(kClientTwips.cy, dpi_));
+  RECT frame{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&frame, kStyle & ~DS_SETFONT, FALSE, WS_EX_DLGMODALFRAME);
+  ::SetWindowPos(hwnd_, nullptr, win::TwipsToPixels(kClientOriginTwips.x, dpi_) + frame.left,
+                 win::TwipsToPixels(kClientOriginTwips.y, dpi_) + frame.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0));  // the dialog's
+  for (const win::ControlDesc& d : kControls) {
+    HWND control = win::CreateControl(hwnd_, d, dpi_);
+    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  HWND icon = ::GetDlgItem(hwnd_, ID_picIcon);
+  ::SendMessageA(icon, STM_SETICON,
+                 reinterpret_cast<WPARAM>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO))),
+                 0);
+  // The icon inside its sunken border of two pixels.
+  RECT border{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&border, 0, FALSE, WS_EX_CLIENTEDGE);
+  const int side = win::ScalePixels(32, dpi_) + (border.right - border.left);
+  ::SetWindowPos(icon, nullptr, 0, 0, side, side, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void fAbout::Form_Load() {
+  ::SetWindowTextA(hwnd_, (std::string("About ") + product::kTitle).c_str());
+  ::SetDlgItemTextA(hwnd_, ID_lblVersion, VersionText().c_str());
+  ::SetDlgItemTextA(hwnd_, ID_lblTitle, product::kTitle);
+  ::SetDlgItemTextA(hwnd_, ID_lblDescription, DescriptionText().c_str());
+}
+
+std::string fAbout::DescriptionText() {
+  return std::string(product::kTitle) +
+         " is a handy tool which you can use to quickly view"
+         " and use font characters on your computer. For more information on this and other software,"
+         " Please contact us at: " +
+         product::kMakerUrl;
+}
+
+std::string fAbout::VersionText() {
+  // The fixed part of the version record, found by its signature in the program's own resource.
+  WORD major = 0, minor = 0, revision = 0;
+  HMODULE self = ::GetModuleHandleA(nullptr);
+  if (HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */)) {
+    const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(self, found)));
+    const DWORD size = ::SizeofResource(self, found);
+    for (DWORD at = 0; bytes && at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
+      VS_FIXEDFILEINFO info;
+      std::memcpy(&info, bytes + at, sizeof info);
+      if (info.dwSignature == 0xFEEF04BD) {
+        major = HIWORD(info.dwFileVersionMS);
+        minor = LOWORD(info.dwFileVersionMS);
+        revision = LOWORD(info.dwFileVersionLS);
+        break;
+      }
+    }
+  }
+  return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
+         std::to_string(revision);
+}
+
+void fAbout::Paint() {
+  win::PaintDC dc(hwnd_);
+  // One etched separator: a grey line over a white one, a twip-offset apart.
+  const int right = win::TwipsToPixels(5654, dpi_) + 1;
+  RECT grey{win::TwipsToPixels(90, dpi_), win::TwipsToPixels(2445, dpi_), right, 0};
+  grey.bottom = grey.top + win::ScalePixels(1, dpi_);
+  RECT white{win::TwipsToPixels(105, dpi_), win::TwipsToPixels(2460, dpi_), right, 0};
+  white.bottom = white.top + win::ScalePixels(2, dpi_);
+  win::UniqueBrush greyBrush(::CreateSolidBrush(RGB(128, 128, 128)));
+  win::UniqueBrush whiteBrush(::CreateSolidBrush(RGB(255, 255, 255)));
+  ::FillRect(dc.get(), &white, whiteBrush.get());
+  ::FillRect(dc.get(), &grey, greyBrush.get());
+}
+
+void fAbout::cmdOK_Click() { ::DestroyWindow(hwnd_); }

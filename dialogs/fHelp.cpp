@@ -1,0 +1,151 @@
+#include "dialogs/fHelp.h"
+
+#include <string>
+
+#include "resources/resource.h"
+#include "shell/Product.h"
+#include "win/Controls.h"
+
+namespace {
+
+const char kHelpClass[] = "VarneloHelp";
+const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+const DWORD kExStyle = WS_EX_DLGMODALFRAME;
+const SIZE kClientTwips{4695, 4080};
+
+const win::FontSpec kHeaderFont{"Arial", 9.75f, true, false, true};
+const win::FontSpec kHelpFont{"Arial", 8.25f, true};
+
+// The heading is drawn over the top of the help panel, where the text leaves two empty
+// lines for it; it comes first so that it lies in front.
+const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader, "STATIC", "", SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
+                               0, 135, 165, 4410, 240, &kHeaderFont, true};
+const win::ControlDesc kHelp{fHelp::ID_lblHelp, "STATIC", "", SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
+                             0, 90, 105, 4500, 3855, &kHelpFont, false};
+
+const char kHelpText[] =
+    "\r"
+    "\r"
+    " This handy Font Utility allows you to view and utilize"
+    " all of the characters and symbols available from within"
+    " all of the fonts currently installed on your computer."
+    "\r"
+    "\r"
+    " Select the desired font from the \"Font\" dropdown box."
+    " You may scroll through the characters within the selected"
+    " font either in the \"Symbol List\" or \"Symbol View\" boxes."
+    " Clicking on a font symbol within the list will display"
+    " the corresponding ASCII keycode for that symbol."
+    " Font symbols may also be selected in the \"Symbol View\""
+    " box by using standard text-selection methods. Either"
+    " Selection may be copied to the Windows clipboard by"
+    " pressing the \"Copy To Clipboard\" button."
+    " Font size may be adjusted for comfortable viewing by"
+    " using the \"Size\" dropdown.";
+
+RECT ChildRect(HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+}  // namespace
+
+fHelp::fHelp() = default;
+fHelp::~fHelp() = default;
+
+const char* fHelp::HelpText() { return kHelpText; }
+
+void fHelp::Show(HWND owner) {
+  if (!hwnd_ && !Load(owner)) return;
+  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+  ::SetForegroundWindow(hwnd_);
+  ::BringWindowToTop(hwnd_);
+}
+
+bool fHelp::Load(HWND owner) {
+  static const bool registered = [] {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &fHelp::WindowProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_VARNELO));
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kHelpClass;
+    return ::RegisterClassExA(&wc) != 0;
+  }();
+  if (!registered) return false;
+
+  dpi_ = win::ScreenDpi();
+  SIZE size = win::WindowSizeForClient(kStyle, kExStyle, win::TwipsToPixels(kClientTwips.cx, dpi_),
+                                       win::TwipsToPixels(kClientTwips.cy, dpi_));
+  // Centred on the owner window.
+  RECT ownerRect{};
+  ::GetWindowRect(owner, &ownerRect);
+  int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - size.cx) / 2;
+  int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - size.cy) / 2;
+  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, left, top, size.cx, size.cy, owner,
+                         nullptr, ::GetModuleHandleA(nullptr), this))
+    return false;
+  Form_Load();
+  return true;
+}
+
+LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE: {
+      grey_.reset(::CreateSolidBrush(RGB(128, 128, 128)));
+      steelBlue_.reset(::CreateSolidBrush(RGB(128, 160, 192)));
+      HWND header = win::CreateControl(hwnd_, kHeader, dpi_);
+      HWND help = win::CreateControl(hwnd_, kHelp, dpi_);
+      if (!header || !help) return -1;
+      headerFont_.Attach(header, dpi_);
+      headerFont_.Apply(kHeaderFont);
+      helpFont_.Attach(help, dpi_);
+      helpFont_.Apply(kHelpFont);
+      return 0;
+    }
+    case WM_ERASEBKGND: {
+      RECT r;
+      ::GetClientRect(hwnd_, &r);
+      ::FillRect(reinterpret_cast<HDC>(wp), &r, grey_.get());
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 255));
+      ::SetBkColor(reinterpret_cast<HDC>(wp), RGB(128, 160, 192));
+      return reinterpret_cast<LRESULT>(steelBlue_.get());
+    case WM_CLOSE:
+      ::DestroyWindow(hwnd_);
+      return 0;
+  }
+  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+}
+
+void fHelp::Form_Load() {
+  HWND help = ::GetDlgItem(hwnd_, ID_lblHelp);
+  HWND header = ::GetDlgItem(hwnd_, ID_lblHelpHeader);
+
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  RECT helpRect = ChildRect(help);
+  const float helpWidth = static_cast<float>(helpRect.right - helpRect.left);
+  const float helpHeight = static_cast<float>(helpRect.bottom - helpRect.top);
+  ::SetWindowPos(help, nullptr, win::RoundPixel(client.right / 2.0f - helpWidth / 2),
+                 win::RoundPixel(client.bottom / 2.0f - helpHeight / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  const std::string heading = std::string("Quick Help - Using ") + product::kTitle;
+  ::SetWindowTextA(header, heading.c_str());
+  SIZE fit = win::MeasureCaption(header, heading, headerFont_.get());
+  ::SetWindowPos(header, nullptr, 0, 0, fit.cx, fit.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // The heading is centred on the panel's width measured from the window's left edge.
+  helpRect = ChildRect(help);
+  ::SetWindowPos(header, nullptr, win::RoundPixel(helpWidth / 2 - fit.cx / 2.0f),
+                 helpRect.top + win::ScalePixels(2, dpi_), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  ::SetWindowTextA(help, (win::GetText(help) + kHelpText).c_str());
+}

@@ -1,0 +1,33 @@
+// The quick-help window: a heading over two paragraphs of help, modeless, owned by the main
+// window. Closing it destroys the window; the next Show loads it afresh.
+#pragma once
+
+#include <windows.h>
+
+#include "win/Font.h"
+#include "win/Handles.h"
+#include "win/Window.h"
+
+class fHelp : public win::Window<fHelp> {
+ public:
+  enum Id : int { ID_lblHelpHeader = 201, ID_lblHelp };
+
+  fHelp();
+  ~fHelp();
+  // Loads the window if it is not loaded, then shows it in front.
+  void Show(HWND owner);
+  bool IsLoaded() const { return hwnd_ != nullptr; }
+
+  // The help text, built from its fragments.
+  static const char* HelpText();
+
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+ private:
+  bool Load(HWND owner);
+  void Form_Load();
+
+  int dpi_ = 96;
+  win::ControlFont headerFont_, helpFont_;
+  win::UniqueBrush grey_, steelBlue_;
+};

@@ -1,0 +1,69 @@
+# Shared by the scripts: the packages the project needs, and Wine on a display.
+# Sourced, not run.
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir="$top/build"
+
+packages=(
+  cmake g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
+  wine64 wine xvfb xauth x11-utils xdotool imagemagick fonts-liberation
+  googletest python3 python3-fonttools locales zip unzip
+)
+
+# Installs what is missing, and only that.
+ensure_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# Wine with its own prefix under build/; a crash ends the program at once instead of
+# starting Wine's debugger, which would wait for ever.
+wine_env() {
+  export WINEPREFIX="${WINEPREFIX:-$build_dir/wineprefix}"
+  export WINEDEBUG="${WINEDEBUG:--all}"
+  export WINEDLLOVERRIDES="winedbg.exe=d;mscoree,mshtml="
+  export WINEARCH=win64
+}
+
+# A virtual X display when there is none (or when asked for one).
+xvfb_pid=""
+start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != "--virtual" ]; then return 0; fi
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  done
+  echo "could not start a virtual display" >&2
+  return 1
+}
+
+stop_display() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+}
+
+# A persistent wineserver: each Wine process then starts in a fraction of a second.
+start_wine() {
+  wine_env
+  wineserver -p
+  wine wineboot -i >/dev/null 2>&1 || true
+  # Wine draws the window frames itself, as Windows does, since no window manager runs.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
+stop_wine() {
+  wineserver -k 2>/dev/null || true
+}

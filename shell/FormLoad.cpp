@@ -1,0 +1,80 @@
+// Start-up state of the main window.
+#include <string>
+
+#include "browse/mEnumFonts.h"
+#include "shell/Product.h"
+#include "shell/fMain.h"
+#include "win/Controls.h"
+
+void fMain::Form_Load() {
+  ::SetWindowTextA(hwnd_, product::kTitle);
+
+  // The panel is centred once in the client area; a panel larger than the client area
+  // gets a negative position.
+  RECT client, panel;
+  ::GetClientRect(hwnd_, &client);
+  ::GetWindowRect(picInterface_, &panel);
+  float left = client.right / 2.0f - (panel.right - panel.left) / 2.0f;
+  float top = client.bottom / 2.0f - (panel.bottom - panel.top) / 2.0f;
+  ::SetWindowPos(picInterface_, nullptr, win::RoundPixel(left), win::RoundPixel(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  HWND cboFonts = Control(ID_cboFonts);
+  ::SendMessageA(cboFonts, CB_RESETCONTENT, 0, 0);
+  mEnumFonts::FillFontList(cboFonts, options_.enumerate);
+
+  SelectListIndex(ID_cboFonts, 0);  // an empty list selects nothing and leaves no font chosen
+  SelectListIndex(ID_cboSize, 9);   // "24"
+  FontOf(ID_lblPreview).SetPoints(16.0f);
+
+  LRESULT count = ::SendMessageA(cboFonts, CB_GETCOUNT, 0, 0);
+  ::SetWindowTextA(Control(ID_lblnumfonts),
+                   (std::to_string(count < 0 ? 0 : count) + " Fonts Installed on System.").c_str());
+
+  // Codes 1 to 255 of the ANSI code page; code 0 would end the text, so it adds nothing.
+  std::string symbols = win::GetText(Control(ID_txtSymbol));
+  for (int code = 1; code <= 255; ++code) symbols += static_cast<char>(code);
+  ::SetWindowTextA(Control(ID_txtSymbol), symbols.c_str());
+
+  FillSymbolList();
+  ::SetWindowTextA(Control(ID_cmdVisit), (std::string("Visit ") + product::kMakerName).c_str());
+}
+
+// The row of About, Help and web buttons under the Symbol View, aligned with its edges.
+void fMain::Form_Resize() {
+  if (!picInterface_) return;  // sizes reported while the window is still being created
+  auto bounds = [this](int id) {
+    RECT r;
+    ::GetWindowRect(Control(id), &r);
+    ::MapWindowPoints(HWND_DESKTOP, picInterface_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  auto move = [this](int id, float left, float top, float width, float height) {
+    ::SetWindowPos(Control(id), nullptr, win::RoundPixel(left), win::RoundPixel(top),
+                   win::RoundPixel(width), win::RoundPixel(height), SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  const float gap = static_cast<float>(win::ScalePixels(5, dpi_));
+  const float helpWidth = static_cast<float>(win::ScalePixels(64, dpi_));
+  const float helpHeight = static_cast<float>(win::ScalePixels(48, dpi_));
+  const float aboutCorrection = static_cast<float>(win::ScalePixels(7, dpi_));
+  const float visitCorrection = static_cast<float>(win::ScalePixels(3, dpi_));
+
+  RECT view = bounds(ID_txtSymbol);
+  const float L = static_cast<float>(view.left), T = static_cast<float>(view.top);
+  const float W = static_cast<float>(view.right - view.left), H = static_cast<float>(view.bottom - view.top);
+  const float top = T + H + gap;
+
+  RECT help = bounds(ID_cmdHelp);
+  const float h = static_cast<float>(help.right - help.left);
+  RECT about = bounds(ID_cmdAbout);
+  move(ID_cmdAbout, L, top, W / 2 - h / 2 - aboutCorrection, static_cast<float>(about.bottom - about.top));
+
+  about = bounds(ID_cmdAbout);
+  move(ID_cmdHelp, static_cast<float>(about.right) + gap, top, helpWidth, helpHeight);
+
+  help = bounds(ID_cmdHelp);
+  const float helpNow = static_cast<float>(help.right - help.left);
+  RECT visit = bounds(ID_cmdVisit);
+  move(ID_cmdVisit, static_cast<float>(help.right) + gap, top, W / 2 - helpNow / 2 - visitCorrection,
+       static_cast<float>(visit.bottom - visit.top));
+}

@@ -1,0 +1,38 @@
+// The Symbol List: a report-view list view of the common controls behind exactly the
+// operations the main window needs of it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/Font.h"
+
+class ListChars {
+ public:
+  // Design state: the one column header, the colours, no items.
+  void Attach(HWND list, int dpi, int columnWidth, COLORREF back, COLORREF text);
+  HWND hwnd() const { return list_; }
+
+  void SetReportView();
+  void SetDisplayOptions();  // full-row selection and grid lines
+  void SetHideSelection(bool hide);
+  void SetManualLabelEdit();  // a click never opens a row for editing
+  win::ControlFont& Font() { return font_; }
+
+  // Clear, Add and Refresh; between BeginUpdate and EndUpdate the list does not redraw.
+  void BeginUpdate(int expectedRows);
+  void Clear();
+  void Add(const std::string& text);  // appended at the end
+  void EndUpdate();
+  void Refresh();
+
+  int Count() const;
+  int SelectedIndex() const;  // -1 when no row is selected
+  std::string SelectedText() const;  // empty when no row is selected
+
+ private:
+  HWND list_ = nullptr;  // owned by the main window
+  win::ControlFont font_;
+  int count_ = 0;
+};

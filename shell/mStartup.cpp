@@ -1,0 +1,41 @@
+#include "shell/mStartup.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace mStartup {
+namespace {
+std::unique_ptr<fMain> g_main;
+}
+
+bool Main(fMain::Options options) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  g_main = std::make_unique<fMain>(options);
+  if (!g_main->Load()) {
+    g_main.reset();
+    return false;
+  }
+  g_main->Show();
+  return true;
+}
+
+fMain* MainForm() { return g_main.get(); }
+
+void Unload() { g_main.reset(); }
+
+void ProcessMessage(MSG& msg) {
+  HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+  if (root && ::IsDialogMessageA(root, &msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageA(&msg);
+}
+
+int Run() {
+  MSG msg;
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ProcessMessage(msg);
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace mStartup

@@ -1,0 +1,28 @@
+// The clipboard, opened for the life of one object.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace win {
+
+class Clipboard {
+ public:
+  // Another program may hold the clipboard for a moment: opening is retried for at most
+  // `patienceMs`, then given up.
+  explicit Clipboard(HWND owner, DWORD patienceMs = 250);
+  ~Clipboard();
+  Clipboard(const Clipboard&) = delete;
+  Clipboard& operator=(const Clipboard&) = delete;
+
+  bool IsOpen() const { return open_; }
+  void Empty();
+  // Places the text in the plain-text format; true when the clipboard took it.
+  bool PutText(const std::string& text);
+
+ private:
+  bool open_ = false;
+};
+
+}  // namespace win

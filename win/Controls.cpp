@@ -1,0 +1,55 @@
+#include "win/Controls.h"
+
+#include <cmath>
+
+#include "win/Handles.h"
+
+namespace win {
+
+int ScreenDpi() {
+  static const int dpi = [] {
+    WindowDC screen(nullptr);
+    int value = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return value > 0 ? value : 96;
+  }();
+  return dpi;
+}
+
+int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, 1440); }
+
+int ScalePixels(int pixels96, int dpi) { return ::MulDiv(pixels96, dpi, 96); }
+
+int RoundPixel(float value) { return static_cast<int>(std::floor(value + 0.5f)); }
+
+HWND CreateControl(HWND parent, const ControlDesc& d, int dpi) {
+  return ::CreateWindowExA(d.exStyle, d.className, d.caption, WS_CHILD | WS_VISIBLE | d.style,
+                           TwipsToPixels(d.left, dpi), TwipsToPixels(d.top, dpi),
+                           TwipsToPixels(d.width, dpi), TwipsToPixels(d.height, dpi), parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)),
+                           ::GetModuleHandleA(nullptr), nullptr);
+}
+
+SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font) {
+  WindowDC dc(control);
+  Selected selected(dc.get(), font);
+  RECT r{0, 0, 0, 0};
+  ::DrawTextA(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+std::string GetText(HWND window) {
+  int length = ::GetWindowTextLengthA(window);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  int got = ::GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
+  RECT r{0, 0, clientWidth, clientHeight};
+  ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace win

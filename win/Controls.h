@@ -1,0 +1,48 @@
+// Controls described as data and created from that description, the design geometry in
+// twips converted to pixels at the screen's density.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "win/Font.h"
+
+namespace win {
+
+// Dots per inch of the screen, read once.
+int ScreenDpi();
+
+// Twips (1/1440 inch) to pixels at the given density; 15 twips are one pixel at 96 dpi.
+int TwipsToPixels(int twips, int dpi);
+
+// Pixel counts fixed at 96 dpi, scaled to the given density.
+int ScalePixels(int pixels96, int dpi);
+
+// The nearest whole pixel of a layout result computed in single precision.
+int RoundPixel(float value);
+
+struct ControlDesc {
+  int id;
+  const char* className;
+  const char* caption;
+  DWORD style;  // WS_CHILD | WS_VISIBLE are always added
+  DWORD exStyle;
+  int left, top, width, height;  // twips
+  const FontSpec* font;          // nullptr: the window's default font
+  bool autoSize;                 // labels that size themselves to their caption
+};
+
+// Creates one control; fonts are applied by the caller, which owns them.
+HWND CreateControl(HWND parent, const ControlDesc& desc, int dpi);
+
+// The size of a caption drawn in the given font on one line, with '&' as access-key prefix.
+SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font);
+
+// The window's text as ANSI bytes.
+std::string GetText(HWND window);
+
+// Moves a window so that its client area has the given size (fixed-border windows).
+SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight);
+
+}  // namespace win

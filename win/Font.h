@@ -1,0 +1,84 @@
+// A control's font as a value (face, size in points, four style flags) and the owner of
+// the HFONT made from it. Every live HFONT of the program is counted here, so a test can
+// prove that no font object outlives its use.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace win {
+
+struct FontSpec {
+  std::string face;
+  float points = 8.0f;
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  bool strikeOut = false;
+  BYTE charSet = ANSI_CHARSET;
+
+  bool operator==(const FontSpec& other) const;
+  bool operator!=(const FontSpec& other) const { return !(*this == other); }
+  LOGFONTA ToLogFont(int dpi) const;
+};
+
+// Points to a LOGFONT height at the given density: 9.75 pt is 13 pixels at 96 dpi.
+int PointsToHeight(float points, int dpi);
+
+class Font {
+ public:
+  Font() = default;
+  Font(const FontSpec& spec, int dpi);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+  Font(Font&& other) noexcept;
+  Font& operator=(Font&& other) noexcept;
+
+  HFONT get() const { return font_; }
+  static long Live();  // HFONTs created here and not yet deleted
+
+ private:
+  void Reset();
+  HFONT font_ = nullptr;
+};
+
+// The font of one control: applying a changed spec creates the new font, hands it to the
+// control, and only then deletes the old one. A spec equal to the current one changes nothing.
+class ControlFont {
+ public:
+  ControlFont() = default;
+  ControlFont(const ControlFont&) = delete;
+  ControlFont& operator=(const ControlFont&) = delete;
+
+  void Attach(HWND control, int dpi) { control_ = control, dpi_ = dpi; }
+  void Apply(const FontSpec& spec);
+  const FontSpec& spec() const { return spec_; }
+  HFONT get() const { return font_.get(); }
+
+  // A new face name lets the platform pick that face's own character set.
+  void SetFace(const std::string& face) {
+    Change([&](FontSpec& s) { s.face = face, s.charSet = DEFAULT_CHARSET; });
+  }
+  void SetPoints(float points) { Change([&](FontSpec& s) { s.points = points; }); }
+  void SetBold(bool on) { Change([&](FontSpec& s) { s.bold = on; }); }
+  void SetItalic(bool on) { Change([&](FontSpec& s) { s.italic = on; }); }
+  void SetUnderline(bool on) { Change([&](FontSpec& s) { s.underline = on; }); }
+  void SetStrikeOut(bool on) { Change([&](FontSpec& s) { s.strikeOut = on; }); }
+
+ private:
+  template <typename Edit>
+  void Change(Edit edit) {
+    FontSpec s = spec_;
+    edit(s);
+    Apply(s);
+  }
+
+  HWND control_ = nullptr;  // not owned
+  int dpi_ = 96;
+  FontSpec spec_;
+  Font font_;
+};
+
+}  // namespace win

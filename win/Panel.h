@@ -1,0 +1,15 @@
+// A plain container window: paints its background with a given brush and hands everything
+// its controls report (commands, notifications, colour requests, owner drawing, dialog
+// navigation) on to its parent, so that the parent's window keeps all the event procedures.
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// Creates a panel with WS_EX_CONTROLPARENT, so that dialog navigation enters it.
+// The brush is not owned: it must outlive the panel.
+HWND CreatePanel(HWND parent, int id, int left, int top, int width, int height, DWORD style,
+                 HBRUSH background);
+
+}  // namespace win
