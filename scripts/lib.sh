@@ -57,6 +57,7 @@ stop_display() {
 # A persistent wineserver: each Wine process then starts in a fraction of a second.
 start_wine() {
   wine_env
+  mkdir -p "$WINEPREFIX"
   wineserver -p
   wine wineboot -i >/dev/null 2>&1 || true
   # Wine draws the window frames itself, as Windows does, since no window manager runs.

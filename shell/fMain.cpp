@@ -109,14 +109,20 @@ void DrawFlatComboFrame(HWND combo, COLORREF field) {
   ::FrameRect(dc.get(), &r, inner.get());
 }
 
-// Sets the height of a combo box's selection field, which follows its item height.
+// Sets the height of a combo box's selection field, which follows the item height that the
+// control is given; how the two relate differs between platforms, so it is measured.
 void SetComboFieldHeight(HWND combo, int height) {
-  RECT r;
-  ::GetWindowRect(combo, &r);
-  int item = static_cast<int>(::SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  int wanted = item + height - (r.bottom - r.top);
-  if (wanted > 0 && wanted != item)
-    ::SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+  int item = -1;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    RECT r;
+    ::GetWindowRect(combo, &r);
+    int error = height - (r.bottom - r.top);
+    if (error == 0) return;
+    if (item < 0) item = static_cast<int>(::SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    item += error;
+    if (item <= 0) return;
+    ::SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), item);
+  }
 }
 
 }  // namespace

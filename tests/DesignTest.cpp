@@ -1,0 +1,299 @@
+// The main window's controls as the user first sees them: kinds, behaviour-deciding styles,
+// captions, rectangles, fonts, colours, tab order and access keys.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+struct Expected {
+  int id;
+  const char* className;
+  const char* caption;  // nullptr: set by start-up, checked elsewhere
+  RECT rect;            // left, top, width, height in panel pixels
+  const char* face;     // nullptr: the window's default font
+  int height;           // LOGFONT height at 96 dpi
+  bool bold;
+};
+
+const Expected kControls[] = {
+    {fMain::ID_cboFonts, "ComboBox", nullptr, {15, 33, 193, 21}, nullptr, 0, false},
+    {fMain::ID_lblPreview, "Static", nullptr, {242, 32, 200, 50}, nullptr, 0, false},
+    {fMain::ID_txtSymbol, "Edit", nullptr, {14, 256, 430, 89}, nullptr, 0, false},
+    {fMain::ID_chkStrikeOut, "Button", "&StrikeOut", {91, 129, 66, 24}, nullptr, 0, false},
+    {fMain::ID_chkUnderline, "Button", "&Undeline", {91, 109, 66, 24}, nullptr, 0, false},
+    {fMain::ID_chkItalic, "Button", "&Italic", {15, 130, 51, 22}, nullptr, 0, false},
+    {fMain::ID_chkBold, "Button", "&Bold", {15, 109, 66, 24}, nullptr, 0, false},
+    {fMain::ID_cboSize, "ComboBox", nullptr, {15, 82, 113, 21}, nullptr, 0, false},
+    {fMain::ID_lblKeycode, "Static", "", {243, 199, 200, 44}, "Arial", -29, true},
+    {fMain::ID_ListChars, "SysListView32", "", {242, 104, 200, 74}, nullptr, 0, false},
+    {fMain::ID_cmdCopy, "Button", "&Copy To Clipboard", {15, 195, 151, 38}, "Arial", -13, true},
+    {fMain::ID_lblnumfonts, "Static", nullptr, {15, 157, 224, 26}, "Arial", -13, true},
+};
+
+struct Caption {
+  int index;
+  const char* text;
+  POINT at;
+};
+const Caption kCaptions[] = {{0, "&Font", {15, 15}},       {1, "&Size", {15, 63}},
+                             {2, "&Preview", {242, 15}},   {3, "&Keycode(ASCII)", {242, 182}},
+                             {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
+
+// The colour that covers most of a control's client area: its background.
+COLORREF Background(HWND control) {
+  RECT r;
+  ::GetClientRect(control, &r);
+  harness::PixelAt(control, 0, 0);  // paint first
+  HDC dc = ::GetDC(control);
+  std::map<COLORREF, int> counts;
+  for (int y = 0; y < r.bottom; y += 2)
+    for (int x = 0; x < r.right; x += 2) ++counts[::GetPixel(dc, x, y)];
+  ::ReleaseDC(control, dc);
+  COLORREF best = CLR_INVALID;
+  int most = 0;
+  for (auto [color, count] : counts)
+    if (count > most) best = color, most = count;
+  return best;
+}
+
+const COLORREF kSteelBlue = RGB(128, 160, 192);
+const COLORREF kFieldGrey = RGB(224, 224, 224);
+const COLORREF kWindowGrey = RGB(128, 128, 128);
+
+}  // namespace
+
+TEST(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
+  Program program;
+  for (const Expected& e : kControls) {
+    SCOPED_TRACE(e.id);
+    HWND control = program[e.id];
+    ASSERT_TRUE(control);
+    EXPECT_STREQ(e.className, ClassOf(control).c_str());
+    if (e.caption) {
+      EXPECT_EQ(e.caption, harness::Text(control));
+    }
+    RECT r = harness::RectInParent(control);
+    EXPECT_EQ(e.rect.left, r.left);
+    EXPECT_EQ(e.rect.top, r.top);
+    EXPECT_EQ(e.rect.right, r.right - r.left);
+    EXPECT_EQ(e.rect.bottom, r.bottom - r.top);
+    EXPECT_TRUE(::IsWindowVisible(control));
+    EXPECT_TRUE(::IsWindowEnabled(control));
+    if (e.face) {
+      LOGFONTA lf = harness::FontOf(control);
+      EXPECT_STREQ(e.face, lf.lfFaceName);
+      EXPECT_EQ(e.height, lf.lfHeight);
+      EXPECT_EQ(e.bold ? FW_BOLD : FW_NORMAL, lf.lfWeight);
+      EXPECT_EQ(ANSI_CHARSET, lf.lfCharSet);
+      EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
+    }
+  }
+}
+
+TEST(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
+  Program program;
+  for (const Caption& c : kCaptions) {
+    SCOPED_TRACE(c.text);
+    HWND label = program[fMain::ID_lblControls0 + c.index];
+    EXPECT_EQ(c.text, harness::Text(label));
+    RECT r = harness::RectInParent(label);
+    EXPECT_EQ(c.at.x, r.left);
+    EXPECT_EQ(c.at.y, r.top);
+    LOGFONTA lf = harness::FontOf(label);
+    EXPECT_STREQ("Arial", lf.lfFaceName);
+    EXPECT_EQ(-13, lf.lfHeight);  // 9.75 points
+    EXPECT_EQ(FW_BOLD, lf.lfWeight);
+    // Sized to the caption: as wide and as high as its text, with no border.
+    HDC dc = ::GetDC(label);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+    RECT text{0, 0, 0, 0};
+    ::DrawTextA(dc, c.text, -1, &text, DT_CALCRECT | DT_SINGLELINE);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(label, dc);
+    EXPECT_EQ(text.right, r.right - r.left);
+    EXPECT_EQ(text.bottom, r.bottom - r.top);
+    EXPECT_FALSE(StyleOf(label) & WS_BORDER);
+  }
+}
+
+TEST(Design, ControlsBehaveAsDesigned) {
+  Program program;
+  LONG_PTR fonts = StyleOf(program[fMain::ID_cboFonts]);
+  EXPECT_EQ(CBS_DROPDOWNLIST, fonts & 3);  // a list the user can't type into
+  EXPECT_TRUE(fonts & CBS_SORT);
+  LONG_PTR sizes = StyleOf(program[fMain::ID_cboSize]);
+  EXPECT_EQ(CBS_DROPDOWN, sizes & 3);  // with a text field that takes typing
+  EXPECT_FALSE(sizes & CBS_SORT);
+
+  LONG_PTR view = StyleOf(program[fMain::ID_txtSymbol]);
+  EXPECT_TRUE(view & ES_MULTILINE);
+  EXPECT_TRUE(view & ES_READONLY);
+  EXPECT_TRUE(view & WS_VSCROLL);
+  EXPECT_FALSE(view & (WS_HSCROLL | ES_AUTOHSCROLL));  // wraps, never scrolls sideways
+  // An edit control takes WS_BORDER out of its style and draws the flat line itself.
+  EXPECT_FALSE(::GetWindowLongPtrA(program[fMain::ID_txtSymbol], GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+  HWND list = program[fMain::ID_ListChars];
+  EXPECT_EQ(LVS_REPORT, StyleOf(list) & LVS_TYPEMASK);
+  EXPECT_TRUE(StyleOf(list) & LVS_SHOWSELALWAYS);
+  EXPECT_FALSE(StyleOf(list) & LVS_EDITLABELS);
+  DWORD ex = ListView_GetExtendedListViewStyle(list);
+  EXPECT_TRUE(ex & LVS_EX_FULLROWSELECT);
+  EXPECT_TRUE(ex & LVS_EX_GRIDLINES);
+  char header[64] = {};
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.pszText = header;
+  column.cchTextMax = sizeof header;
+  ASSERT_TRUE(ListView_GetColumn(list, 0, &column));
+  EXPECT_STREQ("Charactor Symbol", header);
+  EXPECT_EQ(180, column.cx);
+  EXPECT_FALSE(ListView_GetColumn(list, 1, &column));  // one column only
+
+  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
+    EXPECT_EQ(BS_AUTOCHECKBOX, StyleOf(program[id]) & BS_TYPEMASK);
+    EXPECT_TRUE(StyleOf(program[id]) & BS_FLAT);
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(program[id], BM_GETCHECK, 0, 0));
+  }
+  for (int id : {fMain::ID_lblPreview, fMain::ID_lblKeycode, fMain::ID_lblnumfonts}) {
+    EXPECT_EQ(SS_CENTER, StyleOf(program[id]) & SS_TYPEMASK);
+    EXPECT_TRUE(StyleOf(program[id]) & WS_BORDER);  // a flat single line
+  }
+  // The panel: the window's only child, with a flat border.
+  HWND panel = program[fMain::ID_picInterface];
+  EXPECT_EQ(panel, ::GetWindow(program.window(), GW_CHILD));
+  EXPECT_FALSE(::GetWindow(panel, GW_HWNDNEXT));
+  EXPECT_TRUE(StyleOf(panel) & WS_BORDER);
+  RECT p = harness::ScreenRect(panel);
+  EXPECT_EQ(468, p.right - p.left);
+  EXPECT_EQ(408, p.bottom - p.top);
+}
+
+TEST(Design, SizeListHoldsFifteenSizesInStoredOrder) {
+  Program program;
+  const char* expected[] = {"8", "9", "10", "11", "12", "14", "16", "18",
+                            "22", "24", "26", "28", "36", "48", "72"};
+  HWND sizes = program[fMain::ID_cboSize];
+  ASSERT_EQ(15, harness::ComboCount(sizes));
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_EQ(expected[i], harness::ComboItem(sizes, i));
+    EXPECT_EQ(0, ::SendMessageA(sizes, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+  }
+}
+
+TEST(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {
+  Program program;
+  LONG_PTR style = StyleOf(program.window());
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  RECT client;
+  ::GetClientRect(program.window(), &client);
+  EXPECT_EQ(478, client.right);
+  EXPECT_EQ(423, client.bottom);
+  EXPECT_TRUE(::SendMessageA(program.window(), WM_GETICON, ICON_BIG, 0) ||
+              ::GetClassLongPtrA(program.window(), GCLP_HICON));
+  EXPECT_FALSE(::GetWindow(program.window(), GW_OWNER));  // its own taskbar button
+}
+
+TEST(Design, ColoursAreThoseOfTheDesign) {
+  Program program;
+  EXPECT_EQ(kWindowGrey, harness::PixelAt(program.window(), 1, 1));
+  HWND panel = program[fMain::ID_picInterface];
+  EXPECT_EQ(kSteelBlue, harness::PixelAt(panel, 3, 3));
+  EXPECT_EQ(kSteelBlue, harness::PixelAt(panel, 460, 3));
+  for (int id : {int(fMain::ID_chkBold), int(fMain::ID_chkItalic), int(fMain::ID_chkUnderline),
+                 int(fMain::ID_chkStrikeOut), int(fMain::ID_lblControls0), fMain::ID_lblControls0 + 3})
+    EXPECT_EQ(kSteelBlue, Background(program[id])) << id;
+  for (int id : {fMain::ID_lblPreview, fMain::ID_lblKeycode, fMain::ID_lblnumfonts, fMain::ID_txtSymbol,
+                 fMain::ID_ListChars})
+    EXPECT_EQ(kFieldGrey, Background(program[id])) << id;
+  // The size box's text field.
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(program[fMain::ID_cboSize], &info));
+  RECT edit;
+  ::GetClientRect(info.hwndItem, &edit);
+  EXPECT_EQ(kFieldGrey, harness::PixelAt(info.hwndItem, edit.right - 2, edit.bottom - 2));
+  // A flat border: one dark line, then the field (a sunken edge would show a second line).
+  for (int id : {fMain::ID_lblnumfonts, fMain::ID_txtSymbol}) {
+    RECT r = harness::RectInParent(program[id]);
+    int middle = (r.top + r.bottom) / 2;
+    COLORREF frame = harness::PixelAt(panel, r.left, middle);
+    COLORREF inside = harness::PixelAt(panel, r.left + 1, middle);
+    EXPECT_NE(kFieldGrey, frame) << id;
+    EXPECT_NE(kSteelBlue, frame) << id;
+    EXPECT_EQ(kFieldGrey, inside) << id;
+  }
+}
+
+TEST(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
+  Program program;
+  const int order[] = {fMain::ID_cboFonts, fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
+                       fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
+                       fMain::ID_cboSize, fMain::ID_ListChars, fMain::ID_cmdVisit,
+                       fMain::ID_cmdAbout, fMain::ID_cmdCopy, fMain::ID_cmdHelp,
+                       fMain::ID_cboFonts};
+  HWND at = program[order[0]];
+  for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) {
+    at = ::GetNextDlgTabItem(program.window(), at, FALSE);
+    EXPECT_EQ(program[order[i]], at) << "step " << i;
+  }
+}
+
+TEST(Design, TabKeyMovesTheFocusAlongTheTabOrder) {
+  Program program;
+  harness::FocusControl(program[fMain::ID_cboFonts]);
+  harness::PressKey(VK_TAB);
+  EXPECT_EQ(program[fMain::ID_txtSymbol], ::GetFocus());
+  harness::PressKey(VK_TAB);
+  EXPECT_EQ(program[fMain::ID_chkStrikeOut], ::GetFocus());
+  harness::PressKey(VK_TAB, true);
+  harness::PressKey(VK_TAB, true);
+  EXPECT_EQ(program[fMain::ID_cboFonts], ::GetFocus());
+}
+
+TEST(Design, CaptionLabelAccessKeysFocusTheCopyButton) {
+  Program program;
+  for (WORD key : {'F', 'P', 'K'}) {
+    harness::FocusControl(program[fMain::ID_cboFonts]);
+    harness::PressKey(key, false, false, true);
+    EXPECT_EQ(program[fMain::ID_cmdCopy], ::GetFocus()) << static_cast<char>(key);
+  }
+}
+
+TEST(Design, CheckBoxAccessKeyTogglesTheBox) {
+  Program program;
+  harness::FocusControl(program[fMain::ID_cboFonts]);
+  harness::PressKey('B', false, false, true);
+  EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkBold], BM_GETCHECK, 0, 0));
+  EXPECT_EQ(FW_BOLD, harness::FontOf(program[fMain::ID_txtSymbol]).lfWeight);
+}
+
+TEST(Design, EnterAndEscPressNoButton) {
+  Program program;
+  harness::FocusControl(program[fMain::ID_chkBold]);
+  harness::PressKey(VK_RETURN);
+  harness::PressKey(VK_ESCAPE);
+  EXPECT_TRUE(::IsWindow(program.window()));
+  EXPECT_FALSE(::FindWindowA(nullptr, "Help"));
+  EXPECT_FALSE(::FindWindowA(nullptr, "About Varnelo"));
+  EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(program[fMain::ID_chkBold], BM_GETCHECK, 0, 0));
+}

@@ -1,0 +1,231 @@
+// Start-up: what the window shows once Main has returned, the font list against a fresh
+// enumeration, private fonts with awkward names, an enumeration that reports nothing, and
+// the version record of the built program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/Harness.h"
+#include "win/Font.h"
+
+using harness::Program;
+
+namespace {
+
+int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM names) {
+  reinterpret_cast<std::vector<std::string>*>(names)->push_back(font->lfFaceName);
+  return 1;
+}
+
+std::vector<std::string> EnumerateFamilies() {
+  std::vector<std::string> names;
+  HDC dc = ::GetDC(nullptr);
+  ::EnumFontFamiliesA(dc, nullptr, &CollectFamily, reinterpret_cast<LPARAM>(&names));
+  ::ReleaseDC(nullptr, dc);
+  return names;
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  for (int i = 0; i < harness::ComboCount(combo); ++i) items.push_back(harness::ComboItem(combo, i));
+  return items;
+}
+
+int WINAPI EnumerateNothing(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { return 1; }
+
+}  // namespace
+
+TEST(Startup, WindowShowsItsStartState) {
+  Program program;
+  EXPECT_EQ("Varnelo", harness::Text(program.window()));
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
+
+  // The panel is centred: 478 / 2 - 468 / 2 = 5 and 423 / 2 - 408 / 2 = 7.5.
+  RECT panel = harness::RectInParent(program[fMain::ID_picInterface]);
+  EXPECT_EQ(5, panel.left);
+  EXPECT_EQ(8, panel.top);  // 7.5 goes to the nearest pixel, half up
+  EXPECT_EQ(468, panel.right - panel.left);
+
+  HWND fonts = program[fMain::ID_cboFonts];
+  ASSERT_GT(harness::ComboCount(fonts), 0);
+  EXPECT_EQ(0, harness::ComboSelection(fonts));
+  const std::string first = harness::ComboItem(fonts, 0);
+
+  HWND sizes = program[fMain::ID_cboSize];
+  EXPECT_EQ(9, harness::ComboSelection(sizes));
+  EXPECT_EQ("24", harness::Text(sizes));
+
+  LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);
+  EXPECT_EQ(first, view.lfFaceName);
+  EXPECT_EQ(-32, view.lfHeight);  // 24 points, not the 18 of the design font
+  EXPECT_EQ(FW_NORMAL, view.lfWeight);
+  EXPECT_FALSE(view.lfItalic || view.lfUnderline || view.lfStrikeOut);
+
+  HWND preview = program[fMain::ID_lblPreview];
+  EXPECT_EQ(first, harness::Text(preview));
+  LOGFONTA shown = harness::FontOf(preview);
+  EXPECT_EQ(first, shown.lfFaceName);
+  EXPECT_EQ(-21, shown.lfHeight);  // 16 points, set after the font was chosen
+
+  EXPECT_EQ(std::to_string(harness::ComboCount(fonts)) + " Fonts Installed on System.",
+            harness::Text(program[fMain::ID_lblnumfonts]));
+  EXPECT_EQ("", harness::Text(program[fMain::ID_lblKeycode]));
+  EXPECT_EQ("Visit Ostrevane", harness::Text(program[fMain::ID_cmdVisit]));
+  EXPECT_EQ("&About this program", harness::Text(program[fMain::ID_cmdAbout]));
+  EXPECT_EQ("&Help", harness::Text(program[fMain::ID_cmdHelp]));
+}
+
+TEST(Startup, SymbolViewHoldsCodesOneTo255) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  EXPECT_EQ(255, ::GetWindowTextLengthA(view));
+  std::string text = harness::Text(view);
+  EXPECT_EQ(harness::AllSymbols(), text);
+  ASSERT_EQ(255u, text.size());
+  EXPECT_EQ('\x01', text.front());
+  EXPECT_EQ('\n', text[9]);   // line feed alone, before the carriage return
+  EXPECT_EQ('\r', text[12]);
+}
+
+TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
+  Program program;
+  HWND list = program[fMain::ID_ListChars];
+  ASSERT_EQ(255, harness::ListCount(list));
+  for (int i = 0; i < 255; ++i) ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i));
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  LOGFONTA lf = harness::FontOf(list);
+  EXPECT_STREQ("Ariel", lf.lfFaceName);
+  EXPECT_EQ(-13, lf.lfHeight);  // 10 points
+  EXPECT_EQ(FW_BOLD, lf.lfWeight);
+}
+
+TEST(Startup, FontListIsWhatTheSystemReportsSorted) {
+  Program program;
+  std::vector<std::string> reported = EnumerateFamilies();
+  std::vector<std::string> listed = ComboItems(program[fMain::ID_cboFonts]);
+  ASSERT_EQ(reported.size(), listed.size());  // duplicates kept
+  for (size_t i = 1; i < listed.size(); ++i)
+    EXPECT_LE(::lstrcmpiA(listed[i - 1].c_str(), listed[i].c_str()), 0) << listed[i];
+  std::sort(reported.begin(), reported.end());
+  std::vector<std::string> sorted = listed;
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(reported, sorted);
+  // Wine reports a family once per character set: the name then stands there more than once.
+  EXPECT_NE(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end());
+}
+
+TEST(Startup, PrivateFontsWithAwkwardNamesAppearWholeInTheirPlace) {
+  const std::string dir = harness::TestDir() + "fonts\\";
+  ASSERT_GT(::AddFontResourceExA((dir + "long31.ttf").c_str(), FR_PRIVATE, nullptr), 0);
+  ASSERT_GT(::AddFontResourceExA((dir + "highbit.ttf").c_str(), FR_PRIVATE, nullptr), 0);
+  Program program;
+  std::vector<std::string> listed = ComboItems(program[fMain::ID_cboFonts]);
+  const std::string longName = "Varnelo Test Family Thirty One!";
+  const std::string highBit = "Z\xF6rnig Fa\xE7" "ade Test";  // code page 1252 bytes
+  ASSERT_EQ(31u, longName.size());
+  for (const std::string& name : {longName, highBit}) {
+    auto at = std::find(listed.begin(), listed.end(), name);
+    ASSERT_NE(at, listed.end()) << name;
+    size_t index = static_cast<size_t>(at - listed.begin());
+    if (index > 0) {
+      EXPECT_LE(::lstrcmpiA(listed[index - 1].c_str(), name.c_str()), 0);
+    }
+    if (index + 1 < listed.size()) {
+      EXPECT_GE(::lstrcmpiA(listed[index + 1].c_str(), name.c_str()), 0);
+    }
+  }
+}
+
+TEST(Startup, AnEnumerationThatReportsNothingStillStarts) {
+  fMainOptions options;
+  options.enumerate = &EnumerateNothing;
+  Program program(options);
+  EXPECT_EQ(0, harness::ComboCount(program[fMain::ID_cboFonts]));
+  EXPECT_EQ(-1, harness::ComboSelection(program[fMain::ID_cboFonts]));
+  EXPECT_EQ("0 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));
+  EXPECT_EQ("", harness::Text(program[fMain::ID_lblPreview]));
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(program[fMain::ID_txtSymbol]));
+  EXPECT_EQ(255, harness::ListCount(program[fMain::ID_ListChars]));
+  EXPECT_EQ(-32, harness::FontOf(program[fMain::ID_txtSymbol]).lfHeight);
+}
+
+TEST(Startup, UnloadingLeavesNoFontBehind) {
+  const long before = win::Font::Live();
+  {
+    Program program;
+    EXPECT_GT(win::Font::Live(), before);
+  }
+  EXPECT_EQ(before, win::Font::Live());
+}
+
+namespace {
+
+std::string ProgramPath(const char* arch) {
+  // Tests run from build/x86_64/tests; the programs are built beside them.
+  return harness::TestDir() + "..\\..\\" + arch + "\\Kastrobel.exe";
+}
+
+std::string VersionString(const std::vector<char>& info, const char* name) {
+  char* value = nullptr;
+  UINT length = 0;
+  std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+  if (!::VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+    return "<missing>";
+  return value;
+}
+
+}  // namespace
+
+TEST(Startup, VersionRecordOfTheBuiltProgram) {
+  std::string path = ProgramPath("x86_64");
+  DWORD handle = 0;
+  DWORD size = ::GetFileVersionInfoSizeA(path.c_str(), &handle);
+  ASSERT_GT(size, 0u) << path;
+  std::vector<char> info(size);
+  ASSERT_TRUE(::GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
+  EXPECT_EQ(0u, fixed->dwFileVersionLS);
+  EXPECT_EQ(MAKELONG(0, 1), fixed->dwProductVersionMS);
+  EXPECT_EQ(0u, fixed->dwProductVersionLS);
+  EXPECT_EQ("Tindrel", VersionString(info, "ProductName"));
+  EXPECT_EQ("1.00", VersionString(info, "FileVersion"));
+  EXPECT_EQ("1.00", VersionString(info, "ProductVersion"));
+  EXPECT_EQ("Kastrobel", VersionString(info, "InternalName"));
+  EXPECT_EQ("Kastrobel.exe", VersionString(info, "OriginalFilename"));
+  WORD* translation = nullptr;
+  ASSERT_TRUE(::VerQueryValueA(info.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+  EXPECT_EQ(0x0409, translation[0]);
+  EXPECT_EQ(1200, translation[1]);
+}
+
+TEST(Startup, ShippedProgramIsA32BitGuiExecutableWithIcon) {
+  std::string path = ProgramPath("i686");
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
+  std::vector<unsigned char> bytes(4096);
+  DWORD read = 0;
+  ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  ::CloseHandle(file);
+  ASSERT_GT(read, 0x200u);
+  LONG pe = *reinterpret_cast<const LONG*>(&bytes[0x3C]);
+  ASSERT_EQ(0, memcmp(&bytes[pe], "PE\0\0", 4));
+  const auto* header = reinterpret_cast<const IMAGE_FILE_HEADER*>(&bytes[pe + 4]);
+  EXPECT_EQ(IMAGE_FILE_MACHINE_I386, header->Machine);
+  const auto* optional = reinterpret_cast<const IMAGE_OPTIONAL_HEADER32*>(header + 1);
+  EXPECT_EQ(IMAGE_NT_OPTIONAL_HDR32_MAGIC, optional->Magic);
+  EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, optional->Subsystem);
+  // Its icon, pictures and version record, read as data.
+  HMODULE image = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_TRUE(image);
+  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */));
+  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(2) /* RT_BITMAP */));
+  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(102), MAKEINTRESOURCEA(2)));
+  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */));
+  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */));
+  ::FreeLibrary(image);
+}
