@@ -21,6 +21,8 @@ class fAbout : public win::Window<fAbout> {
     ID_lblVersion
   };
 
+  ~fAbout() { Destroy(); }
+
   // Loads the dialog if it is not loaded, then shows it in front.
   void Show(HWND owner);
   bool IsLoaded() const { return hwnd_ != nullptr; }

@@ -53,7 +53,7 @@ RECT ChildRect(HWND child) {
 }  // namespace
 
 fHelp::fHelp() = default;
-fHelp::~fHelp() = default;
+fHelp::~fHelp() { Destroy(); }
 
 const char* fHelp::HelpText() { return kHelpText; }
 
@@ -119,6 +119,11 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);
       return 0;
+    case WM_NCDESTROY:
+      // The labels are gone: their fonts go with them.
+      headerFont_.Release();
+      helpFont_.Release();
+      break;
   }
   return ::DefWindowProcA(hwnd_, msg, wp, lp);
 }

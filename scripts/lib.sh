@@ -31,6 +31,27 @@ wine_env() {
   export WINEDEBUG="${WINEDEBUG:--all}"
   export WINEDLLOVERRIDES="winedbg.exe=d;mscoree,mshtml="
   export WINEARCH=win64
+  wine_fonts
+}
+
+# Wine sees the machine's fonts less two families that Wine 8 cannot lay out in an edit
+# control: its Uniscribe crashes in GPOS mark-to-ligature positioning with DejaVu Sans and
+# DejaVu Sans Condensed (a read past its glyph array, seen with U+02DC SMALL TILDE, code 152
+# of code page 1252), so the Symbol View would take the program down with those faces.
+# Windows has no such fault. Wine scans the folders that fontconfig names, so the fonts
+# are offered through a folder of links.
+wine_fonts() {
+  local dir="$build_dir/fonts"
+  if [ ! -f "$build_dir/fonts.conf" ]; then
+    mkdir -p "$dir" "$build_dir/fontcache"
+    find /usr/share/fonts /usr/local/share/fonts -type f \( -iname '*.ttf' -o -iname '*.otf' \
+        -o -iname '*.ttc' -o -iname '*.pfb' -o -iname '*.pcf.gz' \) 2>/dev/null |
+      grep -v -E '/DejaVuSans(Condensed)?(-[A-Za-z]+)?\.ttf$' |
+      while IFS= read -r font; do ln -sf "$font" "$dir/"; done
+    printf '<?xml version="1.0"?>\n<fontconfig>\n  <dir>%s</dir>\n  <cachedir>%s</cachedir>\n</fontconfig>\n' \
+      "$dir" "$build_dir/fontcache" > "$build_dir/fonts.conf"
+  fi
+  export FONTCONFIG_FILE="$build_dir/fonts.conf"
 }
 
 # A virtual X display when there is none (or when asked for one).
@@ -57,7 +78,10 @@ stop_display() {
 # A persistent wineserver: each Wine process then starts in a fraction of a second.
 start_wine() {
   wine_env
+  # A prefix made before the font folder existed still lists the faces Wine can't lay out.
+  if [ -d "$WINEPREFIX" ] && [ ! -f "$WINEPREFIX/.varnelo-fonts" ]; then rm -rf "$WINEPREFIX"; fi
   mkdir -p "$WINEPREFIX"
+  touch "$WINEPREFIX/.varnelo-fonts"
   wineserver -p
   wine wineboot -i >/dev/null 2>&1 || true
   # Wine draws the window frames itself, as Windows does, since no window manager runs.

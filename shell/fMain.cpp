@@ -127,9 +127,16 @@ void SetComboFieldHeight(HWND combo, int height) {
 
 }  // namespace
 
+size_t fMain::DesignCount() { return sizeof kDesign / sizeof kDesign[0]; }
+
+const win::ControlDesc& fMain::DesignControl(size_t index) { return kDesign[index].control; }
+
 fMain::fMain(Options options) : options_(options) {}
 
-fMain::~fMain() = default;
+fMain::~fMain() {
+  // The auxiliary windows are owned by this one and go with it.
+  Destroy();
+}
 
 HWND fMain::Control(int id) const {
   return id == ID_picInterface ? picInterface_ : ::GetDlgItem(picInterface_, id);

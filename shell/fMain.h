@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/ListChars.h"
+#include "win/Controls.h"
 #include "win/Font.h"
 #include "win/Handles.h"
 #include "win/Window.h"
@@ -62,6 +63,10 @@ class fMain : public win::Window<fMain> {
   void Show();
 
   HWND Control(int id) const;
+
+  // The controls of the panel as designed, in tab order.
+  static size_t DesignCount();
+  static const win::ControlDesc& DesignControl(size_t index);
   fHelp* HelpWindow() const { return help_.get(); }
   fAbout* AboutDialog() const { return about_.get(); }
 

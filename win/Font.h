@@ -54,6 +54,11 @@ class ControlFont {
 
   void Attach(HWND control, int dpi) { control_ = control, dpi_ = dpi; }
   void Apply(const FontSpec& spec);
+  // Deletes the font once its control is gone; the next Apply creates one again.
+  void Release() {
+    font_ = Font();
+    control_ = nullptr;
+  }
   const FontSpec& spec() const { return spec_; }
   HFONT get() const { return font_.get(); }
 

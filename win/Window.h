@@ -14,7 +14,10 @@ class Window {
 
  protected:
   Window() = default;
-  ~Window() {
+  // The derived window destroys its HWND in its own destructor, while its members, which
+  // the window procedure still uses, are alive.
+  ~Window() = default;
+  void Destroy() {
     if (hwnd_) ::DestroyWindow(hwnd_);
   }
   Window(const Window&) = delete;

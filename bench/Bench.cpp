@@ -1,0 +1,315 @@
+// Measures start-up, font changes, size and style changes and the copy, each beside its
+// floor: the same platform work done the plainest way, in the same run. Times are medians
+// over repeated runs, with their minimum and maximum; the ratio to the floor is what counts.
+#include <windows.h>
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/mStartup.h"
+#include "win/Controls.h"
+#include "win/Font.h"
+
+namespace {
+
+double Now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    ::QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER t;
+  ::QueryPerformanceCounter(&t);
+  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Everything queued, paints included, handled the way the program's loop handles it.
+void Drain() {
+  MSG msg;
+  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (msg.message != WM_QUIT) mStartup::ProcessMessage(msg);
+}
+
+struct Figure {
+  double median, min, max;
+};
+
+Figure Measure(int runs, const std::function<double()>& once) {
+  std::vector<double> times;
+  for (int i = 0; i < runs; ++i) times.push_back(once());
+  std::sort(times.begin(), times.end());
+  return {times[times.size() / 2], times.front(), times.back()};
+}
+
+std::string Format(const Figure& f) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%8.3f [%.3f .. %.3f]", f.median, f.min, f.max);
+  return text;
+}
+
+std::string Symbols() {
+  std::string s;
+  for (int c = 1; c <= 255; ++c) s += static_cast<char>(c);
+  return s;
+}
+
+// The plainest window: a top-level window of the system's static class, with nothing of ours.
+HWND PlainWindow(int width, int height) {
+  return ::CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN,
+                           0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+}
+
+HWND PlainList(HWND parent) {
+  HWND list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | WS_BORDER,
+                                10, 10, 200, 74, parent, nullptr, nullptr, nullptr);
+  LVCOLUMNA column{};
+  column.mask = LVCF_TEXT | LVCF_WIDTH;
+  column.cx = 180;
+  column.pszText = const_cast<char*>("Charactor Symbol");
+  ListView_InsertColumn(list, 0, &column);
+  return list;
+}
+
+void FillPlainList(HWND list) {
+  ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(list);
+  for (int c = 1; c <= 255; ++c) {
+    char text[2] = {static_cast<char>(c), 0};
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = c - 1;
+    item.pszText = text;
+    ::SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  ::InvalidateRect(list, nullptr, TRUE);
+  ::UpdateWindow(list);
+}
+
+int CALLBACK AddFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM combo) {
+  ::SendMessageA(reinterpret_cast<HWND>(combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  return 1;
+}
+
+// Start-up floor: one enumeration into a sorted combo box, the bare creation of the same
+// controls, one fill of the edit and of the list view, shown.
+double StartupFloor() {
+  const double start = Now();
+  HWND window = PlainWindow(484, 452);
+  const int dpi = win::ScreenDpi();
+  HWND combo = nullptr, edit = nullptr, list = nullptr;
+  for (size_t i = 0; i < fMain::DesignCount(); ++i) {
+    const win::ControlDesc& d = fMain::DesignControl(i);
+    HWND control = win::CreateControl(window, d, dpi);
+    if (d.id == fMain::ID_cboFonts) combo = control;
+    if (d.id == fMain::ID_txtSymbol) edit = control;
+    if (d.id == fMain::ID_ListChars) list = control;
+  }
+  HDC dc = ::GetDC(combo);
+  ::EnumFontFamiliesA(dc, nullptr, &AddFamily, reinterpret_cast<LPARAM>(combo));
+  ::ReleaseDC(combo, dc);
+  ::SetWindowTextA(edit, Symbols().c_str());
+  LVCOLUMNA column{};
+  column.mask = LVCF_WIDTH;
+  column.cx = 180;
+  ListView_InsertColumn(list, 0, &column);
+  FillPlainList(list);
+  ::UpdateWindow(window);
+  Drain();
+  const double elapsed = Now() - start;
+  ::DestroyWindow(window);
+  Drain();
+  return elapsed;
+}
+
+double StartupOurs() {
+  const double start = Now();
+  mStartup::Main();
+  Drain();
+  const double elapsed = Now() - start;
+  mStartup::Unload();
+  Drain();
+  return elapsed;
+}
+
+void Choose(HWND combo, int index) {
+  ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+// Per font: the click handler with its rebuild of the 255 rows, and the repaint.
+double FontChangeOurs(HWND combo, int fonts) {
+  const double start = Now();
+  for (int i = 0; i < fonts; ++i) {
+    Choose(combo, i);
+    Drain();
+  }
+  return (Now() - start) / fonts;
+}
+
+// Per font: the Down arrow key as the user presses it, from the first font to the last.
+double FontStepOurs(HWND combo, int fonts) {
+  Choose(combo, 0);
+  ::SetFocus(combo);
+  Drain();
+  const double start = Now();
+  for (int i = 1; i < fonts; ++i) {
+    ::PostMessageA(combo, WM_KEYDOWN, VK_DOWN, 1);
+    ::PostMessageA(combo, WM_KEYUP, VK_DOWN, 0xC0000001);
+    Drain();
+  }
+  return (Now() - start) / (fonts - 1);
+}
+
+double ListFloor(HWND list, int fonts) {
+  const double start = Now();
+  for (int i = 0; i < fonts; ++i) {
+    FillPlainList(list);
+    Drain();
+  }
+  return (Now() - start) / fonts;
+}
+
+// A font handed to a control the plainest way: create, set, delete the old one, repaint.
+double FontSwapFloor(HWND control, int height, int weight, int times) {
+  HFONT current = nullptr;
+  const double start = Now();
+  for (int i = 0; i < times; ++i) {
+    HFONT next = ::CreateFontA(i % 2 ? height : height * 2, 0, 0, 0, i % 2 ? weight : FW_NORMAL, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
+    if (current) ::DeleteObject(current);
+    current = next;
+    Drain();
+  }
+  const double elapsed = (Now() - start) / times;
+  ::SendMessageA(control, WM_SETFONT, 0, FALSE);
+  ::DeleteObject(current);
+  return elapsed;
+}
+
+double CopyFloor(HWND owner, int times) {
+  const double start = Now();
+  for (int i = 0; i < times; ++i) {
+    if (!::OpenClipboard(owner)) continue;
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+    std::memcpy(::GlobalLock(block), "\x01\x02\x03", 4);
+    ::GlobalUnlock(block);
+    if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+    ::CloseClipboard();
+  }
+  return (Now() - start) / times;
+}
+
+SIZE_T PrivateBytes() {
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof counters;
+  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                         sizeof counters);
+  return counters.PrivateUsage;
+}
+
+struct Row {
+  std::string name;
+  Figure ours, floor;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 7;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  std::vector<Row> rows;
+
+  StartupOurs();  // warm the font caches for both sides alike
+  StartupFloor();
+  rows.push_back({"startup", Measure(runs, StartupOurs), Measure(runs, StartupFloor)});
+
+  mStartup::Main();
+  Drain();
+  fMain& form = *mStartup::MainForm();
+  HWND fonts = form.Control(fMain::ID_cboFonts);
+  const int count = static_cast<int>(::SendMessageA(fonts, CB_GETCOUNT, 0, 0));
+  const SIZE_T privateBytes = PrivateBytes();
+  const long liveFonts = win::Font::Live();
+
+  HWND plain = PlainWindow(300, 200);
+  HWND list = PlainList(plain);
+  HWND edit = ::CreateWindowExA(0, "EDIT", Symbols().c_str(), WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
+                                0, 90, 290, 89, plain, nullptr, nullptr, nullptr);
+  Figure listFloor = Measure(runs, [&] { return ListFloor(list, count); });
+  rows.push_back({"font-change", Measure(runs, [&] { return FontChangeOurs(fonts, count); }), listFloor});
+  rows.push_back({"font-step", Measure(runs, [&] { return FontStepOurs(fonts, count); }), listFloor});
+
+  HWND sizes = form.Control(fMain::ID_cboSize);
+  rows.push_back({"size-change",
+                  Measure(runs,
+                          [&] {
+                            const double start = Now();
+                            for (int i = 0; i < 30; ++i) {
+                              Choose(sizes, i % 2 ? 0 : 14);
+                              Drain();
+                            }
+                            return (Now() - start) / 30;
+                          }),
+                  Measure(runs, [&] { return FontSwapFloor(edit, -11, FW_NORMAL, 30); })});
+  HWND bold = form.Control(fMain::ID_chkBold);
+  rows.push_back({"style-toggle",
+                  Measure(runs,
+                          [&] {
+                            const double start = Now();
+                            for (int i = 0; i < 30; ++i) {
+                              ::SendMessageA(bold, BM_CLICK, 0, 0);
+                              Drain();
+                            }
+                            return (Now() - start) / 30;
+                          }),
+                  Measure(runs, [&] {
+                    HWND label = ::CreateWindowExA(0, "STATIC", "x", WS_CHILD | WS_VISIBLE, 0, 0, 100, 30,
+                                                   plain, nullptr, nullptr, nullptr);
+                    double one = FontSwapFloor(edit, -32, FW_BOLD, 30) + FontSwapFloor(label, -21, FW_BOLD, 30);
+                    ::DestroyWindow(label);
+                    return one;
+                  })});
+  HWND view = form.Control(fMain::ID_txtSymbol);
+  HWND copy = form.Control(fMain::ID_cmdCopy);
+  ::SendMessageA(view, EM_SETSEL, 64, 67);
+  rows.push_back({"copy",
+                  Measure(runs,
+                          [&] {
+                            const double start = Now();
+                            for (int i = 0; i < 30; ++i) ::SendMessageA(copy, BM_CLICK, 0, 0);
+                            return (Now() - start) / 30;
+                          }),
+                  Measure(runs, [&] { return CopyFloor(plain, 30); })});
+  ::DestroyWindow(plain);
+  mStartup::Unload();
+  Drain();
+
+  std::printf("Varnelo benchmark: x86_64 build under Wine, %d runs, %d fonts in the list\n", runs, count);
+  std::printf("times in ms: median [min .. max]; startup per start, the others per change\n\n");
+  std::printf("%-13s %-30s %-30s %s\n", "figure", "ours", "floor", "ratio");
+  for (const Row& r : rows)
+    std::printf("%-13s %-30s %-30s %5.2f\n", r.name.c_str(), Format(r.ours).c_str(), Format(r.floor).c_str(),
+                r.ours.median / r.floor.median);
+  std::printf("\nmemory after start-up: private bytes %lu KiB, live font objects %ld\n\n",
+              static_cast<unsigned long>(privateBytes / 1024), liveFonts);
+  const double limit = 1.25;
+  for (const Row& r : rows) {
+    if (r.name != "startup" && r.name != "font-change" && r.name != "font-step") continue;
+    double ratio = r.ours.median / r.floor.median;
+    std::printf("target %s ratio %.2f limit %.2f %s\n", r.name.c_str(), ratio, limit,
+                ratio <= limit ? "met" : "missed");
+  }
+  return 0;
+}
