@@ -24,6 +24,19 @@ ensure_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The Russian locale, through which Wine runs a program with the ANSI code page 1251.
+ensure_locale() {
+  locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  if grep -q '^# *ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+  elif ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen >/dev/null
+}
+
 # Wine with its own prefix under build/; a crash ends the program at once instead of
 # starting Wine's debugger, which would wait for ever.
 wine_env() {

@@ -316,7 +316,7 @@ void fMain::OnCommand(int id, int code, HWND control) {
 
 LRESULT fMain::OnNotify(const NMHDR& header) {
   if (static_cast<int>(header.idFrom) != ID_ListChars) return 0;
-  if (header.code == NM_CLICK) {
+  if (header.code == NM_CLICK || header.code == NM_DBLCLK) {  // a double-click is a click too
     if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0 && listChars_.SelectedIndex() >= 0)
       ListChars_ItemClick();
   } else if (header.code == LVN_ITEMCHANGED && listKeyboard_) {

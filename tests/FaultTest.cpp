@@ -1,0 +1,254 @@
+// The program in a hostile or unlucky environment: odd and many font families, a clipboard
+// another program holds, impatient users, and another ANSI code page. Each case ends in
+// sound behaviour with nothing lost, no crash and no hang.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "browse/mEnumFonts.h"
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+std::vector<std::string> g_families;
+
+// Reports g_families to the callback the way the system does: one LOGFONT each.
+int WINAPI EnumerateList(HDC, LPCSTR, FONTENUMPROCA callback, LPARAM list) {
+  for (const std::string& name : g_families) {
+    LOGFONTA lf{};
+    lf.lfCharSet = ANSI_CHARSET;
+    std::memcpy(lf.lfFaceName, name.data(), std::min(name.size(), sizeof lf.lfFaceName));
+    TEXTMETRICA metrics{};
+    if (!callback(&lf, &metrics, TRUETYPE_FONTTYPE, list)) break;
+  }
+  return 1;
+}
+
+std::vector<std::string> Items(HWND combo) {
+  std::vector<std::string> items;
+  for (int i = 0; i < harness::ComboCount(combo); ++i) items.push_back(harness::ComboItem(combo, i));
+  return items;
+}
+
+bool IsSortedForTheUser(const std::vector<std::string>& items) {
+  for (size_t i = 1; i < items.size(); ++i)
+    if (::lstrcmpiA(items[i - 1].c_str(), items[i].c_str()) > 0) return false;
+  return true;
+}
+
+HWND FindTopLevel(const char* title) {
+  HWND found = ::FindWindowA(nullptr, title);
+  return found && ::IsWindowVisible(found) ? found : nullptr;
+}
+
+}  // namespace
+
+TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
+  g_families.clear();
+  for (int i = 0; i < 3000; ++i) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Family %04d %c", (i * 7919) % 3000, 'a' + i % 26);
+    g_families.push_back(name);
+  }
+  fMainOptions options;
+  options.enumerate = &EnumerateList;
+  Program program(options);
+  HWND fonts = program[fMain::ID_cboFonts];
+  std::vector<std::string> items = Items(fonts);
+  ASSERT_EQ(3000u, items.size());
+  EXPECT_TRUE(IsSortedForTheUser(items));
+  EXPECT_EQ("3000 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));
+  EXPECT_EQ(items[0], harness::Text(program[fMain::ID_lblPreview]));
+  std::vector<std::string> expected = g_families;
+  std::sort(expected.begin(), expected.end());
+  std::sort(items.begin(), items.end());
+  EXPECT_EQ(expected, items);
+}
+
+TEST(Fault, OddFaceNamesAreListedAsReported) {
+  const std::string longest(31, 'W');
+  const std::string highBit = "\xC0\xE9\xFF name";
+  const std::string noTerminator(32, 'Q');  // a record that breaks the rules: no NUL at all
+  g_families = {"Zeta", longest, highBit, "alpha", "Alpha", "Zeta", noTerminator, "  spaced  "};
+  fMainOptions options;
+  options.enumerate = &EnumerateList;
+  Program program(options);
+  std::vector<std::string> items = Items(program[fMain::ID_cboFonts]);
+  ASSERT_EQ(g_families.size(), items.size());  // nothing merged, nothing dropped
+  EXPECT_TRUE(IsSortedForTheUser(items));
+  EXPECT_EQ(2, std::count(items.begin(), items.end(), "Zeta"));
+  EXPECT_EQ(1, std::count(items.begin(), items.end(), longest));
+  EXPECT_EQ(1, std::count(items.begin(), items.end(), highBit));
+  EXPECT_EQ(1, std::count(items.begin(), items.end(), "  spaced  "));
+  // The face-name field is read no further than its 32 bytes.
+  EXPECT_EQ(1, std::count(items.begin(), items.end(), noTerminator));
+  // Choosing any of them works, whether or not the system has such a face.
+  HWND fonts = program[fMain::ID_cboFonts];
+  for (int i = 0; i < harness::ComboCount(fonts); ++i) {
+    harness::ChooseComboItem(fonts, i);
+    EXPECT_EQ(harness::ComboItem(fonts, i), harness::Text(program[fMain::ID_lblPreview]));
+    EXPECT_EQ(255, harness::ListCount(program[fMain::ID_ListChars]));
+  }
+}
+
+TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
+  HWND combo = ::CreateWindowExA(0, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(combo);
+  LOGFONTA lf{};
+  std::strcpy(lf.lfFaceName, "Beta");
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE, reinterpret_cast<LPARAM>(combo)));
+  std::strcpy(lf.lfFaceName, "Alpha");
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(3, harness::ComboCount(combo));
+  EXPECT_EQ("Alpha", harness::ComboItem(combo, 0));
+  EXPECT_EQ("Alpha", harness::ComboItem(combo, 1));
+  EXPECT_EQ("Beta", harness::ComboItem(combo, 2));
+  ::DestroyWindow(combo);
+}
+
+TEST(Fault, CopyWhileAnotherProgramHoldsTheClipboard) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  ::SendMessageA(view, EM_SETSEL, 64, 67);  // "ABC"
+
+  HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, "VarneloClipboardHeld");
+  std::string holder = "\"" + harness::TestDir() + "hold_clipboard.exe\" 1000";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(::CreateProcessA(nullptr, holder.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+  // The other program says when it has the clipboard open.
+  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(held, 5000));
+  ::CloseHandle(held);
+  const DWORD start = ::GetTickCount();
+  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
+  const DWORD took = ::GetTickCount() - start;
+  EXPECT_LT(took, 800u) << "the copy gives up after a short, bounded wait";
+  EXPECT_TRUE(::IsWindow(program.window()));
+
+  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 10000));
+  ::CloseHandle(process.hProcess);
+  ::CloseHandle(process.hThread);
+  EXPECT_EQ("held", harness::ClipboardText());  // the other program's data is intact
+
+  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);  // and the next copy works
+  EXPECT_EQ("ABC", harness::ClipboardText());
+}
+
+TEST(Fault, RapidRepeatedClicksOnEveryButton) {
+  Program program;
+  const long fonts = win::Font::Live();
+  ::SendMessageA(program[fMain::ID_txtSymbol], EM_SETSEL, 70, 71);
+  for (int i = 0; i < 20; ++i) {
+    for (int id : {fMain::ID_cmdCopy, fMain::ID_cmdHelp, fMain::ID_cmdAbout, fMain::ID_chkBold,
+                   fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+      ::PostMessageA(program[id], BM_CLICK, 0, 0);
+  }
+  harness::Pump(500);
+  int counts[2] = {0, 0};  // visible windows titled "Help" and "About Varnelo"
+  ::EnumWindows(
+      [](HWND window, LPARAM out) {
+        auto* c = reinterpret_cast<int*>(out);
+        char title[64] = {};
+        ::GetWindowTextA(window, title, sizeof title);
+        if (::IsWindowVisible(window) && std::strcmp(title, "Help") == 0) ++c[0];
+        if (::IsWindowVisible(window) && std::strcmp(title, "About Varnelo") == 0) ++c[1];
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(counts));
+  const int helps = counts[0], abouts = counts[1];
+  EXPECT_EQ(1, helps);
+  EXPECT_EQ(1, abouts);
+  EXPECT_EQ("G", harness::ClipboardText());  // code 71
+  // Twenty toggles of each box leave every style off again, and no font behind.
+  LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);
+  EXPECT_EQ(FW_NORMAL, view.lfWeight);
+  EXPECT_FALSE(view.lfItalic || view.lfUnderline || view.lfStrikeOut);
+  EXPECT_EQ(fonts + 2, win::Font::Live());  // the help window's two labels
+}
+
+TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
+  Program program;
+  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
+  ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
+  harness::Pump(50);
+  HWND help = FindTopLevel("Help");
+  HWND about = FindTopLevel("About Varnelo");
+  ASSERT_TRUE(help && about);
+  ::PostMessageA(help, WM_CLOSE, 0, 0);
+  ::PostMessageA(about, WM_CLOSE, 0, 0);
+  // The closes wait in the queue while the main window rebuilds its views.
+  HWND fonts = program[fMain::ID_cboFonts];
+  for (int i = 0; i < 5; ++i) harness::ChooseComboItem(fonts, i % harness::ComboCount(fonts));
+  harness::Pump(100);
+  EXPECT_FALSE(::IsWindow(help));
+  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
+  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);  // and they open again
+  EXPECT_TRUE(FindTopLevel("Help"));
+}
+
+TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  harness::FocusControl(fonts);
+  for (WORD key : {WORD(VK_END), WORD(VK_HOME), WORD(VK_NEXT), WORD(VK_PRIOR), WORD('L'), WORD('T'),
+                   WORD(VK_DOWN), WORD(VK_UP), WORD(VK_RIGHT), WORD(VK_ESCAPE), WORD(VK_SPACE)})
+    harness::PressKey(key);
+  harness::PressKey(VK_F4);  // opens the list
+  harness::PressKey(VK_DOWN);
+  harness::PressKey(VK_RETURN);  // closes it on the new choice
+  harness::Pump(100);
+  const std::string chosen = harness::ComboItem(fonts, harness::ComboSelection(fonts));
+  EXPECT_EQ(chosen, harness::Text(program[fMain::ID_lblPreview]));
+  EXPECT_EQ(chosen, harness::FontOf(program[fMain::ID_lblPreview]).lfFaceName);
+  EXPECT_EQ(chosen, harness::FontOf(program[fMain::ID_txtSymbol]).lfFaceName);
+  EXPECT_EQ(255, harness::ListCount(program[fMain::ID_ListChars]));
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(program[fMain::ID_txtSymbol]));
+}
+
+// Run once more with the ANSI code page 1251 (see tests/CMakeLists.txt): the views and the
+// keystroke text follow the code page the system uses.
+TEST(CodePage, ViewsAndKeystrokeFollowTheAnsiCodePage) {
+  char expected[8] = {};
+  if (::GetEnvironmentVariableA("VARNELO_EXPECT_ACP", expected, sizeof expected)) {
+    ASSERT_EQ(static_cast<UINT>(std::atoi(expected)), ::GetACP());
+  }
+  Program program;
+  // The character of each code is the code page's own: compare as Unicode.
+  wchar_t view[300] = {};
+  ::GetWindowTextW(program[fMain::ID_txtSymbol], view, 300);
+  HWND list = program[fMain::ID_ListChars];
+  for (int code : {65, 0xC0, 0xE9, 0xFF}) {
+    char byte = static_cast<char>(code);
+    wchar_t wide = 0;
+    ASSERT_EQ(1, ::MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1));
+    EXPECT_EQ(wide, view[code - 1]) << code;
+    wchar_t row[8] = {};
+    LVITEMW item{};
+    item.pszText = row;
+    item.cchTextMax = 8;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(code - 1), reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(wide, row[0]) << code;
+    // The keystroke of that row.
+    ListView_SetItemState(list, code - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list, code - 1, FALSE);
+    harness::Pump(20);
+    RECT r = harness::ListItemRect(list, code - 1);
+    harness::Click(list, r.left + 20, (r.top + r.bottom) / 2);
+    EXPECT_EQ("<ALT> + 0" + std::to_string(code), harness::Text(program[fMain::ID_lblKeycode]));
+  }
+  if (::GetACP() == 1251) {
+    EXPECT_EQ(L'\x0410', view[0xC0 - 1]);  // CYRILLIC CAPITAL LETTER A
+  }
+}
