@@ -1,7 +1,5 @@
 #include "shell/ListChars.h"
 
-#include <commctrl.h>
-
 namespace {
 const char kColumnHeader[] = "Charactor Symbol";
 }
@@ -43,44 +41,64 @@ void ListChars::SetManualLabelEdit() {
 
 void ListChars::BeginUpdate(int expectedRows) {
   ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
-  ListView_SetItemCount(list_, expectedRows);
+  rows_.reserve(static_cast<size_t>(expectedRows));
+  updating_ = true;
 }
 
 void ListChars::Clear() {
-  ListView_DeleteAllItems(list_);
-  count_ = 0;
+  rows_.clear();
+  ListView_DeleteAllItems(list_);  // and with the rows the selection
 }
 
 void ListChars::Add(const std::string& text) {
-  LVITEMA item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = count_;
-  item.pszText = const_cast<char*>(text.c_str());
-  if (::SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)) >= 0) ++count_;
+  rows_.push_back(text);
+  if (!updating_) ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
 }
 
-void ListChars::EndUpdate() { ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0); }
+void ListChars::EndUpdate() {
+  updating_ = false;
+  ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
+  ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+}
 
 void ListChars::Refresh() {
   ::InvalidateRect(list_, nullptr, TRUE);
   ::UpdateWindow(list_);
 }
 
-int ListChars::Count() const { return ListView_GetItemCount(list_); }
+void ListChars::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
+  LVITEMA& item = info.item;
+  if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+  const size_t row = static_cast<size_t>(item.iItem);
+  const char* text = item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].c_str() : "";
+  ::lstrcpynA(item.pszText, text, item.cchTextMax);
+}
+
+int ListChars::OnFindItem(const NMLVFINDITEMA& find) const {
+  if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty()) return -1;
+  const std::string wanted = find.lvfi.psz;
+  const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
+  const int count = static_cast<int>(rows_.size());
+  const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
+  const int span = (find.lvfi.flags & LVFI_WRAP) ? count : count - start;
+  for (int step = 0; step < span; ++step) {
+    const std::string& row = rows_[static_cast<size_t>((start + step) % count)];
+    const std::string head = partial ? row.substr(0, wanted.size()) : row;
+    if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(), -1) ==
+        CSTR_EQUAL)
+      return (start + step) % count;
+  }
+  return -1;
+}
+
+int ListChars::Count() const { return static_cast<int>(rows_.size()); }
 
 int ListChars::SelectedIndex() const {
   return static_cast<int>(ListView_GetNextItem(list_, -1, LVNI_SELECTED));
 }
 
 std::string ListChars::SelectedText() const {
-  int index = SelectedIndex();
-  if (index < 0) return {};
-  char buffer[16] = {};
-  LVITEMA item{};
-  item.iSubItem = 0;
-  item.pszText = buffer;
-  item.cchTextMax = sizeof buffer;
-  ::SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&item));
-  return buffer;
+  const int index = SelectedIndex();
+  return index >= 0 && static_cast<size_t>(index) < rows_.size() ? rows_[static_cast<size_t>(index)]
+                                                                 : std::string();
 }

@@ -1,10 +1,16 @@
 // The Symbol List: a report-view list view of the common controls behind exactly the
-// operations the main window needs of it.
+// operations the main window needs of it. The rows are kept here and the control asks for
+// the texts it draws (a list view with LVS_OWNERDATA): a rebuild of the 255 rows then costs
+// the control no more than its new row count, while selection, clicks, keys and texts
+// behave as in any list view.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
 
 #include "win/Font.h"
 
@@ -27,6 +33,10 @@ class ListChars {
   void EndUpdate();
   void Refresh();
 
+  // The control's questions: the text of a row, and the row a typed prefix leads to.
+  void OnGetDisplayInfo(NMLVDISPINFOA& info) const;
+  int OnFindItem(const NMLVFINDITEMA& find) const;
+
   int Count() const;
   int SelectedIndex() const;  // -1 when no row is selected
   std::string SelectedText() const;  // empty when no row is selected
@@ -34,5 +44,6 @@ class ListChars {
  private:
   HWND list_ = nullptr;  // owned by the main window
   win::ControlFont font_;
-  int count_ = 0;
+  std::vector<std::string> rows_;
+  bool updating_ = false;
 };

@@ -60,7 +60,7 @@ const Design kDesign[] = {
     {{fMain::ID_lblKeycode, WC_STATICA, "", kDisplayLabel, 0, 3645, 2985, 3000, 660, &kKeycodeFont,
       false}, Back::Field},
     {{fMain::ID_ListChars, WC_LISTVIEWA, "",
-      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 0, 3630, 1560, 3000,
+      LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_BORDER | WS_TABSTOP, 0, 3630, 1560, 3000,
       1110, nullptr, false}, Back::Field},
     {{fMain::ID_cmdVisit, WC_BUTTONA, "cmdVisit", BS_OWNERDRAW | WS_TABSTOP, 0, 5385, 5235, 780, 720,
       nullptr, false}, Back::None},
@@ -316,6 +316,12 @@ void fMain::OnCommand(int id, int code, HWND control) {
 
 LRESULT fMain::OnNotify(const NMHDR& header) {
   if (static_cast<int>(header.idFrom) != ID_ListChars) return 0;
+  if (header.code == LVN_GETDISPINFOA) {
+    listChars_.OnGetDisplayInfo(const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)));
+    return 0;
+  }
+  if (header.code == LVN_ODFINDITEMA)
+    return listChars_.OnFindItem(reinterpret_cast<const NMLVFINDITEMA&>(header));
   if (header.code == NM_CLICK || header.code == NM_DBLCLK) {  // a double-click is a click too
     if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0 && listChars_.SelectedIndex() >= 0)
       ListChars_ItemClick();
