@@ -79,6 +79,14 @@ INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
       if (LOWORD(wp) == ID_cmdOK || LOWORD(wp) == IDCANCEL) cmdOK_Click();  // Esc too
       if (LOWORD(wp) == ID_cmdSysInfo) cmdSysInfo_Click();
       return TRUE;
+    case DM_GETDEFID: {
+      // Enter presses the push button that has the focus, else OK. The dialog manager makes
+      // a button the default one only when Tab brings the focus to it, not when a mouse
+      // press or code does; so the default button is the one the focus is on.
+      const int id = ::GetFocus() == ::GetDlgItem(hwnd_, ID_cmdSysInfo) ? ID_cmdSysInfo : ID_cmdOK;
+      ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, MAKELRESULT(id, DC_HASDEFID));
+      return TRUE;
+    }
     case WM_PAINT:
       Paint();
       return TRUE;

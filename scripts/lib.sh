@@ -105,3 +105,8 @@ start_wine() {
 stop_wine() {
   wineserver -k 2>/dev/null || true
 }
+
+# The display density Wine reports to programs of the current prefix, set before they start.
+set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}

@@ -213,8 +213,9 @@ bool fMain::CreateControls() {
 
 void fMain::CreatePictures() {
   HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  aboutPicture_ = win::LoadPicture(instance, IDB_ABOUT, RGB(192, 192, 192), true);
-  visitPicture_ = win::LoadPicture(instance, IDB_VISIT, 0, false);
+  const COLORREF silver = RGB(192, 192, 192);  // the About picture's background shows the face
+  aboutPicture_ = win::Picture(instance, IDB_ABOUT, dpi_, &silver);
+  visitPicture_ = win::Picture(instance, IDB_VISIT, dpi_, nullptr);
 }
 
 void fMain::SelectListIndex(int id, int index) {
@@ -334,8 +335,8 @@ LRESULT fMain::OnNotify(const NMHDR& header) {
 }
 
 void fMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.CtlID == ID_cmdAbout) win::DrawPictureButton(item, aboutPicture_.get());
-  if (item.CtlID == ID_cmdVisit) win::DrawPictureButton(item, visitPicture_.get());
+  if (item.CtlID == ID_cmdAbout) win::DrawPictureButton(item, aboutPicture_);
+  if (item.CtlID == ID_cmdVisit) win::DrawPictureButton(item, visitPicture_);
 }
 
 void fMain::OnNextDlgCtl(WPARAM wp, LPARAM lp) {

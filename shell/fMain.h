@@ -13,6 +13,7 @@
 #include "win/Controls.h"
 #include "win/Font.h"
 #include "win/Handles.h"
+#include "win/PictureButton.h"
 #include "win/Window.h"
 
 class fHelp;
@@ -122,7 +123,7 @@ class fMain : public win::Window<fMain> {
   HWND lastFocus_ = nullptr;
 
   win::UniqueBrush windowGrey_, steelBlue_, fieldGrey_;
-  win::UniqueImageList aboutPicture_, visitPicture_;
+  win::Picture aboutPicture_, visitPicture_;
 
   std::unique_ptr<fHelp> help_;
   std::unique_ptr<fAbout> about_;

@@ -1,1 +1,370 @@
-// (tests to come)
+// The About dialog: one instance, owned by the main window, at its fixed place; its texts,
+// icon and buttons; Esc, Enter and the close button; texts set afresh on every load; and the
+// dialog beside the quick-help window and the main window.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "dialogs/fAbout.h"
+#include "shell/Product.h"
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+const char kTitle[] = "About Varnelo";
+const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysinfo_test
+
+std::vector<HWND> VisibleAboutDialogs() {
+  std::vector<HWND> shown;
+  for (HWND w : harness::ProcessWindows(nullptr, kTitle))
+    if (::IsWindowVisible(w)) shown.push_back(w);
+  return shown;
+}
+
+HWND OpenAbout(const Program& program) {
+  ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
+  harness::Pump(50);
+  std::vector<HWND> shown = VisibleAboutDialogs();
+  return shown.size() == 1 ? shown.front() : nullptr;
+}
+
+HWND Item(HWND about, int id) { return ::GetDlgItem(about, id); }
+std::string ItemText(HWND about, int id) { return harness::Text(Item(about, id)); }
+
+std::string ExpectedDescription() {
+  return std::string(
+             "Varnelo is a handy tool which you can use to quickly view and use font characters on"
+             " your computer. For more information on this and other software, Please contact us"
+             " at: ") +
+         product::kMakerUrl;
+}
+
+// Major, minor and revision (the last of the four numbers) of this program's version record.
+std::string VersionOfThisProgram() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  DWORD ignored = 0;
+  DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
+  if (!size) return "(no version record)";
+  std::vector<BYTE> data(size);
+  if (!::GetFileVersionInfoA(path, 0, size, data.data())) return "(unreadable)";
+  VS_FIXEDFILEINFO* info = nullptr;
+  UINT length = 0;
+  if (!::VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length)) return "(none)";
+  return "Version " + std::to_string(HIWORD(info->dwFileVersionMS)) + "." +
+         std::to_string(LOWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionLS));
+}
+
+// The system information tool set to a copy of the marker, for the tests that press
+// "&System Info..."; the registry values are put back afterwards.
+class MarkerAsSystemInformation {
+ public:
+  MarkerAsSystemInformation()
+      : lock_(kRegistryLock),
+        path_(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH"),
+        folder_(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO"),
+        dir_(harness::FreshFolder("about_sysinfo")),
+        log_(dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log"),
+        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+    harness::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO");
+    ok_ = harness::CopyMarkerTo(dir_ + "tool.exe") &&
+          harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir_ + "tool.exe");
+  }
+  ~MarkerAsSystemInformation() {
+    harness::Pump(200);  // a late start still finds its log
+    harness::RemoveTree(dir_);
+  }
+
+  bool ok() const { return ok_; }
+  const std::string& log() const { return log_; }
+
+ private:
+  harness::NamedLock lock_;
+  harness::SavedRegistryValue path_, folder_;
+  std::string dir_, log_;
+  harness::ScopedEnvironment environment_;
+  bool ok_ = false;
+};
+
+// How often each colour covers the control (every pixel).
+std::set<COLORREF> ColoursOf(HWND control) {
+  harness::PixelAt(control, 0, 0);
+  RECT r;
+  ::GetClientRect(control, &r);
+  HDC dc = ::GetDC(control);
+  std::set<COLORREF> colours;
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) colours.insert(::GetPixel(dc, x, y));
+  ::ReleaseDC(control, dc);
+  return colours;
+}
+
+}  // namespace
+
+TEST(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  EXPECT_EQ(about, ::GetForegroundWindow());
+  // A mark on the open dialog shows that a further click does not load it again.
+  ::SetWindowTextA(Item(about, fAbout::ID_lblTitle), "still the same dialog");
+  for (int click = 0; click < 2; ++click) {
+    ::SetForegroundWindow(program.window());
+    harness::Pump(30);
+    ASSERT_EQ(program.window(), ::GetForegroundWindow());
+    ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
+    harness::Pump(50);
+    EXPECT_EQ(about, ::GetForegroundWindow()) << "click " << click;
+  }
+  std::vector<HWND> shown = VisibleAboutDialogs();
+  ASSERT_EQ(1u, shown.size());
+  EXPECT_EQ(about, shown.front());
+  EXPECT_EQ(1u, harness::ProcessWindows(nullptr, kTitle).size());
+  EXPECT_EQ("still the same dialog", ItemText(about, fAbout::ID_lblTitle));
+  ASSERT_NE(nullptr, program.form().AboutDialog());
+  EXPECT_EQ(about, program.form().AboutDialog()->hwnd());
+}
+
+TEST(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
+  POINT origin{0, 0};
+  ::ClientToScreen(about, &origin);
+  EXPECT_EQ(156, origin.x);  // 2340 twips, not centred
+  EXPECT_EQ(129, origin.y);  // 1935 twips
+  RECT client;
+  ::GetClientRect(about, &client);
+  EXPECT_EQ(382, client.right);
+  EXPECT_EQ(237, client.bottom);
+  LONG_PTR style = ::GetWindowLongPtrA(about, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD));
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(::GetWindowLongPtrA(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+}
+
+TEST(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
+  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
+  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
+  const std::string description = ItemText(about, fAbout::ID_lblDescription);
+  EXPECT_EQ(ExpectedDescription(), description);
+  const std::string url = product::kMakerUrl;
+  ASSERT_GE(description.size(), url.size());
+  EXPECT_EQ(url, description.substr(description.size() - url.size()));
+  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+  EXPECT_TRUE(::IsWindowVisible(Item(about, fAbout::ID_lblDisclaimer)));  // present, empty
+  // Labels wrap their text within their width.
+  RECT descriptionRect = harness::RectInParent(Item(about, fAbout::ID_lblDescription));
+  EXPECT_EQ(259, descriptionRect.right - descriptionRect.left);  // 3885 twips
+}
+
+TEST(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  HWND icon = Item(about, fAbout::ID_picIcon);
+  ASSERT_NE(nullptr, icon);
+  EXPECT_TRUE(::IsWindowVisible(icon));
+  EXPECT_NE(0, ::SendMessageA(icon, STM_GETICON, 0, 0));
+  RECT r = harness::RectInParent(icon);
+  EXPECT_EQ(16, r.left);
+  EXPECT_EQ(16, r.top);
+  EXPECT_EQ(36, r.right - r.left);
+  EXPECT_EQ(36, r.bottom - r.top);
+  RECT inner;
+  ::GetClientRect(icon, &inner);
+  EXPECT_EQ(32, inner.right);  // the 32 x 32 icon inside a border of 2
+  // The picture is drawn: many colours, not a plain field.
+  EXPECT_GT(ColoursOf(icon).size(), 4u);
+}
+
+TEST(AboutDialog, HasAnOkAndASystemInfoButton) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
+  ASSERT_TRUE(ok && info);
+  EXPECT_EQ("Button", harness::ClassName(ok));
+  EXPECT_EQ("Button", harness::ClassName(info));
+  EXPECT_EQ("OK", harness::Text(ok));
+  EXPECT_EQ("&System Info...", harness::Text(info));
+  EXPECT_EQ(BS_DEFPUSHBUTTON, ::GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK);
+  EXPECT_EQ(BS_PUSHBUTTON, ::GetWindowLongPtrA(info, GWL_STYLE) & BS_TYPEMASK);
+  EXPECT_EQ(ok, ::GetFocus());  // tab index 0
+}
+
+TEST(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
+  MarkerAsSystemInformation tool;  // Esc must not press "&System Info..."
+  ASSERT_TRUE(tool.ok());
+  Program program;
+  for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
+    SCOPED_TRACE(id);
+    HWND about = OpenAbout(program);
+    ASSERT_NE(nullptr, about);
+    harness::FocusControl(Item(about, id));
+    ASSERT_EQ(about, ::GetForegroundWindow());
+    ASSERT_EQ(Item(about, id), ::GetFocus());
+    harness::PressKey(VK_ESCAPE);
+    EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
+    EXPECT_TRUE(VisibleAboutDialogs().empty());
+  }
+  harness::Pump(1500);  // a start would have written by now
+  EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
+}
+
+TEST(AboutDialog, EnterOnOkClosesIt) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  harness::FocusControl(Item(about, fAbout::ID_cmdOK));
+  harness::PressKey(VK_RETURN);
+  EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
+}
+
+// Enter with the focus on "&System Info..." presses that button, however the focus got
+// there: by Tab, by pressing the mouse on the button and sliding off it before letting go
+// (focus without a click), or set from code.
+TEST(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
+  MarkerAsSystemInformation tool;
+  ASSERT_TRUE(tool.ok());
+  Program program;
+  enum class Way { Tab, MouseSlideOff, SetFocus };
+  size_t started = 0;
+  for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    HWND about = OpenAbout(program);
+    ASSERT_NE(nullptr, about);
+    HWND info = Item(about, fAbout::ID_cmdSysInfo);
+    harness::FocusControl(Item(about, fAbout::ID_cmdOK));
+    if (way == Way::Tab) {
+      harness::PressKey(VK_TAB);
+    } else if (way == Way::MouseSlideOff) {
+      RECT r;
+      ::GetClientRect(info, &r);
+      POINT off{r.right / 2, -40};  // above the button, inside the dialog
+      harness::Drag(info, POINT{r.right / 2, r.bottom / 2}, off);
+    } else {
+      ::SetFocus(info);
+      harness::Pump(30);
+    }
+    ASSERT_EQ(info, ::GetFocus());
+    ASSERT_TRUE(harness::ReadLines(tool.log()).size() == started);  // not pressed yet
+    harness::PressKey(VK_RETURN);
+    EXPECT_TRUE(harness::WaitForLines(tool.log(), started + 1));  // the tool was started
+    started = harness::ReadLines(tool.log()).size();
+    EXPECT_TRUE(::IsWindow(about));  // and the dialog stays open
+    EXPECT_TRUE(::IsWindowVisible(about));
+    // Back on OK, Enter closes the dialog again.
+    harness::FocusControl(Item(about, fAbout::ID_cmdOK));
+    harness::PressKey(VK_RETURN);
+    EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
+    if (::IsWindow(about)) ::DestroyWindow(about);
+  }
+  harness::Pump(1000);
+  EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
+}
+
+TEST(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  harness::Pump(30);
+  EXPECT_FALSE(::IsWindow(about));
+  about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  ::SendMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  harness::Pump(30);
+  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::ProcessWindows(nullptr, kTitle).empty());
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
+}
+
+TEST(AboutDialog, ReopeningSetsTheTextsAfresh) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  ::SetWindowTextA(about, "changed");
+  for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion), int(fAbout::ID_lblDescription),
+                 int(fAbout::ID_lblDisclaimer)})
+    ::SetWindowTextA(Item(about, id), "changed");
+  ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  harness::Pump(30);
+  ASSERT_FALSE(::IsWindow(about));
+
+  about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  EXPECT_EQ(kTitle, harness::Text(about));
+  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
+  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
+  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+  EXPECT_NE(0, ::SendMessageA(Item(about, fAbout::ID_picIcon), STM_GETICON, 0, 0));
+}
+
+TEST(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
+  Program program;
+  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
+  harness::Pump(50);
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  std::vector<HWND> helps = harness::ProcessWindows(nullptr, "Help");
+  ASSERT_EQ(1u, helps.size());
+  HWND help = helps.front();
+  EXPECT_TRUE(::IsWindowVisible(help));
+  EXPECT_EQ(program.window(), ::GetWindow(help, GW_OWNER));
+  EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
+
+  // Closing one leaves the other.
+  ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  harness::Pump(30);
+  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(::IsWindowVisible(help));
+  about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  ::SendMessageA(help, WM_CLOSE, 0, 0);
+  harness::Pump(30);
+  EXPECT_FALSE(::IsWindow(help));
+  EXPECT_TRUE(::IsWindowVisible(about));
+  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
+}
+
+TEST(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  harness::FocusControl(program[fMain::ID_chkUnderline]);
+  harness::PressKey(VK_SPACE);
+  EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkUnderline], BM_GETCHECK, 0, 0));
+  EXPECT_TRUE(harness::FontOf(program[fMain::ID_txtSymbol]).lfUnderline);
+  EXPECT_TRUE(::IsWindowVisible(about));
+}
+
+TEST(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
+  Program program;
+  HWND about = OpenAbout(program);
+  ASSERT_NE(nullptr, about);
+  ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  harness::Pump(50);
+  ASSERT_TRUE(::IsIconic(program.window()));
+  EXPECT_FALSE(::IsWindowVisible(about));
+  EXPECT_TRUE(::IsWindow(about));
+  ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  harness::Pump(50);
+  EXPECT_TRUE(::IsWindowVisible(about));
+}

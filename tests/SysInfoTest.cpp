@@ -1,1 +1,574 @@
-// (tests to come)
+// The system information launcher of the About dialog, against the registry of the test
+// prefix: which location is read, what is started (a copy of the marker program stands in
+// for the tool), when the message "System Information Is Unavailable At This Time" comes,
+// and GetKeyValue's reading of a value of each size and type.
+#include <windows.h>
+#include <sddl.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/fAbout.h"
+#include "tests/Harness.h"
+
+using harness::Program;
+using harness::SeenDialog;
+
+namespace {
+
+const HKEY kRoot = HKEY_LOCAL_MACHINE;
+const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const char kTestKey[] = "SOFTWARE\\VarneloTests\\GetKeyValue";
+const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with about_dialog_test
+const char kUnavailable[] = "System Information Is Unavailable At This Time";
+const DWORD kNoStartWaitMs = 1500;  // long enough for a started marker to have written
+
+std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
+// Every test starts with neither registry value present and its own empty folder, and puts
+// the values back as they were at its end. A leftover of an earlier run is removed first.
+class SysInfo : public testing::Test {
+ protected:
+  void SetUp() override {
+    lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
+    path_ = std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH");
+    folder_ = std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO");
+    harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
+    harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
+    dir_ = harness::FreshFolder("sysinfo_" + TestName());
+    // Named after this process, so that no other run's line can ever be counted.
+    log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+    ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
+    environment_ = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", log_.c_str());
+  }
+
+  void TearDown() override {
+    if (program_) {
+      program_.reset();
+      harness::Pump(200);
+    }
+    environment_.reset();
+    folder_.reset();
+    path_.reset();
+    ::RegDeleteTreeA(kRoot, kTestKey);
+    ::RegDeleteKeyA(kRoot, "SOFTWARE\\VarneloTests");  // only when nothing else is left in it
+    lock_.reset();
+    harness::RemoveTree(dir_);
+  }
+
+  // The About dialog of a freshly started program.
+  HWND OpenAbout() {
+    program_ = std::make_unique<Program>();
+    ::SendMessageA((*program_)[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
+    harness::Pump(50);
+    return program_->form().AboutDialog() ? program_->form().AboutDialog()->hwnd() : nullptr;
+  }
+
+  // Presses "&System Info..." and returns the dialog boxes that came up meanwhile, each read
+  // and closed from another thread (the box is modal: the click returns once it is closed).
+  std::vector<SeenDialog> ClickSystemInfo(HWND about) {
+    harness::DialogWatcher watcher([about](HWND box) { return box != about; });
+    ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
+    harness::Pump(100);
+    return watcher.Seen();
+  }
+
+  // The message of this launcher, exactly: one box, caption "Tindrel", the one text, an OK
+  // button only and no icon.
+  static void ExpectTheMessage(const std::vector<SeenDialog>& seen) {
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ("Tindrel", seen[0].caption);
+    EXPECT_EQ(std::vector<std::string>{kUnavailable}, seen[0].texts);
+    EXPECT_EQ(std::vector<std::string>{"OK"}, seen[0].buttons);
+    EXPECT_FALSE(seen[0].showsIcon);
+  }
+
+  // Nothing that the log would show was started.
+  void ExpectNothingStarted(const std::string& log) {
+    harness::Pump(kNoStartWaitMs);
+    EXPECT_TRUE(harness::ReadLines(log).empty()) << harness::ReadLines(log).front();
+  }
+
+  // The marker's line names exactly the program file that was started.
+  static void ExpectStarted(const std::string& log, const std::string& path, size_t times = 1) {
+    ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
+    harness::Pump(300);
+    std::vector<std::string> lines = harness::ReadLines(log);
+    std::string all;
+    for (const std::string& line : lines) all += line + "\n";
+    ASSERT_EQ(times, lines.size()) << all;
+    for (const std::string& line : lines) EXPECT_EQ(path, harness::StripQuotes(line));
+  }
+
+  std::string dir_, log_;
+  std::unique_ptr<Program> program_;
+
+ private:
+  std::unique_ptr<harness::NamedLock> lock_;
+  std::unique_ptr<harness::SavedRegistryValue> path_, folder_;
+  std::unique_ptr<harness::ScopedEnvironment> environment_;
+};
+
+bool SetPath(const std::string& path) { return harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path); }
+bool SetFolder(const std::string& folder) {
+  return harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder);
+}
+
+// GetKeyValue on a value of the test key with these bytes and this type.
+struct Reading {
+  bool result;
+  std::string value;
+};
+Reading Read(DWORD type, const std::string& bytes, const std::string& before = "as passed") {
+  ::RegDeleteTreeA(kRoot, kTestKey);
+  // RegSetValueExA stores a text one byte longer than told when the byte after it is a NUL
+  // (Windows does so, and Wine with it); a byte other than NUL after the data keeps the
+  // stored text exactly as long as told.
+  const std::string buffer = bytes + 'X';
+  if (!harness::SetRegistryValue(kRoot, kTestKey, "Value", type, buffer.data(),
+                                 static_cast<DWORD>(bytes.size())))
+    return {false, "(the test could not write the value)"};
+  std::string value = before;
+  bool result = fAbout::GetKeyValue(kRoot, kTestKey, "Value", value);
+  return {result, value};
+}
+
+// How many bytes the registry holds for the test value, read as UTF-16 as it is stored: 2
+// per character, so an odd count or a missing NUL shows.
+DWORD StoredWideBytes() {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(kRoot, L"SOFTWARE\\VarneloTests\\GetKeyValue", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    return 0;
+  DWORD size = 0;
+  ::RegQueryValueExW(key, L"Value", nullptr, nullptr, nullptr, &size);
+  ::RegCloseKey(key);
+  return size;
+}
+
+}  // namespace
+
+// --- Which location is read, and what is started -------------------------------------
+
+TEST_F(SysInfo, PathNamingTheToolStartsExactlyThatFile) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(SetPath(tool));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());  // no message
+  ExpectStarted(log_, tool);
+  EXPECT_TRUE(::IsWindowVisible(about));  // the dialog stays open
+}
+
+TEST_F(SysInfo, WithPathFoundTheSecondLocationIsNotUsed) {
+  // Each copy writes marker.log beside itself when no log is named.
+  harness::ScopedEnvironment noLog("VARNELO_MARKER_LOG", nullptr);
+  const std::string first = dir_ + "first\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(first));
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetPath(first));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(dir_ + "first\\marker.log", first);
+  ExpectNothingStarted(dir_ + "second\\marker.log");
+}
+
+TEST_F(SysInfo, PathNamingAMissingFileShowsTheMessageWithoutTryingTheSecondLocation) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetPath(dir_ + "gone\\msinfo32.exe"));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));  // a valid folder that must not be used
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+  EXPECT_TRUE(::IsWindowVisible(about));
+}
+
+TEST_F(SysInfo, PathNamingAFolderShowsTheMessage) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "folder\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetPath(dir_ + "folder"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, NoPathAndAFolderHoldingTheToolStartsItFromThere) {
+  const std::string folder = dir_ + "Shared Tools";
+  ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetFolder(folder));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(log_, folder + "\\MSINFO32.EXE");
+  EXPECT_TRUE(::IsWindowVisible(about));
+}
+
+TEST_F(SysInfo, NoPathAndAFolderWithoutTheToolShowsTheMessage) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "tools\\marker.exe"));  // another name
+  ASSERT_TRUE(SetFolder(dir_ + "tools"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, NoPathAndAFolderNamedLikeTheToolShowsTheMessage) {
+  // "MSINFO32.EXE" there is a folder, not a program file.
+  ::CreateDirectoryA((dir_ + "tools").c_str(), nullptr);
+  ASSERT_TRUE(::CreateDirectoryA((dir_ + "tools\\MSINFO32.EXE").c_str(), nullptr));
+  ASSERT_TRUE(SetFolder(dir_ + "tools"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, NoPathAndAHiddenToolShowsTheMessage) {
+  const std::string tool = dir_ + "tools\\MSINFO32.EXE";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ::SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
+  if (!(::GetFileAttributesA(tool.c_str()) & FILE_ATTRIBUTE_HIDDEN)) {
+    // Wine keeps the hidden attribute in an extended attribute of the Linux file; where the
+    // file system has none, a file can't be hidden and there is nothing to test.
+    GTEST_SKIP() << "Wine could not mark the file hidden on this file system";
+  }
+  ASSERT_TRUE(SetFolder(dir_ + "tools"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, NeitherValueShowsTheMessage) {
+  ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  EXPECT_TRUE(::IsWindowVisible(about));
+  // The main window and the dialog take input again after the box.
+  ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  harness::Pump(30);
+  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(::IsWindowEnabled(program_->window()));
+}
+
+TEST_F(SysInfo, ZeroLengthPathShowsTheMessageWithoutTryingTheSecondLocation) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", REG_SZ, "", 0));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+  EXPECT_TRUE(::IsWindowVisible(about));
+}
+
+TEST_F(SysInfo, EmptyTextPathCountsAsFoundAndShowsTheMessage) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetPath(""));  // just its terminating NUL
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, NumberPathShowsTheMessageWithoutTryingTheSecondLocation) {
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  const DWORD number = 0x1234;
+  ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", REG_DWORD, &number, sizeof number));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));  // "&h1234" names no program
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, PathOfAnotherTypeIsFoundEmptyAndShowsTheMessage) {
+  // A REG_EXPAND_SZ naming a real tool: read as found, but its text is not taken.
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", REG_EXPAND_SZ, tool.c_str(),
+                                        static_cast<DWORD>(tool.size() + 1)));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+TEST_F(SysInfo, BlankInAFolderNameNeverStartsTheDecoyBeforeIt) {
+  // If the path were split at its blank, "...\Program.exe" would run with "Files Test\..."
+  // as its argument. Each copy writes marker.log beside itself.
+  harness::ScopedEnvironment noLog("VARNELO_MARKER_LOG", nullptr);
+  const std::string tool = dir_ + "Program Files Test\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "Program.exe"));
+  ASSERT_TRUE(SetPath(tool));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(dir_ + "Program Files Test\\marker.log", tool);
+  ExpectNothingStarted(dir_ + "marker.log");  // the decoy's
+}
+
+TEST_F(SysInfo, BlankInTheFolderOfTheSecondLocationToo) {
+  harness::ScopedEnvironment noLog("VARNELO_MARKER_LOG", nullptr);
+  const std::string folder = dir_ + "Program Files Test";
+  ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "Program.exe"));
+  ASSERT_TRUE(SetFolder(folder));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(folder + "\\marker.log", folder + "\\MSINFO32.EXE");
+  ExpectNothingStarted(dir_ + "marker.log");
+}
+
+TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(SetPath(tool));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(log_, tool, 2);
+}
+
+TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));  // nothing set up yet
+
+  const std::string folder = dir_ + "tools";
+  ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetFolder(folder));
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(log_, folder + "\\MSINFO32.EXE");
+
+  // The path of the first location now wins; the folder found before is not reused.
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(SetPath(tool));
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ASSERT_TRUE(harness::WaitForLines(log_, 2));
+  EXPECT_EQ(tool, harness::StripQuotes(harness::ReadLines(log_).at(1)));
+
+  // And gone again: the message, not the tool of the click before.
+  harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
+  harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
+  ExpectTheMessage(ClickSystemInfo(about));
+  harness::Pump(kNoStartWaitMs);
+  EXPECT_EQ(2u, harness::ReadLines(log_).size());
+}
+
+// --- Keys that may be read but not written --------------------------------------------
+
+namespace {
+
+// Replaces a key's access list for a scope and puts the old one back.
+class KeyAccess {
+ public:
+  KeyAccess(HKEY root, const std::string& key, const char* sddl) : root_(root), key_(key) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS) return;
+    DWORD size = 0;
+    ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, nullptr, &size);
+    old_.resize(size);
+    PSECURITY_DESCRIPTOR replacement = nullptr;
+    if (size && ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data(), &size) == ERROR_SUCCESS &&
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement, nullptr)) {
+      applied_ = ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, replacement) == ERROR_SUCCESS;
+      ::LocalFree(replacement);
+    }
+    ::RegCloseKey(opened);
+  }
+  ~KeyAccess() {
+    if (!applied_) return;
+    HKEY opened = nullptr;
+    // The owner may always change the access list.
+    if (::RegOpenKeyExA(root_, key_.c_str(), 0, WRITE_DAC, &opened) != ERROR_SUCCESS) return;
+    ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data());
+    ::RegCloseKey(opened);
+  }
+  bool applied() const { return applied_; }
+
+ private:
+  HKEY root_;
+  std::string key_;
+  std::vector<BYTE> old_;
+  bool applied_ = false;
+};
+
+// Everyone may read the key, nobody may write it; deleting it and changing this list stay
+// allowed, for the clean-up.
+const char kReadOnly[] = "D:P(A;;KR;;;WD)(A;;SDWD;;;WD)";
+// Nobody may read it (the same clean-up rights).
+const char kNoAccess[] = "D:P(A;;SDRCWD;;;WD)";
+
+bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
+  HKEY opened = nullptr;
+  LONG result = ::RegOpenKeyExA(root, key, 0, access, &opened);
+  if (result == ERROR_SUCCESS) ::RegCloseKey(opened);
+  return result == error;
+}
+
+}  // namespace
+
+TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(SetPath(tool));
+  KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
+  ASSERT_TRUE(access.applied());
+  if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
+    GTEST_SKIP() << "this Wine does not refuse write access by the key's access list";
+  }
+  std::string value;
+  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
+  EXPECT_EQ(tool, value);
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(log_, tool);
+}
+
+TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
+  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
+  ASSERT_TRUE(first.applied() && second.applied());
+  if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_QUERY_VALUE, ERROR_ACCESS_DENIED)) {
+    GTEST_SKIP() << "this Wine does not refuse read access by the key's access list";
+  }
+  std::string value = "as passed";
+  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
+  EXPECT_EQ("", value);
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectNothingStarted(log_);
+}
+
+// --- GetKeyValue ------------------------------------------------------------------------
+
+TEST_F(SysInfo, GetKeyValueReadsTextOfUpTo1024Bytes) {
+  // 1024 bytes with the NUL, and 1024 bytes of text stored without one.
+  Reading withNul = Read(REG_SZ, std::string(1023, 'a') + '\0');
+  EXPECT_TRUE(withNul.result);
+  EXPECT_EQ(std::string(1023, 'a'), withNul.value);
+  Reading withoutNul = Read(REG_SZ, std::string(1024, 'b'));
+  ASSERT_EQ(2u * 1024, StoredWideBytes());  // really stored without a NUL
+  EXPECT_TRUE(withoutNul.result);
+  EXPECT_EQ(std::string(1024, 'b'), withoutNul.value);
+}
+
+TEST_F(SysInfo, GetKeyValueCountsDataOver1024BytesAsMissing) {
+  for (const std::string& bytes : {std::string(1024, 'c') + '\0', std::string(1025, 'd'),
+                                   std::string(5000, 'e') + '\0'}) {
+    SCOPED_TRACE(bytes.size());
+    Reading r = Read(REG_SZ, bytes);
+    EXPECT_FALSE(r.result);
+    EXPECT_EQ("", r.value);
+  }
+  Reading binary = Read(REG_BINARY, std::string(1025, '\x01'));
+  EXPECT_FALSE(binary.result);
+  EXPECT_EQ("", binary.value);
+  Reading binary1024 = Read(REG_BINARY, std::string(1024, '\x01'));
+  EXPECT_TRUE(binary1024.result);
+  EXPECT_EQ("as passed", binary1024.value);
+}
+
+TEST_F(SysInfo, GetKeyValueDropsOnlyTheOneFinalNul) {
+  Reading with = Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0');
+  EXPECT_TRUE(with.result);
+  EXPECT_EQ("C:\\Tools\\msinfo32.exe", with.value);
+  Reading without = Read(REG_SZ, "C:\\Tools\\msinfo32.exe");
+  ASSERT_EQ(2u * 21, StoredWideBytes());  // 21 characters, no NUL
+  EXPECT_TRUE(without.result);
+  EXPECT_EQ("C:\\Tools\\msinfo32.exe", without.value);
+  Reading two = Read(REG_SZ, std::string("abc") + '\0' + '\0');
+  EXPECT_TRUE(two.result);
+  EXPECT_EQ(std::string("abc") + '\0', two.value);
+  // The bytes the query returned, all of them: not cut at an inner NUL.
+  Reading inner = Read(REG_SZ, std::string("ab") + '\0' + "cd");
+  ASSERT_EQ(2u * 5, StoredWideBytes());
+  EXPECT_TRUE(inner.result);
+  EXPECT_EQ(std::string("ab") + '\0' + "cd", inner.value);
+  Reading nul = Read(REG_SZ, std::string(1, '\0'));
+  EXPECT_TRUE(nul.result);
+  EXPECT_EQ("", nul.value);
+}
+
+TEST_F(SysInfo, GetKeyValueGivesANumberAsAmpersandHAndHexDigits) {
+  for (DWORD number : {DWORD{0x1A2B3C4D}, DWORD{0}, DWORD{0xFF}, DWORD{0xFFFFFFFF}}) {
+    SCOPED_TRACE(number);
+    Reading r = Read(REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number));
+    EXPECT_TRUE(r.result);
+    ASSERT_GT(r.value.size(), 2u);
+    EXPECT_EQ("&h", r.value.substr(0, 2));
+    const std::string digits = r.value.substr(2);
+    EXPECT_EQ(std::string::npos, digits.find_first_not_of("0123456789ABCDEFabcdef")) << r.value;
+    EXPECT_EQ(number, std::strtoul(digits.c_str(), nullptr, 16)) << r.value;
+  }
+  Reading big = Read(REG_DWORD, std::string("\x4D\x3C\x2B\x1A", 4));
+  EXPECT_EQ("&h1A2B3C4D", big.value);  // most significant digit first, upper case
+}
+
+TEST_F(SysInfo, GetKeyValueLeavesTheValueOfAnotherTypeAsPassed) {
+  const std::string text = std::string("C:\\Tools\\msinfo32.exe") + '\0';
+  for (DWORD type : {DWORD{REG_EXPAND_SZ}, DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_QWORD}}) {
+    SCOPED_TRACE(type);
+    std::string bytes = type == REG_MULTI_SZ ? text + '\0' : type == REG_QWORD ? std::string(8, '\x07') : text;
+    Reading r = Read(type, bytes, "as passed");
+    EXPECT_TRUE(r.result);
+    EXPECT_EQ("as passed", r.value);
+  }
+}
+
+TEST_F(SysInfo, GetKeyValueGivesEmptyAndFalseForAMissingKeyOrValue) {
+  ::RegDeleteTreeA(kRoot, kTestKey);
+  std::string value = "as passed";
+  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value));
+  EXPECT_EQ("", value);
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kTestKey, "Other", "x"));
+  value = "as passed";
+  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value));
+  EXPECT_EQ("", value);
+  // The name is looked up, not guessed: the other value is there.
+  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kTestKey, "Other", value));
+  EXPECT_EQ("x", value);
+}
+
+TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
+  for (DWORD type : {DWORD{REG_SZ}, DWORD{REG_BINARY}}) {
+    SCOPED_TRACE(type);
+    ::RegDeleteTreeA(kRoot, kTestKey);
+    ASSERT_TRUE(harness::SetRegistryValue(kRoot, kTestKey, "Value", type, "", 0));
+    std::string value = "as passed";
+    EXPECT_THROW(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value), fAbout::EmptyValue);
+  }
+}
+
+TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetFolder(dir_ + "tools"));
+  std::string value;
+  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
+  EXPECT_EQ(tool, value);
+  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kLocationKey, "MSINFO", value));
+  EXPECT_EQ(dir_ + "tools", value);
+}

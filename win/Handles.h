@@ -3,7 +3,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <utility>
 
@@ -39,7 +38,6 @@ inline void DeleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
 inline void FreeGlobal(HGLOBAL block) { ::GlobalFree(block); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
-inline void DestroyImageList(HIMAGELIST list) { ::ImageList_Destroy(list); }
 inline void FreeLib(HMODULE module) { ::FreeLibrary(module); }
 
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
@@ -47,7 +45,6 @@ using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
 using UniqueKey = Unique<HKEY, CloseKey>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
-using UniqueImageList = Unique<HIMAGELIST, DestroyImageList>;
 
 // GetDC paired with ReleaseDC on the same window.
 class WindowDC {

@@ -7,11 +7,25 @@
 
 namespace win {
 
-// A bitmap resource as a one-picture image list; with a mask colour, pixels of exactly that
-// colour are left undrawn.
-UniqueImageList LoadPicture(HINSTANCE instance, int resourceId, COLORREF mask, bool masked);
+// A bitmap resource made ready to draw at a display density: scaled by dpi/96 with area
+// averaging, and, with a mask colour, pixels of exactly that colour left undrawn (the
+// scaled edge is blended, never fringed with the mask colour).
+class Picture {
+ public:
+  Picture() = default;
+  Picture(HINSTANCE instance, int resourceId, int dpi, const COLORREF* mask);
 
-void DrawPictureButton(const DRAWITEMSTRUCT& item, HIMAGELIST picture);
+  int width() const { return width_; }
+  int height() const { return height_; }
+  explicit operator bool() const { return static_cast<bool>(bitmap_); }
+  void Draw(HDC dc, int x, int y) const;
+
+ private:
+  UniqueBitmap bitmap_;  // 32 bits per pixel, alpha premultiplied
+  int width_ = 0, height_ = 0;
+};
+
+void DrawPictureButton(const DRAWITEMSTRUCT& item, const Picture& picture);
 
 // Push buttons, owner-drawn ones included: the buttons that Enter presses when focused.
 bool IsPushButton(HWND window);
