@@ -93,6 +93,9 @@ INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
     case WM_CLOSE:
       cmdOK_Click();
       return TRUE;
+    case WM_NCDESTROY:
+      icon_.reset();  // the picture box that showed it is gone
+      return FALSE;
   }
   return FALSE;
 }
@@ -114,13 +117,15 @@ void fAbout::CreateControls() {
     ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   HWND icon = ::GetDlgItem(hwnd_, ID_picIcon);
-  ::SendMessageA(icon, STM_SETICON,
-                 reinterpret_cast<WPARAM>(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO))),
-                 0);
+  // The program's icon drawn at the density's size, scaled by the system where it must be.
+  const int iconSide = win::ScalePixels(32, dpi_);
+  icon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
+                                              IMAGE_ICON, iconSide, iconSide, 0)));
+  ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
   // The icon inside its sunken border of two pixels.
   RECT border{0, 0, 0, 0};
   ::AdjustWindowRectEx(&border, 0, FALSE, WS_EX_CLIENTEDGE);
-  const int side = win::ScalePixels(32, dpi_) + (border.right - border.left);
+  const int side = iconSide + (border.right - border.left);
   ::SetWindowPos(icon, nullptr, 0, 0, side, side, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

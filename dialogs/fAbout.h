@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "win/Handles.h"
 #include "win/Window.h"
 
 class fAbout : public win::Window<fAbout> {
@@ -50,4 +51,5 @@ class fAbout : public win::Window<fAbout> {
   void cmdSysInfo_Click() { StartSysInfo(); }
 
   int dpi_ = 96;
+  win::UniqueIcon icon_;
 };

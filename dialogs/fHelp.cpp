@@ -65,16 +65,7 @@ void fHelp::Show(HWND owner) {
 }
 
 bool fHelp::Load(HWND owner) {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &fHelp::WindowProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_VARNELO));
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kHelpClass;
-    return ::RegisterClassExA(&wc) != 0;
-  }();
+  static const bool registered = win::RegisterWindowClass(kHelpClass, &fHelp::WindowProc, IDI_VARNELO);
   if (!registered) return false;
 
   dpi_ = win::ScreenDpi();

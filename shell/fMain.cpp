@@ -143,16 +143,7 @@ HWND fMain::Control(int id) const {
 }
 
 bool fMain::Load() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &fMain::WindowProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(IDI_VARNELO));
-    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kMainClass;
-    return ::RegisterClassExA(&wc) != 0;
-  }();
+  static const bool registered = win::RegisterWindowClass(kMainClass, &fMain::WindowProc, IDI_VARNELO);
   if (!registered) return false;
 
   dpi_ = win::ScreenDpi();
@@ -372,7 +363,7 @@ LRESULT fMain::OnControlMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int i
         if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
         return code;
       }
-      if (msg == WM_KEYDOWN) {
+      if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {  // with Alt held, Enter comes as a system key
         int shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
                     (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
         cboFonts_KeyDown(static_cast<int>(wp), shift);

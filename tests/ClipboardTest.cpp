@@ -1,1 +1,491 @@
-// (tests to come)
+// "&Copy To Clipboard": the Symbol View's selection, else the Symbol List's character, as
+// plain text. The view's path empties the clipboard first, the list's path leaves other
+// formats beside its text, and with nothing chosen the clipboard is not touched. The copy
+// changes nothing on the window, another program can paste it, and a clipboard that another
+// thread holds open does not make the button hang.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <initializer_list>
+#include <set>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+// ---- The other program of the paste test ----
+// Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
+// it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
+// control of its own gives to <file>.paste, then ends before any test runs.
+void WriteFile(const std::string& path, const std::string& bytes) {
+  if (FILE* f = std::fopen(path.c_str(), "wb")) {
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+  }
+}
+
+const bool g_pasteProgram = [] {
+  const char* flag = std::strstr(::GetCommandLineA(), "--paste-to=");
+  if (!flag) return false;
+  std::string path = flag + std::strlen("--paste-to=");
+  while (!path.empty() && (path.back() == ' ' || path.back() == '"')) path.pop_back();
+  std::string text;
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
+      text = bytes;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 200,
+                                100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ::SendMessageA(edit, WM_PASTE, 0, 0);
+  std::string pasted = harness::Text(edit);
+  ::DestroyWindow(edit);
+  WriteFile(path + ".paste", pasted);
+  WriteFile(path, text);  // last: its presence tells that both are written
+  ::ExitProcess(0);
+  return true;
+}();
+
+// ---- Clipboard helpers of the tests ----
+
+// A window of the test's own to own what the test puts on the clipboard, as any program does.
+HWND TestOwner() {
+  static HWND owner = ::CreateWindowExA(0, "STATIC", "clipboard test", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  return owner;
+}
+
+HGLOBAL Block(const std::string& bytes) {
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  std::memcpy(::GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+  ::GlobalUnlock(block);
+  return block;
+}
+
+// Empties the clipboard and puts these formats on it, as another program would.
+void PutOnClipboard(std::initializer_list<std::pair<UINT, std::string>> formats) {
+  bool open = false;
+  for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(TestOwner()) != FALSE); ++attempt) ::Sleep(10);
+  ASSERT_TRUE(open);
+  ::EmptyClipboard();
+  for (const auto& [format, bytes] : formats) {
+    HGLOBAL block = Block(bytes);
+    if (!::SetClipboardData(format, block)) ::GlobalFree(block);
+  }
+  ::CloseClipboard();
+  for (const auto& format : formats) ASSERT_TRUE(harness::ClipboardHas(format.first)) << format.first;
+}
+
+// The data of one format, read as bytes up to the first NUL.
+std::string ClipboardBytes(UINT format) {
+  std::string bytes;
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  if (HANDLE data = ::GetClipboardData(format)) {
+    if (const char* p = static_cast<const char*>(::GlobalLock(data))) {
+      bytes.assign(p, strnlen(p, ::GlobalSize(data)));
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return bytes;
+}
+
+// The Unicode text, as a program that pastes Unicode text reads it.
+std::wstring ClipboardUnicode() {
+  std::wstring text;
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    if (const wchar_t* p = static_cast<const wchar_t*>(::GlobalLock(data))) {
+      text = p;
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return text;
+}
+
+std::set<UINT> ClipboardFormats() {
+  std::set<UINT> formats;
+  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
+  for (UINT f = ::EnumClipboardFormats(0); f; f = ::EnumClipboardFormats(f)) formats.insert(f);
+  ::CloseClipboard();
+  return formats;
+}
+
+UINT PrivateFormat() { return ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture"); }
+
+void PressCopy(const Program& program) {
+  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
+  harness::Pump(20);
+}
+
+std::string Symbols(int from, int to) { return harness::AllSymbols().substr(from, to - from); }
+
+}  // namespace
+
+TEST(Clipboard, ViewSelectionIsCopiedExactly) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  struct Range {
+    int from, to;
+    const char* bytes;
+  };
+  const Range ranges[] = {
+      {64, 67, "ABC"},
+      {11, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
+      {8, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
+      {252, 255, "\xfd\xfe\xff"},  // the last three codes
+      {127, 130, "\x80\x81\x82"},
+      {64, 65, "A"},
+      {0, 1, "\x01"},
+      {12, 13, "\r"},
+  };
+  for (const Range& r : ranges) {
+    SCOPED_TRACE(testing::Message() << r.from << ".." << r.to);
+    PutOnClipboard({{CF_TEXT, "before"}});
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(r.from), r.to);
+    PressCopy(program);
+    EXPECT_EQ(r.bytes, ClipboardBytes(CF_TEXT));
+    EXPECT_EQ(Symbols(r.from, r.to), ClipboardBytes(CF_TEXT));
+  }
+  // All 255 characters at once.
+  ::SendMessageA(view, EM_SETSEL, 0, -1);
+  PressCopy(program);
+  EXPECT_EQ(harness::AllSymbols(), ClipboardBytes(CF_TEXT));
+  // A selection made backwards copies the same.
+  ::SendMessageA(view, EM_SETSEL, 70, 66);
+  PressCopy(program);
+  EXPECT_EQ("CDEF", ClipboardBytes(CF_TEXT));
+}
+
+TEST(Clipboard, ViewSelectionWinsOverTheListRow) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+  harness::ClickListRow(list, 99);  // "d"
+  ASSERT_EQ(99, harness::ListSelection(list));
+  ::SendMessageA(view, EM_SETSEL, 64, 67);
+  PressCopy(program);
+  EXPECT_EQ("ABC", harness::ClipboardText());
+  ::SendMessageA(view, EM_SETSEL, 120, 121);
+  PressCopy(program);
+  EXPECT_EQ("y", harness::ClipboardText());
+}
+
+TEST(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+  struct Row {
+    int index;
+    const char* bytes;
+  };
+  const Row rows[] = {{64, "A"}, {254, "\xff"}, {0, "\x01"}, {12, "\r"}, {9, "\n"}, {127, "\x80"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.index);
+    PutOnClipboard({{CF_TEXT, "before"}});
+    harness::ClickListRow(list, row.index);
+    ASSERT_EQ(row.index, harness::ListSelection(list));
+    ::SendMessageA(view, EM_SETSEL, 30, 30);  // the caret only
+    PressCopy(program);
+    EXPECT_EQ(row.bytes, harness::ClipboardText());
+  }
+}
+
+TEST(Clipboard, NothingChosenLeavesTheClipboardAlone) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  const UINT picture = PrivateFormat();
+  PutOnClipboard({{CF_TEXT, "someone else's"}, {picture, "picture"}});
+  ASSERT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));
+  ::SendMessageA(view, EM_SETSEL, 5, 5);
+  const DWORD sequence = ::GetClipboardSequenceNumber();
+  PressCopy(program);
+  EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+  EXPECT_EQ("someone else's", harness::ClipboardText());
+  EXPECT_EQ("picture", ClipboardBytes(picture));
+
+  // After a font change the list has no row selected again: nothing to copy either.
+  harness::ClickListRow(program[fMain::ID_ListChars], 64);
+  harness::ChooseComboItem(program[fMain::ID_cboFonts], 1);
+  ASSERT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));
+  PressCopy(program);
+  EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+  EXPECT_EQ("someone else's", harness::ClipboardText());
+
+  // The sequence number does count a copy.
+  ::SendMessageA(view, EM_SETSEL, 64, 65);
+  PressCopy(program);
+  EXPECT_NE(sequence, ::GetClipboardSequenceNumber());
+  EXPECT_EQ("A", harness::ClipboardText());
+}
+
+TEST(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  const UINT picture = PrivateFormat();
+
+  PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
+  harness::ClickListRow(program[fMain::ID_ListChars], 64);
+  ::SendMessageA(view, EM_SETSEL, 0, 0);
+  PressCopy(program);
+  EXPECT_EQ("A", harness::ClipboardText());  // the text is replaced
+  EXPECT_TRUE(harness::ClipboardHas(picture));
+  EXPECT_EQ("picture", ClipboardBytes(picture));
+
+  PutOnClipboard({{picture, "picture"}});  // a picture alone
+  PressCopy(program);
+  EXPECT_EQ("A", harness::ClipboardText());
+  EXPECT_EQ("picture", ClipboardBytes(picture));
+
+  ::SendMessageA(view, EM_SETSEL, 65, 67);
+  PressCopy(program);
+  EXPECT_EQ("BC", harness::ClipboardText());
+  EXPECT_FALSE(harness::ClipboardHas(picture));
+  // Plain text and nothing else; the system offers its own conversions of it.
+  for (UINT format : ClipboardFormats()) {
+    EXPECT_TRUE(format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT || format == CF_LOCALE)
+        << format;
+  }
+}
+
+TEST(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+  const UINT picture = PrivateFormat();
+  ::SendMessageA(view, EM_SETSEL, 0, 0);
+
+  // Another program's plain text, already pasted once as Unicode text (the system made
+  // that form from the plain text then).
+  PutOnClipboard({{CF_TEXT, "old"}, {picture, "picture"}});
+  ASSERT_EQ(L"old", ClipboardUnicode());
+  ASSERT_EQ("old", ClipboardBytes(CF_OEMTEXT));
+  harness::ClickListRow(list, 64);
+  PressCopy(program);
+  EXPECT_EQ("A", harness::ClipboardText());
+  EXPECT_EQ(L"A", ClipboardUnicode());
+  EXPECT_EQ("A", ClipboardBytes(CF_OEMTEXT));
+  EXPECT_EQ("picture", ClipboardBytes(picture));
+
+  // A program that writes Unicode text itself.
+  PutOnClipboard({{CF_UNICODETEXT, std::string("o\0l\0d\0\0", 8)}, {picture, "picture"}});
+  ASSERT_EQ(L"old", ClipboardUnicode());
+  harness::ClickListRow(list, 127);  // code 128, the euro sign in code page 1252
+  PressCopy(program);
+  EXPECT_EQ("\x80", harness::ClipboardText());
+  wchar_t euro[2] = {};
+  ASSERT_EQ(1, ::MultiByteToWideChar(CP_ACP, 0, "\x80", 1, euro, 1));
+  EXPECT_EQ(std::wstring(euro), ClipboardUnicode());
+  EXPECT_EQ("picture", ClipboardBytes(picture));
+
+  // Our own copy, pasted once, then the next row.
+  ASSERT_EQ(std::wstring(euro), ClipboardUnicode());
+  harness::ClickListRow(list, 65);
+  PressCopy(program);
+  EXPECT_EQ(L"B", ClipboardUnicode());
+  EXPECT_EQ("B", harness::ClipboardText());
+}
+
+TEST(Clipboard, CopyChangesNothingOnTheWindow) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+  HWND copy = program[fMain::ID_cmdCopy];
+  HWND label = program[fMain::ID_lblKeycode];
+  harness::ClickListRow(list, 199);
+  ASSERT_EQ("<ALT> + 0200", harness::Text(label));
+
+  // Pressed with the mouse: the button takes the focus and the view keeps its selection,
+  // which is the one copied.
+  ::SendMessageA(view, EM_SETSEL, 64, 68);
+  harness::FocusControl(view);
+  RECT r;
+  ::GetClientRect(copy, &r);
+  harness::MessageCounter texts(label, WM_SETTEXT);
+  harness::SingleClick(copy, POINT{r.right / 2, r.bottom / 2});
+  EXPECT_EQ("ABCD", harness::ClipboardText());
+  EXPECT_EQ(copy, ::GetFocus());
+  EXPECT_EQ(std::make_pair(DWORD(64), DWORD(68)), harness::EditSelection(view));
+  EXPECT_EQ(199, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 0200", harness::Text(label));
+
+  // Pressed from the keyboard, once from each path: the focus stays on the button.
+  harness::PressKey(VK_SPACE);
+  EXPECT_EQ(copy, ::GetFocus());
+  ::SendMessageA(view, EM_SETSEL, 3, 3);
+  harness::PressKey(VK_SPACE);
+  EXPECT_EQ(std::string(1, static_cast<char>(200)), harness::ClipboardText());
+  EXPECT_EQ(copy, ::GetFocus());
+  EXPECT_EQ(std::make_pair(DWORD(3), DWORD(3)), harness::EditSelection(view));
+  EXPECT_EQ(199, harness::ListSelection(list));
+
+  // BM_CLICK as well.
+  ::SendMessageA(view, EM_SETSEL, 80, 81);
+  PressCopy(program);
+  EXPECT_EQ("Q", harness::ClipboardText());
+  EXPECT_EQ(std::make_pair(DWORD(80), DWORD(81)), harness::EditSelection(view));
+  EXPECT_EQ(199, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 0200", harness::Text(label));
+  EXPECT_EQ(0, texts.count());
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
+}
+
+TEST(Clipboard, AnotherProgramPastesWhatWasCopied) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  const std::string file = harness::TestDir() + "clipboard_paste.out";
+  auto pasteElsewhere = [&file]() -> std::pair<std::string, std::string> {
+    ::DeleteFileA(file.c_str());
+    ::DeleteFileA((file + ".paste").c_str());
+    char self[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string line = std::string("\"") + self + "\" --paste-to=" + file;
+    STARTUPINFOA start{};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
+      return {"<not started>", ""};
+    // Pumped while it runs: this thread owns the window that owns the clipboard.
+    harness::PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    auto read = [](const std::string& path) {
+      std::string bytes;
+      if (FILE* f = std::fopen(path.c_str(), "rb")) {
+        char buffer[1024];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+        std::fclose(f);
+      } else {
+        bytes = "<no file>";
+      }
+      return bytes;
+    };
+    return {read(file), read(file + ".paste")};
+  };
+
+  ::SendMessageA(view, EM_SETSEL, 64, 67);
+  PressCopy(program);
+  auto result = pasteElsewhere();
+  EXPECT_EQ("ABC", result.first);   // the plain text it finds
+  EXPECT_EQ("ABC", result.second);  // what its paste gives
+
+  ::SendMessageA(view, EM_SETSEL, 160, 163);
+  PressCopy(program);
+  result = pasteElsewhere();
+  EXPECT_EQ("\xa1\xa2\xa3", result.first);
+  EXPECT_EQ("\xa1\xa2\xa3", result.second);
+
+  ::SendMessageA(view, EM_SETSEL, 8, 11);  // tab, line feed, vertical tab
+  PressCopy(program);
+  result = pasteElsewhere();
+  EXPECT_EQ("\t\n\x0b", result.first);
+
+  harness::ClickListRow(program[fMain::ID_ListChars], 90);
+  ::SendMessageA(view, EM_SETSEL, 0, 0);
+  PressCopy(program);
+  result = pasteElsewhere();
+  EXPECT_EQ("[", result.first);
+  EXPECT_EQ("[", result.second);
+  ::DeleteFileA(file.c_str());
+  ::DeleteFileA((file + ".paste").c_str());
+}
+
+namespace {
+
+// Holds the clipboard open from a thread of its own, with its own text on it, for `holdMs`.
+class ClipboardHolder {
+ public:
+  // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
+  // of this thread, WM_DESTROYCLIPBOARD.
+  explicit ClipboardHolder(DWORD holdMs) : thread_([this, holdMs] { Run(holdMs); }) {
+    harness::PumpUntil([this] { return holding_ || failed_; }, 10000);
+  }
+  ~ClipboardHolder() {
+    done_ = true;
+    thread_.join();
+  }
+  bool Holding() const { return holding_ && !released_; }
+  bool Failed() const { return failed_; }
+  bool WaitForRelease(DWORD timeoutMs) const {
+    return harness::PumpUntil([this] { return released_.load(); }, timeoutMs);
+  }
+
+ private:
+  void Run(DWORD holdMs) {
+    HWND owner = ::CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    bool open = false;
+    for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(owner) != FALSE); ++attempt) ::Sleep(10);
+    if (!open) {
+      failed_ = true;
+    } else {
+      ::EmptyClipboard();
+      HGLOBAL block = Block("held");
+      if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
+      holding_ = true;
+      // It goes on answering its messages while it holds the clipboard, as a program does.
+      // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
+      // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
+      // program's OpenClipboard, also the copy's retries; Windows sends none.)
+      for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < holdMs;) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+      }
+      ::CloseClipboard();
+      released_ = true;
+    }
+    // The owner window lives, and answers, until the test has read the clipboard.
+    while (!done_) {
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+      MSG msg;
+      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
+    }
+    ::DestroyWindow(owner);
+  }
+
+  std::atomic<bool> holding_{false}, released_{false}, failed_{false}, done_{false};
+  std::thread thread_;
+};
+
+}  // namespace
+
+TEST(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::ClickListRow(program[fMain::ID_ListChars], 64);
+
+  for (bool fromView : {true, false}) {
+    SCOPED_TRACE(fromView ? "view" : "list");
+    ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
+    {
+      ClipboardHolder holder(1500);
+      ASSERT_FALSE(holder.Failed());
+      const DWORD start = ::GetTickCount();
+      ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
+      const DWORD took = ::GetTickCount() - start;
+      EXPECT_LT(took, 1000u);
+      EXPECT_TRUE(holder.Holding()) << "the clipboard was released before the copy gave up";
+      ASSERT_TRUE(holder.WaitForRelease(5000));
+      EXPECT_EQ("held", harness::ClipboardText());  // the holder's text is untouched
+      EXPECT_TRUE(::IsWindow(program.window()));
+    }
+    // Once the clipboard is free, the same copy works.
+    PressCopy(program);
+    EXPECT_EQ(fromView ? "BCD" : "A", harness::ClipboardText());
+  }
+}

@@ -1,1 +1,368 @@
-// (tests to come)
+// Choosing a font: the Symbol View and the preview take the chosen name, the preview shows it
+// as its caption, and the Symbol List is rebuilt (same 255 rows, its own fixed font, no
+// selection) exactly once per choice. Enter in the font box gives the Symbol View alone the
+// name in the box. Size and style stay through font changes, and no font object is left over.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "tests/Harness.h"
+#include "win/Font.h"
+
+using harness::MessageCounter;
+using harness::Program;
+
+namespace {
+
+std::string FaceOf(HWND control) { return harness::FontOf(control).lfFaceName; }
+
+// The first entry from `from` on whose name differs from `name`; -1 when there is none.
+int IndexWithOtherName(HWND combo, const std::string& name, int from = 0) {
+  for (int i = from; i < harness::ComboCount(combo); ++i)
+    if (harness::ComboItem(combo, i) != name) return i;
+  return -1;
+}
+
+// Every row of the list is the character of its code, 1 to 255, in the list's own font.
+void ExpectTheSymbolRows(HWND list) {
+  ASSERT_EQ(255, harness::ListCount(list));
+  for (int i = 0; i < 255; ++i)
+    ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i)) << "row " << i;
+  LOGFONTA lf = harness::FontOf(list);
+  EXPECT_STREQ("Ariel", lf.lfFaceName);
+  EXPECT_EQ(-13, lf.lfHeight);  // 10 points
+  EXPECT_EQ(FW_BOLD, lf.lfWeight);
+  EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
+}
+
+// Every rebuild of the list starts by clearing it of all its rows, once.
+struct RebuildCounter {
+  explicit RebuildCounter(HWND list) : clears(list, LVM_DELETEALLITEMS) {}
+  void Reset() { clears.Reset(); }
+  MessageCounter clears;
+};
+
+// Selects a row of the list as the user does, by clicking it.
+void SelectRow(HWND list, int index) {
+  harness::ClickListRow(list, index);
+  ASSERT_EQ(index, harness::ListSelection(list));
+}
+
+}  // namespace
+
+TEST(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  const std::string first = harness::ComboItem(fonts, 0);
+  const int other = IndexWithOtherName(fonts, first);
+  ASSERT_GT(other, 0) << "the prefix offers only one font family";
+  const std::string name = harness::ComboItem(fonts, other);
+  ASSERT_EQ(first, FaceOf(view));
+
+  harness::ChooseComboItem(fonts, other);
+  harness::Pump();
+  EXPECT_EQ(name, FaceOf(view));
+  EXPECT_EQ(name, FaceOf(preview));
+  EXPECT_EQ(name, harness::Text(preview));
+  EXPECT_EQ(name, harness::Text(fonts));
+  // The text of the view is not touched; only its font changes.
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
+
+  // And back to the first name.
+  harness::ChooseComboItem(fonts, 0);
+  harness::Pump();
+  EXPECT_EQ(first, FaceOf(view));
+  EXPECT_EQ(first, FaceOf(preview));
+  EXPECT_EQ(first, harness::Text(preview));
+}
+
+TEST(FontChoice, EveryEntryOfTheListCanBeChosen) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  const int count = harness::ComboCount(fonts);
+  ASSERT_GT(count, 1);
+  RebuildCounter rebuilds(program[fMain::ID_ListChars]);
+  for (int i = count - 1; i >= 0; --i) {
+    const std::string name = harness::ComboItem(fonts, i);
+    harness::ChooseComboItem(fonts, i);
+    ASSERT_EQ(name, FaceOf(view)) << i;
+    ASSERT_EQ(name, FaceOf(preview)) << i;
+    ASSERT_EQ(name, harness::Text(preview)) << i;
+  }
+  EXPECT_EQ(count, rebuilds.clears.count());
+  harness::Pump();
+  ExpectTheSymbolRows(program[fMain::ID_ListChars]);
+}
+
+TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND list = program[fMain::ID_ListChars];
+  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+  ASSERT_GT(other, 0);
+
+  SelectRow(list, 64);  // "A"
+  RebuildCounter rebuilds(list);
+  harness::ChooseComboItem(fonts, other);
+  harness::Pump();
+  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  ExpectTheSymbolRows(list);
+
+  // Choosing the entry that is already chosen rebuilds the list all the same.
+  SelectRow(list, 200);
+  rebuilds.Reset();
+  harness::ChooseComboItem(fonts, other);
+  harness::Pump();
+  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  ExpectTheSymbolRows(list);
+}
+
+TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  ASSERT_GT(harness::ComboCount(fonts), 3);
+
+  for (int step = 1; step <= 3; ++step) {
+    SCOPED_TRACE(step);
+    SelectRow(list, 10 * step);
+    harness::FocusControl(fonts);
+    RebuildCounter rebuilds(list);
+    harness::PressKey(VK_DOWN);
+    harness::Pump();
+    ASSERT_EQ(step, harness::ComboSelection(fonts));
+    const std::string name = harness::ComboItem(fonts, step);
+    EXPECT_EQ(name, FaceOf(view));
+    EXPECT_EQ(name, FaceOf(preview));
+    EXPECT_EQ(name, harness::Text(preview));
+    EXPECT_EQ(1, rebuilds.clears.count());
+    EXPECT_EQ(-1, harness::ListSelection(list));
+    ExpectTheSymbolRows(list);
+  }
+  // Up goes back the same way.
+  RebuildCounter rebuilds(list);
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_UP);
+  harness::Pump();
+  EXPECT_EQ(2, harness::ComboSelection(fonts));
+  EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
+  EXPECT_EQ(1, rebuilds.clears.count());
+  ExpectTheSymbolRows(list);
+}
+
+TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  // A letter that no name before it starts with: the first name with that letter.
+  const char current = static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, 0)[0])));
+  int target = -1;
+  for (int i = 1; i < harness::ComboCount(fonts) && target < 0; ++i) {
+    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, i)[0])));
+    if (c != current && c >= 'A' && c <= 'Z') target = i;
+  }
+  ASSERT_GT(target, 0) << "all names start with the same letter";
+  const std::string name = harness::ComboItem(fonts, target);
+
+  SelectRow(list, 64);
+  harness::FocusControl(fonts);
+  RebuildCounter rebuilds(list);
+  harness::TypeText(std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
+  harness::Pump();
+  EXPECT_EQ(target, harness::ComboSelection(fonts));
+  EXPECT_EQ(name, FaceOf(view));
+  EXPECT_EQ(name, FaceOf(preview));
+  EXPECT_EQ(name, harness::Text(preview));
+  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  ExpectTheSymbolRows(list);
+}
+
+TEST(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND label = program[fMain::ID_lblKeycode];
+  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+  ASSERT_GT(other, 0);
+  SelectRow(program[fMain::ID_ListChars], 64);
+  ASSERT_EQ("<ALT> + 065", harness::Text(label));
+
+  MessageCounter texts(label, WM_SETTEXT);
+  harness::ChooseComboItem(fonts, other);
+  harness::Pump();
+  EXPECT_EQ("<ALT> + 065", harness::Text(label));
+  EXPECT_EQ(0, texts.count());
+  // By key as well.
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_DOWN);
+  EXPECT_EQ(other + 1, harness::ComboSelection(fonts));
+  EXPECT_EQ("<ALT> + 065", harness::Text(label));
+  EXPECT_EQ(0, texts.count());
+}
+
+TEST(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  const std::string first = harness::ComboItem(fonts, 0);
+  const int other = IndexWithOtherName(fonts, first);
+  ASSERT_GT(other, 0);
+  const std::string name = harness::ComboItem(fonts, other);
+
+  struct Modifiers {
+    bool shift, control, alt;
+  };
+  const Modifiers states[] = {{false, false, false}, {true, false, false}, {false, true, false},
+                              {false, false, true},  {true, true, false},  {true, true, true}};
+  for (const Modifiers& m : states) {
+    SCOPED_TRACE(testing::Message() << "shift " << m.shift << " control " << m.control << " alt " << m.alt);
+    harness::ChooseComboItem(fonts, 0);
+    SelectRow(list, 64);
+    // The box shows another name than the view: the selection moves without its notification.
+    ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
+    ASSERT_EQ(name, harness::Text(fonts));
+    ASSERT_EQ(first, FaceOf(view));
+
+    harness::FocusControl(fonts);
+    RebuildCounter rebuilds(list);
+    MessageCounter captions(preview, WM_SETTEXT);
+    harness::PressKey(VK_RETURN, m.shift, m.control, m.alt);
+    harness::Pump();
+    EXPECT_EQ(name, FaceOf(view));
+    EXPECT_EQ(first, FaceOf(preview));
+    EXPECT_EQ(first, harness::Text(preview));
+    EXPECT_EQ(0, captions.count());
+    EXPECT_EQ(0, rebuilds.clears.count());
+    EXPECT_EQ(64, harness::ListSelection(list));  // not rebuilt, so still selected
+    EXPECT_EQ(other, harness::ComboSelection(fonts));
+  }
+}
+
+TEST(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  const std::string first = harness::ComboItem(fonts, 0);
+  const int other = IndexWithOtherName(fonts, first);
+  ASSERT_GT(other, 0);
+  const std::string name = harness::ComboItem(fonts, other);
+  ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
+  ASSERT_EQ(first, FaceOf(view));
+
+  harness::FocusControl(fonts);
+  RebuildCounter rebuilds(list);
+  // Keys that move nothing in a drop-down list: the name in the box is not applied.
+  for (WORD key : {WORD(VK_F5), WORD(VK_INSERT), WORD(VK_SPACE), WORD(VK_ESCAPE), WORD(VK_SHIFT),
+                   WORD(VK_CONTROL), WORD(VK_F2)}) {
+    SCOPED_TRACE(key);
+    harness::PressKey(key);
+    EXPECT_EQ(first, FaceOf(view));
+    EXPECT_EQ(first, FaceOf(preview));
+    EXPECT_EQ(first, harness::Text(preview));
+    EXPECT_EQ(other, harness::ComboSelection(fonts));
+    EXPECT_EQ(fonts, ::GetFocus());
+  }
+  EXPECT_EQ(0, rebuilds.clears.count());
+  // Enter, the one key that applies it, shows that the keys above did reach the box.
+  harness::PressKey(VK_RETURN);
+  EXPECT_EQ(name, FaceOf(view));
+}
+
+TEST(FontChoice, SizeAndStyleStayThroughFontChanges) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+  ASSERT_GT(other, 0);
+  harness::ChooseComboItem(program[fMain::ID_cboSize], 14);  // "72"
+  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+    ::SendMessageA(program[id], BM_CLICK, 0, 0);
+  harness::Pump();
+
+  auto expectKept = [&](const std::string& name) {
+    LOGFONTA v = harness::FontOf(view);
+    EXPECT_EQ(name, v.lfFaceName);
+    EXPECT_EQ(-96, v.lfHeight);  // 72 points
+    EXPECT_EQ(FW_BOLD, v.lfWeight);
+    EXPECT_TRUE(v.lfItalic && v.lfUnderline && v.lfStrikeOut);
+    LOGFONTA p = harness::FontOf(preview);
+    EXPECT_EQ(name, p.lfFaceName);
+    EXPECT_EQ(-21, p.lfHeight);  // 16 points, never the size box's
+    EXPECT_EQ(FW_BOLD, p.lfWeight);
+    EXPECT_TRUE(p.lfItalic && p.lfUnderline && p.lfStrikeOut);
+  };
+  harness::ChooseComboItem(fonts, other);
+  expectKept(harness::ComboItem(fonts, other));
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_DOWN);
+  expectKept(harness::ComboItem(fonts, other + 1));
+  // Enter gives the view a name; size and style stay there too.
+  ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
+  harness::PressKey(VK_RETURN);
+  LOGFONTA v = harness::FontOf(view);
+  EXPECT_EQ(harness::ComboItem(fonts, 0), v.lfFaceName);
+  EXPECT_EQ(-96, v.lfHeight);
+  EXPECT_EQ(FW_BOLD, v.lfWeight);
+  EXPECT_TRUE(v.lfItalic && v.lfUnderline && v.lfStrikeOut);
+}
+
+TEST(FontChoice, FontChangesNeverResizeTheControls) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  const int ids[] = {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars};
+  RECT before[3];
+  for (int i = 0; i < 3; ++i) before[i] = harness::RectInParent(program[ids[i]]);
+  harness::ChooseComboItem(program[fMain::ID_cboSize], 14);  // "72"
+  for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
+  harness::Pump();
+  for (int i = 0; i < 3; ++i) {
+    RECT now = harness::RectInParent(program[ids[i]]);
+    EXPECT_TRUE(::EqualRect(&before[i], &now)) << ids[i];
+  }
+}
+
+TEST(FontChoice, AThousandChangesLeaveNoFontBehind) {
+  const long beforeProgram = win::Font::Live();
+  {
+    Program program;
+    HWND fonts = program[fMain::ID_cboFonts];
+    HWND sizes = program[fMain::ID_cboSize];
+    const long atStart = win::Font::Live();
+    const int fontCount = harness::ComboCount(fonts);
+    const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
+    for (int i = 0; i < 1000; ++i) {
+      switch (i % 3) {
+        case 0: harness::ChooseComboItem(fonts, (i * 7) % fontCount); break;
+        case 1: harness::ChooseComboItem(sizes, (i * 5) % 15); break;
+        case 2: ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0); break;
+      }
+      if (i % 50 == 0) harness::Pump(5);
+    }
+    harness::Pump();
+    // One font per control, however often it changed.
+    EXPECT_EQ(atStart, win::Font::Live());
+    // Every font change went through: the view has the last size chosen (999 % 3 == 0, so
+    // the last size was at i = 997: (997 * 5) % 15 = 5, "14").
+    EXPECT_EQ(-19, harness::FontOf(program[fMain::ID_txtSymbol]).lfHeight);
+    EXPECT_EQ(harness::ComboItem(fonts, (999 * 7) % fontCount), FaceOf(program[fMain::ID_txtSymbol]));
+  }
+  EXPECT_EQ(beforeProgram, win::Font::Live());
+}

@@ -1,1 +1,397 @@
-// (tests to come)
+// The keystroke label: a click on a row of the Symbol List, or a mouse-button release in the
+// Symbol View with exactly one character selected, shows "<ALT> + 0" and the character's
+// code. Everything else leaves the label as it is. The two views don't follow each other, and
+// the Symbol View takes no editing from the user.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+const char kKeystroke[] = "<ALT> + 0";
+
+// The Symbol View in a face that is written left to right (the first family of the list may
+// be a vertical "@" face), so that characters sit side by side on their lines.
+void ChooseHorizontalFace(const Program& program) {
+  HWND fonts = program[fMain::ID_cboFonts];
+  int index = static_cast<int>(::SendMessageA(fonts, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                              reinterpret_cast<LPARAM>("Liberation Sans")));
+  for (int i = 0; index < 0 && i < harness::ComboCount(fonts); ++i)
+    if (harness::ComboItem(fonts, i)[0] != '@') index = i;
+  ASSERT_GE(index, 0);
+  harness::ChooseComboItem(fonts, index);
+  harness::Pump();
+}
+
+// Character i of the Symbol View is the one of code i + 1.
+int IndexOfCode(int code) { return code - 1; }
+
+// Drags over the one character of `code` in the Symbol View.
+void DragOverCode(HWND view, int code) {
+  harness::ScrollToChar(view, IndexOfCode(code));
+  harness::DragOverChars(view, IndexOfCode(code), IndexOfCode(code));
+}
+
+std::string Label(const Program& program) { return harness::Text(program[fMain::ID_lblKeycode]); }
+
+// The edit control's own context menu opens when the right button goes up and runs its own
+// message loop until it is closed. This closes every visible popup menu of the process with
+// Esc from a thread of its own, so a right-click can't leave the test waiting.
+class MenuCloser {
+ public:
+  MenuCloser() : thread_([this] { Run(); }) {}
+  ~MenuCloser() {
+    stop_ = true;
+    thread_.join();
+  }
+  int Closed() const { return closed_; }
+
+ private:
+  static HWND VisibleMenu() {
+    struct Search {
+      DWORD process;
+      HWND found;
+    } search{::GetCurrentProcessId(), nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(data);
+          char name[16] = {};
+          ::GetClassNameA(window, name, sizeof name);
+          DWORD process = 0;
+          ::GetWindowThreadProcessId(window, &process);
+          if (process == s->process && ::IsWindowVisible(window) && lstrcmpA(name, "#32768") == 0) {
+            s->found = window;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  void Run() {
+    int tries = 0;
+    HWND last = nullptr;
+    while (!stop_) {
+      HWND menu = VisibleMenu();
+      if (!menu) {
+        if (last) ++closed_, last = nullptr, tries = 0;
+        ::Sleep(20);
+        continue;
+      }
+      last = menu;
+      if (++tries > 5) {
+        // Esc did not reach it: the menu window takes the key directly.
+        ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+      } else {
+        INPUT key[2] = {};
+        key[0].type = key[1].type = INPUT_KEYBOARD;
+        key[0].ki.wVk = key[1].ki.wVk = VK_ESCAPE;
+        key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, key, sizeof key[0]);
+      }
+      ::Sleep(150);
+    }
+  }
+
+  std::atomic<bool> stop_{false};
+  std::atomic<int> closed_{0};
+  std::thread thread_;
+};
+
+// A right-click at a point of the view, its context menu closed again.
+void RightClick(HWND view, POINT at) {
+  MenuCloser closer;
+  harness::SingleClick(view, at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  harness::PumpUntil([&] { return closer.Closed() > 0; }, 3000);
+  harness::Pump(100);
+  EXPECT_EQ(1, closer.Closed()) << "the view's context menu";
+}
+
+}  // namespace
+
+TEST(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
+  Program program;
+  HWND list = program[fMain::ID_ListChars];
+  EXPECT_EQ("", Label(program));  // nothing picked yet
+  struct Row {
+    int code;
+    const char* text;
+  };
+  const Row rows[] = {{1, "<ALT> + 01"},     {65, "<ALT> + 065"},   {255, "<ALT> + 0255"},
+                      {9, "<ALT> + 09"},     {200, "<ALT> + 0200"}, {10, "<ALT> + 010"},
+                      {128, "<ALT> + 0128"}, {99, "<ALT> + 099"},   {100, "<ALT> + 0100"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.code);
+    harness::ClickListRow(list, row.code - 1);
+    ASSERT_EQ(row.code - 1, harness::ListSelection(list));
+    EXPECT_EQ(row.text, Label(program));
+  }
+}
+
+TEST(Keystroke, ClickingTheSameRowAgainShowsTheSameText) {
+  Program program;
+  HWND list = program[fMain::ID_ListChars];
+  harness::MessageCounter texts(program[fMain::ID_lblKeycode], WM_SETTEXT);
+  harness::ClickListRow(list, 64);
+  EXPECT_EQ("<ALT> + 065", Label(program));
+  harness::ClickListRow(list, 64);
+  EXPECT_EQ("<ALT> + 065", Label(program));  // neither toggled nor cleared
+  EXPECT_EQ(64, harness::ListSelection(list));
+  EXPECT_EQ(2, texts.count());  // each click set it
+}
+
+TEST(Keystroke, ClickingTheSelectedRowAfterAViewPickShowsTheRowAgain) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND list = program[fMain::ID_ListChars];
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::ClickListRow(list, 64);
+  ASSERT_EQ("<ALT> + 065", Label(program));
+  DragOverCode(view, 'B');
+  ASSERT_EQ(std::make_pair(DWORD(65), DWORD(66)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 066", Label(program));
+  ASSERT_EQ(64, harness::ListSelection(list));  // the row is still the selected one
+  harness::ClickListRow(list, 64);
+  EXPECT_EQ("<ALT> + 065", Label(program));
+}
+
+TEST(Keystroke, ArrowKeysInTheListShowTheNewRow) {
+  Program program;
+  HWND list = program[fMain::ID_ListChars];
+  harness::ClickListRow(list, 64);
+  ASSERT_EQ(list, ::GetFocus());
+  harness::PressKey(VK_DOWN);
+  EXPECT_EQ(65, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 066", Label(program));
+  harness::PressKey(VK_DOWN);
+  EXPECT_EQ("<ALT> + 067", Label(program));
+  harness::PressKey(VK_UP);
+  harness::PressKey(VK_UP);
+  harness::PressKey(VK_UP);
+  EXPECT_EQ(63, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 064", Label(program));
+  harness::PressKey(VK_END);
+  EXPECT_EQ(254, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 0255", Label(program));
+  harness::PressKey(VK_HOME);
+  EXPECT_EQ(0, harness::ListSelection(list));
+  EXPECT_EQ("<ALT> + 01", Label(program));
+}
+
+TEST(Keystroke, FontChangeKeepsTheLastKeystroke) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND fonts = program[fMain::ID_cboFonts];
+  harness::ClickListRow(program[fMain::ID_ListChars], 199);
+  ASSERT_EQ("<ALT> + 0200", Label(program));
+  harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
+  harness::Pump();
+  EXPECT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));  // rebuilt
+  EXPECT_EQ("<ALT> + 0200", Label(program));
+
+  ChooseHorizontalFace(program);
+  DragOverCode(program[fMain::ID_txtSymbol], 'z');
+  ASSERT_EQ("<ALT> + 0122", Label(program));
+  harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
+  harness::Pump();
+  EXPECT_EQ("<ALT> + 0122", Label(program));
+}
+
+TEST(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  struct Pick {
+    int code;
+    const char* text;
+  };
+  const Pick picks[] = {{'A', "<ALT> + 065"}, {'~', "<ALT> + 0126"}, {255, "<ALT> + 0255"},
+                        {'!', "<ALT> + 033"}, {200, "<ALT> + 0200"}};
+  for (const Pick& pick : picks) {
+    SCOPED_TRACE(pick.code);
+    DragOverCode(view, pick.code);
+    ASSERT_EQ(std::make_pair(DWORD(IndexOfCode(pick.code)), DWORD(IndexOfCode(pick.code) + 1)),
+              harness::EditSelection(view));
+    EXPECT_EQ(pick.text, Label(program));
+  }
+}
+
+TEST(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::ClickListRow(program[fMain::ID_ListChars], 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+
+  // Two characters, then five.
+  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::DragOverChars(view, IndexOfCode('A'), IndexOfCode('B'));
+  ASSERT_EQ(std::make_pair(DWORD(64), DWORD(66)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 01", Label(program));
+  harness::DragOverChars(view, IndexOfCode('C'), IndexOfCode('G'));
+  ASSERT_EQ(std::make_pair(DWORD(66), DWORD(71)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 01", Label(program));
+
+  // A plain click only places the caret.
+  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('K')));
+  auto caret = harness::EditSelection(view);
+  ASSERT_EQ(caret.first, caret.second);
+  EXPECT_EQ("<ALT> + 01", Label(program));
+
+  // A double-click selects a run of characters.
+  POINT at = harness::CharMiddle(view, IndexOfCode('M'));
+  harness::SingleClick(view, at);
+  harness::Click(view, at.x, at.y);
+  auto run = harness::EditSelection(view);
+  ASSERT_GE(run.second - run.first, 2u) << run.first << ".." << run.second;
+  EXPECT_EQ("<ALT> + 01", Label(program));
+}
+
+TEST(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+  harness::ClickListRow(list, 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+
+  harness::ScrollToChar(view, IndexOfCode('A'));
+  DragOverCode(view, 'A');
+  ASSERT_EQ("<ALT> + 065", Label(program));
+  harness::ClickListRow(list, 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+  ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
+
+  // The right button, released over another character, shows the selected one again.
+  RightClick(view, harness::CharMiddle(view, IndexOfCode('F')));
+  EXPECT_EQ("<ALT> + 065", Label(program));
+  EXPECT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
+
+  // With two characters selected the right button changes nothing.
+  ::SendMessageA(view, EM_SETSEL, 70, 72);
+  harness::ClickListRow(list, 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+  RightClick(view, harness::CharMiddle(view, IndexOfCode('A')));
+  EXPECT_EQ("<ALT> + 01", Label(program));
+}
+
+TEST(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::ClickListRow(program[fMain::ID_ListChars], 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+  harness::ScrollToChar(view, IndexOfCode('a'));
+  ::SendMessageA(view, EM_SETSEL, IndexOfCode('a'), IndexOfCode('a') + 1);
+  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('e')), MOUSEEVENTF_MIDDLEDOWN,
+                       MOUSEEVENTF_MIDDLEUP);
+  EXPECT_EQ("<ALT> + 097", Label(program));
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(view));  // nothing pasted into it
+}
+
+TEST(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::ClickListRow(program[fMain::ID_ListChars], 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+
+  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::FocusControl(view);
+  ::SendMessageA(view, EM_SETSEL, 64, 64);
+  harness::PressKey(VK_RIGHT, true);
+  ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 01", Label(program));  // no mouse yet
+  harness::PressKey(VK_RIGHT, true);
+  harness::PressKey(VK_LEFT, true);
+  ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 01", Label(program));
+
+  RightClick(view, harness::CharMiddle(view, IndexOfCode('Q')));
+  EXPECT_EQ("<ALT> + 065", Label(program));
+}
+
+TEST(Keystroke, APickInOneViewSelectsNothingInTheOther) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND list = program[fMain::ID_ListChars];
+
+  ::SendMessageA(view, EM_SETSEL, 10, 20);
+  harness::ClickListRow(list, 64);
+  ASSERT_EQ("<ALT> + 065", Label(program));
+  EXPECT_EQ(std::make_pair(DWORD(10), DWORD(20)), harness::EditSelection(view));
+  harness::ClickListRow(list, 150);
+  EXPECT_EQ(std::make_pair(DWORD(10), DWORD(20)), harness::EditSelection(view));
+
+  DragOverCode(view, 'x');
+  ASSERT_EQ("<ALT> + 0120", Label(program));
+  EXPECT_EQ(150, harness::ListSelection(list));
+  EXPECT_EQ(1u, ListView_GetSelectedCount(list));
+}
+
+TEST(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
+  Program program;
+  ChooseHorizontalFace(program);
+  HWND view = program[fMain::ID_txtSymbol];
+  const std::string symbols = harness::AllSymbols();
+  const UINT marker = ::RegisterClipboardFormatA("Varnelo.KeystrokeTest");
+  {
+    // Text for Ctrl+V, and a format of our own, put there as another program would.
+    HWND owner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    for (UINT format : {UINT(CF_TEXT), marker}) {
+      HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 4);
+      std::memcpy(::GlobalLock(block), "xyz", 4);
+      ::GlobalUnlock(block);
+      EXPECT_TRUE(::SetClipboardData(format, block));
+    }
+    ::CloseClipboard();
+    ::DestroyWindow(owner);
+    ASSERT_EQ("xyz", harness::ClipboardText());
+  }
+  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::FocusControl(view);
+  ::SendMessageA(view, EM_SETSEL, 64, 64);
+
+  harness::TypeText("qwe 1");
+  harness::PressKey(VK_RETURN);
+  harness::PressKey(VK_DELETE);
+  harness::PressKey(VK_BACK);
+  EXPECT_EQ(symbols, harness::Text(view));
+  ::SendMessageA(view, EM_SETSEL, 64, 67);
+  harness::PressKey(VK_DELETE);
+  harness::PressKey(VK_BACK);
+  harness::PressKey('X', false, true);  // Ctrl+X
+  harness::PressKey(VK_DELETE, true);   // Shift+Delete, the other cut
+  harness::PressKey('V', false, true);  // Ctrl+V
+  harness::PressKey(VK_INSERT, true);   // Shift+Insert, the other paste
+  harness::TypeText("a");
+  EXPECT_EQ(symbols, harness::Text(view));
+  EXPECT_FALSE(::SendMessageA(view, EM_GETMODIFY, 0, 0));
+  EXPECT_EQ(view, ::GetFocus());
+  // Nothing was cut: the clipboard holds what it held.
+  EXPECT_EQ("xyz", harness::ClipboardText());
+  EXPECT_TRUE(harness::ClipboardHas(marker));
+
+  // While selecting works.
+  EXPECT_EQ(std::make_pair(DWORD(64), DWORD(67)), harness::EditSelection(view));
+  harness::PressKey(VK_RIGHT, true);
+  EXPECT_EQ(std::make_pair(DWORD(64), DWORD(68)), harness::EditSelection(view));
+  DragOverCode(view, 'D');
+  EXPECT_EQ(std::make_pair(DWORD(67), DWORD(68)), harness::EditSelection(view));
+  EXPECT_EQ("<ALT> + 068", Label(program));
+  EXPECT_EQ(symbols, harness::Text(view));
+}

@@ -1,1 +1,348 @@
-// (tests to come)
+// Size and style: a size chosen from the size box's list sets the Symbol View's size alone;
+// text typed into the box is never applied. Each check box sets its flag on the Symbol View
+// and then on the preview, whichever way it is ticked; the flags combine, and size, flags
+// and face name stay through each other's changes.
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+// The list of the size box with the LOGFONT height of each size at 96 dpi: points * 96 / 72
+// to the nearest pixel, negative for a character height.
+struct Size {
+  const char* text;
+  LONG height;
+};
+const Size kSizes[] = {{"8", -11},  {"9", -12},  {"10", -13}, {"11", -15}, {"12", -16},
+                       {"14", -19}, {"16", -21}, {"18", -24}, {"22", -29}, {"24", -32},
+                       {"26", -35}, {"28", -37}, {"36", -48}, {"48", -64}, {"72", -96}};
+const int k8 = 0, k24 = 9, k72 = 14;
+
+enum Flag { Bold, Italic, Underline, StrikeOut };
+const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
+const WORD kAccessKey[] = {'B', 'I', 'U', 'S'};
+
+bool HasFlag(const LOGFONTA& lf, int flag) {
+  switch (flag) {
+    case Bold: return lf.lfWeight == FW_BOLD;
+    case Italic: return lf.lfItalic != 0;
+    case Underline: return lf.lfUnderline != 0;
+    default: return lf.lfStrikeOut != 0;
+  }
+}
+
+// The four flags of a font as the set of the flags that are on (bit 1 << flag), with the
+// weight and the other fields checked to hold only the two values they may have.
+int FlagsOf(HWND control) {
+  LOGFONTA lf = harness::FontOf(control);
+  EXPECT_TRUE(lf.lfWeight == FW_BOLD || lf.lfWeight == FW_NORMAL) << lf.lfWeight;
+  EXPECT_LE(lf.lfItalic, 1);
+  EXPECT_LE(lf.lfUnderline, 1);
+  EXPECT_LE(lf.lfStrikeOut, 1);
+  int flags = 0;
+  for (int f = Bold; f <= StrikeOut; ++f)
+    if (HasFlag(lf, f)) flags |= 1 << f;
+  return flags;
+}
+
+// What the user sees in the four boxes, as the same kind of set.
+int TickedBoxes(const Program& program) {
+  int flags = 0;
+  for (int f = Bold; f <= StrikeOut; ++f)
+    if (harness::IsChecked(program[kBox[f]])) flags |= 1 << f;
+  return flags;
+}
+
+// Snapshot of the Symbol List: its rows and font, for "not changed".
+std::string ListState(HWND list) {
+  std::string state;
+  for (int i = 0; i < harness::ListCount(list); ++i) state += harness::ListItem(list, i);
+  LOGFONTA lf = harness::FontOf(list);
+  return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(lf.lfWeight) +
+         "|" + std::to_string(harness::ListSelection(list));
+}
+
+// Reads the view's underline flag at the moment the preview is given a font.
+struct PreviewWatch {
+  HWND view;
+  int* seen;
+};
+LRESULT CALLBACK WatchPreview(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* watch = reinterpret_cast<PreviewWatch*>(data);
+  if (msg == WM_SETFONT) *watch->seen = harness::FontOf(watch->view).lfUnderline;
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+TEST(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
+  Program program;
+  EXPECT_EQ("24", harness::Text(program[fMain::ID_cboSize]));
+  EXPECT_EQ(-32, harness::FontOf(program[fMain::ID_txtSymbol]).lfHeight);
+  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
+  EXPECT_EQ(0, FlagsOf(program[fMain::ID_txtSymbol]));
+  EXPECT_EQ(0, FlagsOf(program[fMain::ID_lblPreview]));
+  EXPECT_EQ(0, TickedBoxes(program));
+}
+
+TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
+  Program program;
+  HWND sizes = program[fMain::ID_cboSize];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  harness::ClickListRow(list, 64);
+  const std::string listBefore = ListState(list);
+  const std::string face = harness::FontOf(view).lfFaceName;
+  const RECT rect = harness::RectInParent(view);
+  harness::MessageCounter clears(list, LVM_DELETEALLITEMS);
+  harness::MessageCounter listFonts(list, WM_SETFONT);
+  harness::MessageCounter previewFonts(preview, WM_SETFONT);
+
+  for (int i = 0; i < 15; ++i) {
+    SCOPED_TRACE(kSizes[i].text);
+    harness::ChooseComboItem(sizes, i);
+    EXPECT_EQ(kSizes[i].text, harness::Text(sizes));
+    LOGFONTA lf = harness::FontOf(view);
+    EXPECT_EQ(kSizes[i].height, lf.lfHeight);
+    EXPECT_EQ(face, lf.lfFaceName);
+    EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
+  }
+  harness::Pump();
+  EXPECT_EQ(0, clears.count());
+  EXPECT_EQ(0, listFonts.count());
+  EXPECT_EQ(0, previewFonts.count());
+  EXPECT_EQ(listBefore, ListState(list));
+  RECT now = harness::RectInParent(view);
+  EXPECT_TRUE(::EqualRect(&rect, &now));  // the view keeps its size on screen
+}
+
+TEST(StyleSize, EightThenSeventyTwoThenEightAgain) {
+  Program program;
+  HWND sizes = program[fMain::ID_cboSize];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  ::SendMessageA(program[fMain::ID_chkItalic], BM_CLICK, 0, 0);
+  for (int i : {k8, k72, k8}) {
+    SCOPED_TRACE(kSizes[i].text);
+    harness::ChooseComboItem(sizes, i);
+    EXPECT_EQ(kSizes[i].height, harness::FontOf(view).lfHeight);
+    EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
+    EXPECT_EQ(1 << Italic, FlagsOf(view));  // size changes keep the flags
+    EXPECT_EQ(1 << Italic, FlagsOf(preview));
+  }
+  // At 72 points the view scrolls: more lines than it shows.
+  harness::ChooseComboItem(sizes, k72);
+  harness::Pump();
+  RECT client;
+  ::GetClientRect(view, &client);
+  EXPECT_GT(::SendMessageA(view, EM_GETLINECOUNT, 0, 0) * 96, client.bottom);
+  SCROLLINFO bar{};
+  bar.cbSize = sizeof bar;
+  bar.fMask = SIF_RANGE | SIF_PAGE;
+  ASSERT_TRUE(::GetScrollInfo(view, SB_VERT, &bar));
+  EXPECT_GT(bar.nMax - bar.nMin + 1, static_cast<int>(bar.nPage));
+}
+
+TEST(StyleSize, ArrowKeysInTheSizeBoxChooseSizes) {
+  Program program;
+  HWND sizes = program[fMain::ID_cboSize];
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::FocusControl(sizes);
+  harness::PressKey(VK_DOWN);
+  EXPECT_EQ(k24 + 1, harness::ComboSelection(sizes));
+  EXPECT_EQ("26", harness::Text(sizes));
+  EXPECT_EQ(-35, harness::FontOf(view).lfHeight);
+  harness::PressKey(VK_UP);
+  harness::PressKey(VK_UP);
+  EXPECT_EQ("22", harness::Text(sizes));
+  EXPECT_EQ(-29, harness::FontOf(view).lfHeight);
+  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
+}
+
+TEST(StyleSize, TypedSizeIsNeverApplied) {
+  Program program;
+  HWND sizes = program[fMain::ID_cboSize];
+  HWND view = program[fMain::ID_txtSymbol];
+  harness::FocusControl(sizes);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(::GetComboBoxInfo(sizes, &info));
+  ASSERT_EQ(info.hwndItem, ::GetFocus());  // the box's text field has the focus
+  ::SendMessageA(sizes, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  harness::MessageCounter viewFonts(view, WM_SETFONT);
+
+  harness::TypeText("20");
+  EXPECT_EQ("20", harness::Text(sizes));  // the typing arrived
+  harness::PressKey(VK_RETURN);
+  harness::Pump();
+  EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
+  // Nor when the box loses the focus.
+  harness::PressKey(VK_TAB);
+  harness::Pump();
+  EXPECT_NE(info.hwndItem, ::GetFocus());
+  EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
+
+  // A size from the list, typed out in full, is not applied either.
+  harness::FocusControl(sizes);
+  ::SendMessageA(sizes, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  harness::TypeText("72");
+  harness::PressKey(VK_RETURN);
+  harness::PressKey(VK_TAB);
+  harness::Pump();
+  EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
+  EXPECT_EQ(0, viewFonts.count());
+  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
+}
+
+TEST(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  HWND list = program[fMain::ID_ListChars];
+  const std::string listBefore = ListState(list);
+  for (int f = Bold; f <= StrikeOut; ++f) {
+    SCOPED_TRACE(harness::Text(program[kBox[f]]));
+    harness::MessageCounter viewFonts(view, WM_SETFONT), previewFonts(preview, WM_SETFONT);
+    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+    EXPECT_TRUE(harness::IsChecked(program[kBox[f]]));
+    EXPECT_EQ(1 << f, FlagsOf(view));
+    EXPECT_EQ(1 << f, FlagsOf(preview));
+    EXPECT_EQ(1, viewFonts.count());
+    EXPECT_EQ(1, previewFonts.count());
+    EXPECT_EQ(-32, harness::FontOf(view).lfHeight);    // the size stays
+    EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
+
+    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);  // and off again
+    EXPECT_FALSE(harness::IsChecked(program[kBox[f]]));
+    EXPECT_EQ(0, FlagsOf(view));
+    EXPECT_EQ(0, FlagsOf(preview));
+    EXPECT_EQ(FW_NORMAL, harness::FontOf(view).lfWeight);
+    EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
+  }
+  EXPECT_EQ(listBefore, ListState(list));
+}
+
+TEST(StyleSize, ViewIsRestyledBeforeThePreview) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  // When the preview receives its new font, the view already shows the flag.
+  int viewFlagsAtPreview = -1;
+  PreviewWatch watch{view, &viewFlagsAtPreview};
+  ASSERT_TRUE(::SetWindowSubclass(preview, &WatchPreview, 1, reinterpret_cast<DWORD_PTR>(&watch)));
+  ::SendMessageA(program[fMain::ID_chkUnderline], BM_CLICK, 0, 0);
+  ::RemoveWindowSubclass(preview, &WatchPreview, 1);
+  EXPECT_EQ(1, viewFlagsAtPreview);
+  EXPECT_TRUE(harness::FontOf(preview).lfUnderline);
+}
+
+TEST(StyleSize, RealClicksAndSpaceTickTheBoxes) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  int expected = 0;
+  for (int f = Bold; f <= StrikeOut; ++f) {
+    SCOPED_TRACE(f);
+    RECT r;
+    ::GetClientRect(program[kBox[f]], &r);
+    harness::SingleClick(program[kBox[f]], POINT{8, r.bottom / 2});  // on the check square
+    expected |= 1 << f;
+    EXPECT_EQ(expected, TickedBoxes(program));
+    EXPECT_EQ(expected, FlagsOf(view));
+    EXPECT_EQ(expected, FlagsOf(preview));
+  }
+  // The space bar on a focused box clears it again.
+  for (int f = Bold; f <= StrikeOut; ++f) {
+    SCOPED_TRACE(f);
+    harness::FocusControl(program[kBox[f]]);
+    harness::PressKey(VK_SPACE);
+    expected &= ~(1 << f);
+    EXPECT_EQ(expected, TickedBoxes(program));
+    EXPECT_EQ(expected, FlagsOf(view));
+    EXPECT_EQ(expected, FlagsOf(preview));
+  }
+}
+
+TEST(StyleSize, AccessKeysTickTheBoxes) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  int expected = 0;
+  for (int round = 0; round < 2; ++round) {
+    for (int f = Bold; f <= StrikeOut; ++f) {
+      SCOPED_TRACE(testing::Message() << "round " << round << " key " << static_cast<char>(kAccessKey[f]));
+      // From the font box. S is also the key of the captions "&Symbol View" and "&Symbol
+      // List"; Wine's dialog manager presses the first control after the focus whose caption
+      // carries the key, and in tab order that is "&StrikeOut". (Wine: whether a key that
+      // several captions share presses the button or only moves the focus to it is the dialog
+      // manager's choice; this is what Wine's does.)
+      harness::FocusControl(program[fMain::ID_cboFonts]);
+      harness::PressKey(kAccessKey[f], false, false, true);
+      expected ^= 1 << f;
+      EXPECT_EQ(expected, TickedBoxes(program));
+      EXPECT_EQ(expected, FlagsOf(view));
+      EXPECT_EQ(expected, FlagsOf(preview));
+    }
+  }
+  EXPECT_EQ(0, expected);
+}
+
+TEST(StyleSize, FlagsCombineAndClearOneByOne) {
+  Program program;
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  // Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
+  for (int wanted = 0; wanted < 16; ++wanted) {
+    SCOPED_TRACE(wanted);
+    for (int f = Bold; f <= StrikeOut; ++f)
+      if (((TickedBoxes(program) >> f) & 1) != ((wanted >> f) & 1)) ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+    ASSERT_EQ(wanted, TickedBoxes(program));
+    EXPECT_EQ(wanted, FlagsOf(view));
+    EXPECT_EQ(wanted, FlagsOf(preview));
+  }
+  // Bold and italic, then bold cleared: italic alone.
+  for (int f = Bold; f <= StrikeOut; ++f)
+    if (harness::IsChecked(program[kBox[f]])) ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kBox[Italic]], BM_CLICK, 0, 0);
+  EXPECT_EQ((1 << Bold) | (1 << Italic), FlagsOf(view));
+  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  EXPECT_EQ(1 << Italic, FlagsOf(view));
+  EXPECT_EQ(1 << Italic, FlagsOf(preview));
+  EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
+}
+
+TEST(StyleSize, FlagsAndSizeStayThroughFontChanges) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  HWND preview = program[fMain::ID_lblPreview];
+  harness::ChooseComboItem(program[fMain::ID_cboSize], k8);
+  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kBox[StrikeOut]], BM_CLICK, 0, 0);
+  const int flags = (1 << Bold) | (1 << StrikeOut);
+  for (int i : {harness::ComboCount(fonts) - 1, harness::ComboCount(fonts) / 2, 0}) {
+    const std::string name = harness::ComboItem(fonts, i);
+    SCOPED_TRACE(name);
+    harness::ChooseComboItem(fonts, i);
+    EXPECT_EQ(name, harness::FontOf(view).lfFaceName);
+    EXPECT_EQ(-11, harness::FontOf(view).lfHeight);
+    EXPECT_EQ(flags, FlagsOf(view));
+    EXPECT_EQ(name, harness::FontOf(preview).lfFaceName);
+    EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
+    EXPECT_EQ(flags, FlagsOf(preview));
+  }
+  // A flag cleared after a font change is cleared on the new face.
+  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  EXPECT_EQ(1 << StrikeOut, FlagsOf(view));
+  EXPECT_EQ(1 << StrikeOut, FlagsOf(preview));
+  EXPECT_EQ(harness::ComboItem(fonts, 0), harness::FontOf(preview).lfFaceName);
+}

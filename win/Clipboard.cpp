@@ -22,16 +22,44 @@ void Clipboard::Empty() {
   if (open_) ::EmptyClipboard();
 }
 
-bool Clipboard::PutText(const std::string& text) {
-  if (!open_) return false;
-  UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+namespace {
+
+// Places one block of bytes in one format; the clipboard owns the block once it took it.
+bool PutBytes(UINT format, const void* data, size_t size) {
+  UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, size));
   if (!block) return false;
   void* bytes = ::GlobalLock(block.get());
   if (!bytes) return false;
-  std::memcpy(bytes, text.c_str(), text.size() + 1);
+  std::memcpy(bytes, data, size);
   ::GlobalUnlock(block.get());
-  if (!::SetClipboardData(CF_TEXT, block.get())) return false;  // the block is freed here
+  if (!::SetClipboardData(format, block.get())) return false;  // the block is freed here
   block.release();  // the clipboard owns it now
+  return true;
+}
+
+}  // namespace
+
+bool Clipboard::PutText(const std::string& text) {
+  if (!open_) return false;
+  if (!PutBytes(CF_TEXT, text.c_str(), text.size() + 1)) return false;
+  // A clipboard that was not emptied may still hold the earlier text in its Unicode or OEM
+  // form: put there by a program that writes those, or made by the system from the earlier
+  // plain text when a program asked for it. Either would go on pasting the earlier text, so
+  // each form that is there is replaced by the new text; forms that are not there the system
+  // still makes from the plain text on request.
+  if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (length > 0) {
+      std::wstring wide(static_cast<size_t>(length), L'\0');
+      ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+      PutBytes(CF_UNICODETEXT, wide.c_str(), wide.size() * sizeof(wchar_t));
+    }
+  }
+  if (::IsClipboardFormatAvailable(CF_OEMTEXT)) {
+    std::string oem(text.size() + 1, '\0');
+    ::CharToOemBuffA(text.c_str(), oem.data(), static_cast<DWORD>(text.size()));
+    PutBytes(CF_OEMTEXT, oem.c_str(), oem.size());
+  }
   return true;
 }
 

@@ -46,6 +46,17 @@ std::string GetText(HWND window) {
   return text;
 }
 
+bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(iconId));
+  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  return ::RegisterClassExA(&wc) != 0;
+}
+
 SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
   RECT r{0, 0, clientWidth, clientHeight};
   ::AdjustWindowRectEx(&r, style, FALSE, exStyle);

@@ -42,6 +42,9 @@ SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font);
 // The window's text as ANSI bytes.
 std::string GetText(HWND window);
 
+// Registers a window class of this program with its icon and the arrow cursor.
+bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId);
+
 // Moves a window so that its client area has the given size (fixed-border windows).
 SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight);
 

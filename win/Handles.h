@@ -38,13 +38,14 @@ inline void DeleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
 inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
 inline void FreeGlobal(HGLOBAL block) { ::GlobalFree(block); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
-inline void FreeLib(HMODULE module) { ::FreeLibrary(module); }
+inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
 using UniqueKey = Unique<HKEY, CloseKey>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
+using UniqueIcon = Unique<HICON, DestroyIconHandle>;
 
 // GetDC paired with ReleaseDC on the same window.
 class WindowDC {

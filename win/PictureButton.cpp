@@ -12,12 +12,8 @@ namespace win {
 
 namespace {
 
-struct Pixel {
-  float b, g, r, a;  // premultiplied
-};
-
-// Reads a bitmap as premultiplied pixels, top row first; mask-coloured pixels are clear.
-std::vector<Pixel> ReadPixels(HBITMAP bitmap, int width, int height, const COLORREF* mask) {
+// A top-down 32-bit DIB of the given size.
+BITMAPINFO Header32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -25,6 +21,16 @@ std::vector<Pixel> ReadPixels(HBITMAP bitmap, int width, int height, const COLOR
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+struct Pixel {
+  float b, g, r, a;  // premultiplied
+};
+
+// Reads a bitmap as premultiplied pixels, top row first; mask-coloured pixels are clear.
+std::vector<Pixel> ReadPixels(HBITMAP bitmap, int width, int height, const COLORREF* mask) {
+  BITMAPINFO info = Header32(width, height);
   std::vector<RGBQUAD> raw(static_cast<size_t>(width) * height);
   WindowDC screen(nullptr);
   ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
@@ -75,13 +81,7 @@ Picture::Picture(HINSTANCE instance, int resourceId, int dpi, const COLORREF* ma
   const int w = ::MulDiv(info.bmWidth, dpi, 96), h = ::MulDiv(info.bmHeight, dpi, 96);
   if (w != info.bmWidth || h != info.bmHeight) pixels = Resample(pixels, info.bmWidth, info.bmHeight, w, h);
 
-  BITMAPINFO header{};
-  header.bmiHeader.biSize = sizeof header.bmiHeader;
-  header.bmiHeader.biWidth = w;
-  header.bmiHeader.biHeight = -h;
-  header.bmiHeader.biPlanes = 1;
-  header.bmiHeader.biBitCount = 32;
-  header.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO header = Header32(w, h);
   void* bits = nullptr;
   UniqueBitmap scaled(::CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!scaled || !bits) return;
