@@ -105,22 +105,22 @@ bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_
 
 void fMain::chkBold_Click() {
   FontOf(ID_txtSymbol).SetBold(IsChecked(Control(ID_chkBold)));
-  FontOf(ID_lblPreview).SetBold(FontOf(ID_txtSymbol).spec().bold);
+  FontOf(ID_lblPreview).SetBold(FontOf(ID_txtSymbol).attributes().bold);
 }
 
 void fMain::chkItalic_Click() {
   FontOf(ID_txtSymbol).SetItalic(IsChecked(Control(ID_chkItalic)));
-  FontOf(ID_lblPreview).SetItalic(FontOf(ID_txtSymbol).spec().italic);
+  FontOf(ID_lblPreview).SetItalic(FontOf(ID_txtSymbol).attributes().italic);
 }
 
 void fMain::chkStrikeOut_Click() {
   FontOf(ID_txtSymbol).SetStrikeOut(IsChecked(Control(ID_chkStrikeOut)));
-  FontOf(ID_lblPreview).SetStrikeOut(FontOf(ID_txtSymbol).spec().strikeOut);
+  FontOf(ID_lblPreview).SetStrikeOut(FontOf(ID_txtSymbol).attributes().strikeOut);
 }
 
 void fMain::chkUnderline_Click() {
   FontOf(ID_txtSymbol).SetUnderline(IsChecked(Control(ID_chkUnderline)));
-  FontOf(ID_lblPreview).SetUnderline(FontOf(ID_txtSymbol).spec().underline);
+  FontOf(ID_lblPreview).SetUnderline(FontOf(ID_txtSymbol).attributes().underline);
 }
 
 // The Symbol View's selection, or else the Symbol List's character. Only the view's path

@@ -36,8 +36,8 @@ LOGFONTA FontSpec::ToLogFont(int dpi) const {
   return lf;
 }
 
-Font::Font(const FontSpec& spec, int dpi) {
-  LOGFONTA lf = spec.ToLogFont(dpi);
+Font::Font(const FontSpec& attributes, int dpi) {
+  LOGFONTA lf = attributes.ToLogFont(dpi);
   font_ = ::CreateFontIndirectA(&lf);
   if (font_) ++g_live;
 }
@@ -64,13 +64,13 @@ void Font::Reset() {
 
 long Font::Live() { return g_live.load(); }
 
-void ControlFont::Apply(const FontSpec& spec) {
-  if (font_.get() && spec == spec_) return;
-  Font next(spec, dpi_);
+void ControlFont::Apply(const FontSpec& attributes) {
+  if (font_.get() && attributes == attributes_) return;
+  Font next(attributes, dpi_);
   if (!next.get()) return;  // keep the font the control has
   ::SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
   font_ = std::move(next);  // the old font is deleted only now
-  spec_ = spec;
+  attributes_ = attributes;
 }
 
 }  // namespace win

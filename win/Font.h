@@ -29,7 +29,7 @@ int PointsToHeight(float points, int dpi);
 class Font {
  public:
   Font() = default;
-  Font(const FontSpec& spec, int dpi);
+  Font(const FontSpec& attributes, int dpi);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
@@ -44,8 +44,8 @@ class Font {
   HFONT font_ = nullptr;
 };
 
-// The font of one control: applying a changed spec creates the new font, hands it to the
-// control, and only then deletes the old one. A spec equal to the current one changes nothing.
+// The font of one control: applying changed attributes creates the new font, hands it to
+// the control, and only then deletes the old one. Unchanged attributes change nothing.
 class ControlFont {
  public:
   ControlFont() = default;
@@ -53,13 +53,13 @@ class ControlFont {
   ControlFont& operator=(const ControlFont&) = delete;
 
   void Attach(HWND control, int dpi) { control_ = control, dpi_ = dpi; }
-  void Apply(const FontSpec& spec);
+  void Apply(const FontSpec& attributes);
   // Deletes the font once its control is gone; the next Apply creates one again.
   void Release() {
     font_ = Font();
     control_ = nullptr;
   }
-  const FontSpec& spec() const { return spec_; }
+  const FontSpec& attributes() const { return attributes_; }
   HFONT get() const { return font_.get(); }
 
   // A new face name lets the platform pick that face's own character set.
@@ -75,14 +75,14 @@ class ControlFont {
  private:
   template <typename Edit>
   void Change(Edit edit) {
-    FontSpec s = spec_;
+    FontSpec s = attributes_;
     edit(s);
     Apply(s);
   }
 
   HWND control_ = nullptr;  // not owned
   int dpi_ = 96;
-  FontSpec spec_;
+  FontSpec attributes_;
   Font font_;
 };
 
