@@ -37,8 +37,8 @@ void fMain::cboFonts_KeyDown(int keyCode, int /*shift*/) {
   if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(SelectedFontName());
 }
 
-// The list is rebuilt on every font change: redraw is off while the rows go in, room for
-// all of them is reserved first, and the list is drawn once at the end.
+// The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
+// once at the end, where it changed.
 void fMain::FillSymbolList() {
   listChars_.SetReportView();
   listChars_.SetDisplayOptions();

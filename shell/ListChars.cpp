@@ -25,7 +25,9 @@ void ListChars::SetReportView() {
 
 void ListChars::SetDisplayOptions() {
   const DWORD options = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;
-  ListView_SetExtendedListViewStyleEx(list_, options, options);
+  // Setting them again would repaint the whole list for nothing.
+  if ((ListView_GetExtendedListViewStyle(list_) & options) != options)
+    ListView_SetExtendedListViewStyleEx(list_, options, options);
 }
 
 void ListChars::SetHideSelection(bool hide) {
@@ -40,14 +42,14 @@ void ListChars::SetManualLabelEdit() {
 }
 
 void ListChars::BeginUpdate(int expectedRows) {
-  ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  shown_ = rows_;
   rows_.reserve(static_cast<size_t>(expectedRows));
   updating_ = true;
 }
 
 void ListChars::Clear() {
   rows_.clear();
-  ListView_DeleteAllItems(list_);  // and with the rows the selection
+  if (!updating_) ListView_DeleteAllItems(list_);  // and with the rows the selection
 }
 
 void ListChars::Add(const std::string& text) {
@@ -55,16 +57,28 @@ void ListChars::Add(const std::string& text) {
   if (!updating_) ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
 }
 
+// The control learns only what changed. Rows that come out as the control already shows
+// them are not drawn again: the list is left as a clear and the same adds would leave it,
+// with no row selected or focused and scrolled back to the first row. Any other rows
+// replace the old ones outright.
 void ListChars::EndUpdate() {
   updating_ = false;
-  ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
-  ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  const int count = static_cast<int>(rows_.size());
+  if (rows_ == shown_ && ListView_GetItemCount(list_) == count) {
+    ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, -1);
+    if (count > 0 && ListView_GetTopIndex(list_) > 0) ListView_EnsureVisible(list_, 0, FALSE);
+    if (int across = ::GetScrollPos(list_, SB_HORZ)) ListView_Scroll(list_, -across, 0);
+    ListView_SetItemCountEx(list_, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+  } else {
+    ListView_DeleteAllItems(list_);
+    ListView_SetItemCountEx(list_, count, LVSICF_NOSCROLL);
+  }
+  shown_.clear();
 }
 
-void ListChars::Refresh() {
-  ::InvalidateRect(list_, nullptr, TRUE);
-  ::UpdateWindow(list_);
-}
+// Whatever the last change left to draw is drawn now.
+void ListChars::Refresh() { ::UpdateWindow(list_); }
 
 void ListChars::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
   LVITEMA& item = info.item;

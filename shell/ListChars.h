@@ -26,7 +26,8 @@ class ListChars {
   void SetManualLabelEdit();  // a click never opens a row for editing
   win::ControlFont& Font() { return font_; }
 
-  // Clear, Add and Refresh; between BeginUpdate and EndUpdate the list does not redraw.
+  // Clear and Add; between BeginUpdate and EndUpdate they change only the rows kept here,
+  // and EndUpdate hands the control the difference. Refresh draws it at once.
   void BeginUpdate(int expectedRows);
   void Clear();
   void Add(const std::string& text);  // appended at the end
@@ -45,5 +46,6 @@ class ListChars {
   HWND list_ = nullptr;  // owned by the main window
   win::ControlFont font_;
   std::vector<std::string> rows_;
+  std::vector<std::string> shown_;  // during an update: the rows the control still shows
   bool updating_ = false;
 };

@@ -38,11 +38,12 @@ void ExpectTheSymbolRows(HWND list) {
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
 }
 
-// Every rebuild of the list starts by clearing it of all its rows, once.
+// Every rebuild of the list ends by telling the list view its row count, once.
 struct RebuildCounter {
-  explicit RebuildCounter(HWND list) : clears(list, LVM_DELETEALLITEMS) {}
-  void Reset() { clears.Reset(); }
-  MessageCounter clears;
+  explicit RebuildCounter(HWND list) : counts(list, LVM_SETITEMCOUNT) {}
+  void Reset() { counts.Reset(); }
+  int count() const { return counts.count(); }
+  MessageCounter counts;
 };
 
 // Selects a row of the list as the user does, by clicking it.
@@ -96,7 +97,7 @@ TEST(FontChoice, EveryEntryOfTheListCanBeChosen) {
     ASSERT_EQ(name, FaceOf(preview)) << i;
     ASSERT_EQ(name, harness::Text(preview)) << i;
   }
-  EXPECT_EQ(count, rebuilds.clears.count());
+  EXPECT_EQ(count, rebuilds.count());
   harness::Pump();
   ExpectTheSymbolRows(program[fMain::ID_ListChars]);
 }
@@ -112,7 +113,7 @@ TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
   RebuildCounter rebuilds(list);
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(1, rebuilds.count());
   EXPECT_EQ(-1, harness::ListSelection(list));
   ExpectTheSymbolRows(list);
 
@@ -121,9 +122,40 @@ TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
   rebuilds.Reset();
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(1, rebuilds.count());
   EXPECT_EQ(-1, harness::ListSelection(list));
   ExpectTheSymbolRows(list);
+}
+
+// The rows come out as they were, so only what the clear changes is drawn again: the
+// highlight of the old selection must go all the same, and the list starts again at the top.
+TEST(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND list = program[fMain::ID_ListChars];
+  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+  ASSERT_GT(other, 0);
+
+  SelectRow(list, 1);
+  const RECT plain = harness::ListItemRect(list, 0), chosen = harness::ListItemRect(list, 1);
+  const int x = (chosen.left + chosen.right) / 2;  // right of the row's one character
+  const COLORREF background = harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2);
+  ASSERT_NE(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2))
+      << "the selected row is not drawn highlighted";
+  harness::ChooseComboItem(fonts, other);
+  EXPECT_EQ(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2));
+
+  SelectRow(list, 200);
+  ASSERT_GT(ListView_GetTopIndex(list), 0);
+  harness::ChooseComboItem(fonts, 0);
+  harness::Pump();
+  EXPECT_EQ(0, ListView_GetTopIndex(list));
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+  EXPECT_EQ(-1, ListView_GetSelectionMark(list));
+  ExpectTheSymbolRows(list);
+  // The first row is drawn where it belongs, as a row that is not selected.
+  EXPECT_EQ(background, harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2));
 }
 
 TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
@@ -146,7 +178,7 @@ TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     EXPECT_EQ(name, FaceOf(view));
     EXPECT_EQ(name, FaceOf(preview));
     EXPECT_EQ(name, harness::Text(preview));
-    EXPECT_EQ(1, rebuilds.clears.count());
+    EXPECT_EQ(1, rebuilds.count());
     EXPECT_EQ(-1, harness::ListSelection(list));
     ExpectTheSymbolRows(list);
   }
@@ -157,7 +189,7 @@ TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
   harness::Pump();
   EXPECT_EQ(2, harness::ComboSelection(fonts));
   EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
-  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(1, rebuilds.count());
   ExpectTheSymbolRows(list);
 }
 
@@ -186,7 +218,7 @@ TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   EXPECT_EQ(name, FaceOf(view));
   EXPECT_EQ(name, FaceOf(preview));
   EXPECT_EQ(name, harness::Text(preview));
-  EXPECT_EQ(1, rebuilds.clears.count());
+  EXPECT_EQ(1, rebuilds.count());
   EXPECT_EQ(-1, harness::ListSelection(list));
   ExpectTheSymbolRows(list);
 }
@@ -247,7 +279,7 @@ TEST(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     EXPECT_EQ(first, FaceOf(preview));
     EXPECT_EQ(first, harness::Text(preview));
     EXPECT_EQ(0, captions.count());
-    EXPECT_EQ(0, rebuilds.clears.count());
+    EXPECT_EQ(0, rebuilds.count());
     EXPECT_EQ(64, harness::ListSelection(list));  // not rebuilt, so still selected
     EXPECT_EQ(other, harness::ComboSelection(fonts));
   }
@@ -279,7 +311,7 @@ TEST(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
     EXPECT_EQ(other, harness::ComboSelection(fonts));
     EXPECT_EQ(fonts, ::GetFocus());
   }
-  EXPECT_EQ(0, rebuilds.clears.count());
+  EXPECT_EQ(0, rebuilds.count());
   // Enter, the one key that applies it, shows that the keys above did reach the box.
   harness::PressKey(VK_RETURN);
   EXPECT_EQ(name, FaceOf(view));

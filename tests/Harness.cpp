@@ -71,6 +71,14 @@ COLORREF PixelAt(HWND window, int x, int y) {
   return color;
 }
 
+COLORREF ShownPixel(HWND window, int x, int y) {
+  Pump(30);
+  HDC dc = ::GetDC(window);
+  COLORREF color = ::GetPixel(dc, x, y);
+  ::ReleaseDC(window, dc);
+  return color;
+}
+
 int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
 
 std::string ComboItem(HWND combo, int index) {

@@ -36,6 +36,7 @@ LOGFONTA FontOf(HWND control);  // through WM_GETFONT and GetObject
 RECT RectInParent(HWND child);  // left, top, right, bottom in the parent's client area
 RECT ScreenRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
+COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it
 
 // Combo box contents.
 int ComboCount(HWND combo);

@@ -102,7 +102,7 @@ TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
   const std::string listBefore = ListState(list);
   const std::string face = harness::FontOf(view).lfFaceName;
   const RECT rect = harness::RectInParent(view);
-  harness::MessageCounter clears(list, LVM_DELETEALLITEMS);
+  harness::MessageCounter rebuilds(list, LVM_SETITEMCOUNT);
   harness::MessageCounter listFonts(list, WM_SETFONT);
   harness::MessageCounter previewFonts(preview, WM_SETFONT);
 
@@ -116,7 +116,7 @@ TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
   }
   harness::Pump();
-  EXPECT_EQ(0, clears.count());
+  EXPECT_EQ(0, rebuilds.count());
   EXPECT_EQ(0, listFonts.count());
   EXPECT_EQ(0, previewFonts.count());
   EXPECT_EQ(listBefore, ListState(list));
