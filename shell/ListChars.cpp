@@ -59,21 +59,21 @@ void ListChars::Add(const std::string& text) {
 
 // The control learns only what changed. Rows that come out as the control already shows
 // them are not drawn again: the list is left as a clear and the same adds would leave it,
-// with no row selected or focused and scrolled back to the first row. Any other rows
-// replace the old ones outright.
+// with no row selected or focused and scrolled back to the first row. (Telling it the same
+// row count again would cost a frame of scroll-bar work under Wine.) Any other rows replace
+// the old ones outright.
 void ListChars::EndUpdate() {
   updating_ = false;
   const int count = static_cast<int>(rows_.size());
   if (rows_ == shown_ && ListView_GetItemCount(list_) == count) {
     ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_SetSelectionMark(list_, -1);
     if (count > 0 && ListView_GetTopIndex(list_) > 0) ListView_EnsureVisible(list_, 0, FALSE);
     if (int across = ::GetScrollPos(list_, SB_HORZ)) ListView_Scroll(list_, -across, 0);
-    ListView_SetItemCountEx(list_, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
   } else {
     ListView_DeleteAllItems(list_);
     ListView_SetItemCountEx(list_, count, LVSICF_NOSCROLL);
   }
+  ListView_SetSelectionMark(list_, -1);  // where a range selection would start: nowhere
   shown_.clear();
 }
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
 #include "resources/resource.h"
@@ -195,9 +197,10 @@ bool fMain::CreateControls() {
   listChars_.Attach(Control(ID_ListChars), dpi_, win::TwipsToPixels(kColumnTwips, dpi_), kFieldGrey,
                     ::GetSysColor(COLOR_WINDOWTEXT));
 
-  for (int id : {ID_cboFonts, ID_cboSize, ID_txtSymbol, ID_ListChars})
-    ::SetWindowSubclass(Control(id), &fMain::ControlProc, static_cast<UINT_PTR>(id),
-                        reinterpret_cast<DWORD_PTR>(this));
+  const int hooked[] = {ID_cboFonts, ID_cboSize, ID_txtSymbol, ID_ListChars};
+  static_assert(std::size(hooked) == std::tuple_size<decltype(hooks_)>::value);
+  for (size_t i = 0; i < hooks_.size(); ++i)
+    hooks_[i].Attach(Control(hooked[i]), hooked[i], &fMain::ControlProc, this);
   CreatePictures();
   return true;
 }
@@ -340,26 +343,21 @@ void fMain::OnNextDlgCtl(WPARAM wp, LPARAM lp) {
     ::SendMessageA(target, EM_SETSEL, 0, -1);
 }
 
-LRESULT CALLBACK fMain::ControlProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                    DWORD_PTR self) {
+LRESULT fMain::ControlProc(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   try {
-    return reinterpret_cast<fMain*>(self)->OnControlMessage(hwnd, msg, wp, lp, static_cast<int>(id));
+    return static_cast<fMain*>(hook.owner())->OnControlMessage(hook, hwnd, msg, wp, lp);
   } catch (...) {
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
+    return hook.CallNext(hwnd, msg, wp, lp);
   }
 }
 
-LRESULT fMain::OnControlMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int id) {
-  if (msg == WM_NCDESTROY) {
-    ::RemoveWindowSubclass(hwnd, &fMain::ControlProc, static_cast<UINT_PTR>(id));
-    return ::DefSubclassProc(hwnd, msg, wp, lp);
-  }
-  switch (id) {
+LRESULT fMain::OnControlMessage(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (hook.id()) {
     case ID_cboFonts:
       if (msg == WM_GETDLGCODE && lp) {
         // The dialog manager swallows Enter unless the control asks for it.
         const MSG* key = reinterpret_cast<const MSG*>(lp);
-        LRESULT code = ::DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT code = hook.CallNext(hwnd, msg, wp, lp);
         if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
         return code;
       }
@@ -371,7 +369,7 @@ LRESULT fMain::OnControlMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int i
       [[fallthrough]];
     case ID_cboSize:
       if (msg == WM_PAINT) {
-        LRESULT result = ::DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
         DrawFlatComboFrame(hwnd, kFieldGrey);
         return result;
       }
@@ -380,10 +378,10 @@ LRESULT fMain::OnControlMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int i
       if (msg == WM_RBUTTONUP) {
         // Before the edit control's context menu takes over.
         txtSymbol_MouseUp();
-        return ::DefSubclassProc(hwnd, msg, wp, lp);
+        return hook.CallNext(hwnd, msg, wp, lp);
       }
       if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP) {
-        LRESULT result = ::DefSubclassProc(hwnd, msg, wp, lp);  // ends the selection first
+        LRESULT result = hook.CallNext(hwnd, msg, wp, lp);  // ends the selection first
         txtSymbol_MouseUp();
         return result;
       }
@@ -391,11 +389,11 @@ LRESULT fMain::OnControlMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, int i
     case ID_ListChars:
       if (msg == WM_KEYDOWN) {
         listKeyboard_ = true;
-        LRESULT result = ::DefSubclassProc(hwnd, msg, wp, lp);
+        LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
         listKeyboard_ = false;
         return result;
       }
       break;
   }
-  return ::DefSubclassProc(hwnd, msg, wp, lp);
+  return hook.CallNext(hwnd, msg, wp, lp);
 }

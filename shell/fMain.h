@@ -14,6 +14,7 @@
 #include "win/Font.h"
 #include "win/Handles.h"
 #include "win/PictureButton.h"
+#include "win/Subclass.h"
 #include "win/Window.h"
 
 class fHelp;
@@ -80,8 +81,8 @@ class fMain : public win::Window<fMain> {
   bool CreateControls();
   void CreatePictures();
   win::ControlFont& FontOf(int id) { return fonts_[static_cast<size_t>(id - ID_cboFonts)]; }
-  static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  LRESULT OnControlMessage(HWND, UINT, WPARAM, LPARAM, int id);
+  static LRESULT ControlProc(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT OnControlMessage(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
   HBRUSH OnCtlColor(HDC dc, HWND control);
   void OnCommand(int id, int code, HWND control);
   LRESULT OnNotify(const NMHDR& header);
@@ -118,6 +119,7 @@ class fMain : public win::Window<fMain> {
   int dpi_ = 96;
   HWND picInterface_ = nullptr;
   std::array<win::ControlFont, kControlCount> fonts_;
+  std::array<win::Subclass, 4> hooks_;  // the font box, the size box, the Symbol View and List
   ListChars listChars_;
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
   HWND lastFocus_ = nullptr;

@@ -38,9 +38,9 @@ void ExpectTheSymbolRows(HWND list) {
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
 }
 
-// Every rebuild of the list ends by telling the list view its row count, once.
+// Every rebuild of the list ends by clearing its selection mark, once.
 struct RebuildCounter {
-  explicit RebuildCounter(HWND list) : counts(list, LVM_SETITEMCOUNT) {}
+  explicit RebuildCounter(HWND list) : counts(list, LVM_SETSELECTIONMARK) {}
   void Reset() { counts.Reset(); }
   int count() const { return counts.count(); }
   MessageCounter counts;

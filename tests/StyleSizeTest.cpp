@@ -102,7 +102,7 @@ TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
   const std::string listBefore = ListState(list);
   const std::string face = harness::FontOf(view).lfFaceName;
   const RECT rect = harness::RectInParent(view);
-  harness::MessageCounter rebuilds(list, LVM_SETITEMCOUNT);
+  harness::MessageCounter rebuilds(list, LVM_SETSELECTIONMARK);  // ends every rebuild
   harness::MessageCounter listFonts(list, WM_SETFONT);
   harness::MessageCounter previewFonts(preview, WM_SETFONT);
 
