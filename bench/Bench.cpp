@@ -196,16 +196,22 @@ double FontSwapFloor(HWND control, int height, int weight, int times) {
   return elapsed;
 }
 
+// The name of a font-list entry; empty for one too long for a face name.
+std::string EntryName(HWND fonts, int index) {
+  char face[LF_FACESIZE] = {};
+  if (::SendMessageA(fonts, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) < LF_FACESIZE)
+    ::SendMessageA(fonts, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(face));
+  return face;
+}
+
 // The whole of a font change done plainly: the face of each entry handed to a bare multi-line
 // edit holding the 255 characters, and the list floor's rebuild.
 double FaceSwapFloor(HWND edit, HWND list, HWND fonts, const std::vector<int>& entries) {
   HFONT current = nullptr;
   const double start = Now();
   for (int i : entries) {
-    char face[LF_FACESIZE] = {};
-    if (::SendMessageA(fonts, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < LF_FACESIZE)
-      ::SendMessageA(fonts, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(face));
-    HFONT next = ::CreateFontA(-32, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HFONT next = ::CreateFontA(-32, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
+                               EntryName(fonts, i).c_str());
     ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
     if (current) ::DeleteObject(current);
     current = next;
@@ -273,14 +279,9 @@ int main(int argc, char** argv) {
   // Every entry, and the first entry of each name: a family the system reports once per
   // character set is listed as often, and choosing the next of the same name keeps the face.
   std::vector<int> every, faces;
-  char previous[LF_FACESIZE] = {};
   for (int i = 0; i < count; ++i) {
     every.push_back(i);
-    char face[LF_FACESIZE] = {};
-    if (::SendMessageA(fonts, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0) < LF_FACESIZE)
-      ::SendMessageA(fonts, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(face));
-    if (i == 0 || std::strcmp(face, previous) != 0) faces.push_back(i);
-    std::memcpy(previous, face, sizeof face);
+    if (i == 0 || EntryName(fonts, i) != EntryName(fonts, i - 1)) faces.push_back(i);
   }
   Figure listFloor = Measure(runs, [&] { return ListFloor(list, count); });
   rows.push_back({"font-change", Measure(runs, [&] { return FontChangeOurs(fonts, every); }), listFloor});

@@ -46,6 +46,20 @@ struct RebuildCounter {
   MessageCounter counts;
 };
 
+// The view and the preview are in the face `name`, and the preview shows it as its caption.
+void ExpectChosen(const std::string& name, HWND view, HWND preview) {
+  EXPECT_EQ(name, FaceOf(view));
+  EXPECT_EQ(name, FaceOf(preview));
+  EXPECT_EQ(name, harness::Text(preview));
+}
+
+// One rebuild since the counter started: the same rows, and none of them selected.
+void ExpectOneRebuild(const RebuildCounter& rebuilds, HWND list) {
+  EXPECT_EQ(1, rebuilds.count());
+  EXPECT_EQ(-1, harness::ListSelection(list));
+  ExpectTheSymbolRows(list);
+}
+
 // Selects a row of the list as the user does, by clicking it.
 void SelectRow(HWND list, int index) {
   harness::ClickListRow(list, index);
@@ -67,9 +81,7 @@ TEST(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
 
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  EXPECT_EQ(name, FaceOf(view));
-  EXPECT_EQ(name, FaceOf(preview));
-  EXPECT_EQ(name, harness::Text(preview));
+  ExpectChosen(name, view, preview);
   EXPECT_EQ(name, harness::Text(fonts));
   // The text of the view is not touched; only its font changes.
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
@@ -77,9 +89,7 @@ TEST(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   // And back to the first name.
   harness::ChooseComboItem(fonts, 0);
   harness::Pump();
-  EXPECT_EQ(first, FaceOf(view));
-  EXPECT_EQ(first, FaceOf(preview));
-  EXPECT_EQ(first, harness::Text(preview));
+  ExpectChosen(first, view, preview);
 }
 
 TEST(FontChoice, EveryEntryOfTheListCanBeChosen) {
@@ -113,18 +123,14 @@ TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
   RebuildCounter rebuilds(list);
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  EXPECT_EQ(1, rebuilds.count());
-  EXPECT_EQ(-1, harness::ListSelection(list));
-  ExpectTheSymbolRows(list);
+  ExpectOneRebuild(rebuilds, list);
 
   // Choosing the entry that is already chosen rebuilds the list all the same.
   SelectRow(list, 200);
   rebuilds.Reset();
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  EXPECT_EQ(1, rebuilds.count());
-  EXPECT_EQ(-1, harness::ListSelection(list));
-  ExpectTheSymbolRows(list);
+  ExpectOneRebuild(rebuilds, list);
 }
 
 // The rows come out as they were, so only what the clear changes is drawn again: the
@@ -175,12 +181,8 @@ TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     harness::Pump();
     ASSERT_EQ(step, harness::ComboSelection(fonts));
     const std::string name = harness::ComboItem(fonts, step);
-    EXPECT_EQ(name, FaceOf(view));
-    EXPECT_EQ(name, FaceOf(preview));
-    EXPECT_EQ(name, harness::Text(preview));
-    EXPECT_EQ(1, rebuilds.count());
-    EXPECT_EQ(-1, harness::ListSelection(list));
-    ExpectTheSymbolRows(list);
+    ExpectChosen(name, view, preview);
+    ExpectOneRebuild(rebuilds, list);
   }
   // Up goes back the same way.
   RebuildCounter rebuilds(list);
@@ -215,12 +217,8 @@ TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   harness::TypeText(std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
   harness::Pump();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
-  EXPECT_EQ(name, FaceOf(view));
-  EXPECT_EQ(name, FaceOf(preview));
-  EXPECT_EQ(name, harness::Text(preview));
-  EXPECT_EQ(1, rebuilds.count());
-  EXPECT_EQ(-1, harness::ListSelection(list));
-  ExpectTheSymbolRows(list);
+  ExpectChosen(name, view, preview);
+  ExpectOneRebuild(rebuilds, list);
 }
 
 TEST(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
@@ -305,9 +303,7 @@ TEST(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
                    WORD(VK_CONTROL), WORD(VK_F2)}) {
     SCOPED_TRACE(key);
     harness::PressKey(key);
-    EXPECT_EQ(first, FaceOf(view));
-    EXPECT_EQ(first, FaceOf(preview));
-    EXPECT_EQ(first, harness::Text(preview));
+    ExpectChosen(first, view, preview);
     EXPECT_EQ(other, harness::ComboSelection(fonts));
     EXPECT_EQ(fonts, ::GetFocus());
   }

@@ -62,8 +62,7 @@ RECT ScreenRect(HWND window) {
   return r;
 }
 
-COLORREF PixelAt(HWND window, int x, int y) {
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+COLORREF ShownPixel(HWND window, int x, int y) {
   Pump(30);
   HDC dc = ::GetDC(window);
   COLORREF color = ::GetPixel(dc, x, y);
@@ -71,12 +70,9 @@ COLORREF PixelAt(HWND window, int x, int y) {
   return color;
 }
 
-COLORREF ShownPixel(HWND window, int x, int y) {
-  Pump(30);
-  HDC dc = ::GetDC(window);
-  COLORREF color = ::GetPixel(dc, x, y);
-  ::ReleaseDC(window, dc);
-  return color;
+COLORREF PixelAt(HWND window, int x, int y) {
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return ShownPixel(window, x, y);
 }
 
 int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
