@@ -6,23 +6,52 @@ build_dir="$top/build"
 
 packages=(
   cmake g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
-  wine64 wine xvfb xauth x11-utils xdotool imagemagick fonts-liberation
-  googletest python3 python3-fonttools locales zip unzip
+  wine64 wine fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-liberation
+  googletest python3 python3-fonttools locales zip unzip binutils
 )
 
-# Installs what is missing, and only that.
+# Whether this kernel executes 32-bit x86 code, found by running a tiny static 32-bit program
+# (some kernels are built or booted without it, and then answer "Exec format error").
+can_run_32bit() {
+  if [ -z "${varnelo_32bit:-}" ]; then
+    local dir
+    dir=$(mktemp -d)
+    printf '.globl _start\n_start:\n  movl $1, %%eax\n  xorl %%ebx, %%ebx\n  int $0x80\n' > "$dir/exit.s"
+    varnelo_32bit=no
+    if as --32 "$dir/exit.s" -o "$dir/exit.o" 2>/dev/null && ld -m elf_i386 "$dir/exit.o" -o "$dir/exit" 2>/dev/null &&
+        "$dir/exit" 2>/dev/null; then
+      varnelo_32bit=yes
+    fi
+    rm -rf "$dir"
+  fi
+  [ "$varnelo_32bit" = yes ]
+}
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
+
+# Installs what is missing, and only that. 32-bit Wine only where the kernel runs 32-bit
+# code: elsewhere the wine wrapper would pick its 32-bit loader for 32-bit programs and fail.
 ensure_packages() {
-  local missing=()
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
+  local missing=() p
+  for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo=sudo
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  if can_run_32bit && ! installed wine32:i386; then
+    echo "Installing: wine32:i386"
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends wine32:i386 >/dev/null
+  fi
 }
+
+# The architectures whose test suite runs here: x86_64 always, the shipped i686 build where
+# 32-bit Wine can run it.
+i686_runs() { can_run_32bit && installed wine32:i386; }
 
 # The Russian locale, through which Wine runs a program with the ANSI code page 1251.
 ensure_locale() {
@@ -40,7 +69,7 @@ ensure_locale() {
 # Wine with its own prefix under build/; a crash ends the program at once instead of
 # starting Wine's debugger, which would wait for ever.
 wine_env() {
-  export WINEPREFIX="${WINEPREFIX:-$build_dir/wineprefix}"
+  export WINEPREFIX="${WINEPREFIX:-$build_dir/wineprefix-x86_64}"
   export WINEDEBUG="${WINEDEBUG:--all}"
   export WINEDLLOVERRIDES="winedbg.exe=d;mscoree,mshtml="
   export WINEARCH=win64
@@ -52,17 +81,22 @@ wine_env() {
 # DejaVu Sans Condensed (a read past its glyph array, seen with U+02DC SMALL TILDE, code 152
 # of code page 1252), so the Symbol View would take the program down with those faces.
 # Windows has no such fault. Wine scans the folders that fontconfig names, so the fonts
-# are offered through a folder of links.
+# are offered through a folder of links, Wine's own fonts among them (Marlett draws the
+# title bar's buttons, Tahoma is "MS Shell Dlg"). The folder is made again whenever the
+# fonts on the machine change; fonts_id names what it holds.
 wine_fonts() {
-  local dir="$build_dir/fonts"
-  if [ ! -f "$build_dir/fonts.conf" ]; then
+  local dir="$build_dir/fonts" list
+  list=$(find /usr/share/fonts /usr/local/share/fonts /usr/share/wine/fonts -type f \( -iname '*.ttf' \
+        -o -iname '*.otf' -o -iname '*.ttc' -o -iname '*.pfb' -o -iname '*.pcf.gz' -o -iname '*.fon' \) 2>/dev/null |
+      grep -v -E '/DejaVuSans(Condensed)?(-[A-Za-z]+)?\.ttf$' | sort)
+  fonts_id=$(printf '%s\n' "$list" | md5sum | cut -c1-16)
+  if [ "$(cat "$build_dir/fonts.id" 2>/dev/null)" != "$fonts_id" ] || [ ! -f "$build_dir/fonts.conf" ]; then
+    rm -rf "$dir" "$build_dir/fontcache"
     mkdir -p "$dir" "$build_dir/fontcache"
-    find /usr/share/fonts /usr/local/share/fonts -type f \( -iname '*.ttf' -o -iname '*.otf' \
-        -o -iname '*.ttc' -o -iname '*.pfb' -o -iname '*.pcf.gz' \) 2>/dev/null |
-      grep -v -E '/DejaVuSans(Condensed)?(-[A-Za-z]+)?\.ttf$' |
-      while IFS= read -r font; do ln -sf "$font" "$dir/"; done
+    printf '%s\n' "$list" | while IFS= read -r font; do [ -n "$font" ] && ln -sf "$font" "$dir/"; done
     printf '<?xml version="1.0"?>\n<fontconfig>\n  <dir>%s</dir>\n  <cachedir>%s</cachedir>\n</fontconfig>\n' \
       "$dir" "$build_dir/fontcache" > "$build_dir/fonts.conf"
+    echo "$fonts_id" > "$build_dir/fonts.id"
   fi
   export FONTCONFIG_FILE="$build_dir/fonts.conf"
 }
@@ -91,10 +125,20 @@ stop_display() {
 # A persistent wineserver: each Wine process then starts in a fraction of a second.
 start_wine() {
   wine_env
-  # A prefix made before the font folder existed still lists the faces Wine can't lay out.
-  if [ -d "$WINEPREFIX" ] && [ ! -f "$WINEPREFIX/.varnelo-fonts" ]; then rm -rf "$WINEPREFIX"; fi
+  # A prefix is made again when the fonts it was made with have changed (it keeps its own
+  # list of them), and when it was made before 32-bit Wine came: such a prefix has no 32-bit
+  # side, and every program in it, 64-bit ones too, then fails to load kernel32.dll.
+  local marker="$WINEPREFIX/.varnelo-fonts"
+  if [ -d "$WINEPREFIX" ]; then
+    if [ "$(cat "$marker" 2>/dev/null)" != "$fonts_id" ] ||
+        { installed wine32:i386 && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; }; then
+      wineserver -k 2>/dev/null || true
+      rm -rf "$WINEPREFIX"
+    fi
+  fi
   mkdir -p "$WINEPREFIX"
-  touch "$WINEPREFIX/.varnelo-fonts"
+  echo "$fonts_id" > "$marker"
+  wine_prefixes+=("$WINEPREFIX")
   wineserver -p
   wine wineboot -i >/dev/null 2>&1 || true
   # Wine draws the window frames itself, as Windows does, since no window manager runs.
@@ -102,8 +146,23 @@ start_wine() {
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
+# Ends the wineservers of every prefix started here.
+wine_prefixes=()
 stop_wine() {
-  wineserver -k 2>/dev/null || true
+  local prefix
+  for prefix in "${wine_prefixes[@]}"; do WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; done
+  wine_prefixes=()
+}
+
+# The build that stands for the program: the shipped i686 one where 32-bit Wine runs it.
+program_arch() { if i686_runs; then echo i686; else echo x86_64; fi; }
+# Why the shipped i686 build cannot run here; nothing when it can.
+i686_missing() {
+  if ! can_run_32bit; then
+    echo "this kernel cannot execute 32-bit code"
+  elif ! installed wine32:i386; then
+    echo "32-bit Wine (wine32:i386) is not installed"
+  fi
 }
 
 # The display density Wine reports to programs of the current prefix, set before they start.
