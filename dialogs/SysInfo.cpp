@@ -37,13 +37,47 @@ bool IsOrdinaryFile(const std::string& path) {
          !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
+bool IsWow64() {
+  BOOL wow64 = FALSE;
+  return ::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64;
+}
+
+// File-system redirection of a 32-bit program on 64-bit Windows turned off for this thread,
+// for a scope: System32 is the native one.
+class NativeFileSystem {
+ public:
+  NativeFileSystem() : off_(::Wow64DisableWow64FsRedirection(&previous_) != FALSE) {}
+  ~NativeFileSystem() {
+    if (off_) ::Wow64RevertWow64FsRedirection(previous_);
+  }
+  NativeFileSystem(const NativeFileSystem&) = delete;
+  NativeFileSystem& operator=(const NativeFileSystem&) = delete;
+
+ private:
+  PVOID previous_ = nullptr;
+  bool off_;
+};
+
+// The two locations in one view of the registry: the path of the first is started as read,
+// and only when it is missing is the folder of the second tried, if the tool is in it.
+bool StartSysInfoIn(REGSAM view) {
+  std::string path;
+  if (fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path, view))
+    return StartProgram(path);
+  if (!fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", path,
+                           view))
+    return false;
+  path += "\\MSINFO32.EXE";
+  return IsOrdinaryFile(path) && StartProgram(path);
+}
+
 }  // namespace
 
 bool fAbout::GetKeyValue(HKEY root, const std::string& keyPath, const std::string& valueName,
-                         std::string& value) {
+                         std::string& value, REGSAM view) {
   HKEY opened = nullptr;
   // Read rights only: a look-up must not fail for a user who may not write there.
-  if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
+  if (::RegOpenKeyExA(root, keyPath.c_str(), 0, KEY_READ | view, &opened) != ERROR_SUCCESS) {
     value.clear();
     return false;
   }
@@ -73,19 +107,20 @@ bool fAbout::GetKeyValue(HKEY root, const std::string& keyPath, const std::strin
 }
 
 void fAbout::StartSysInfo() {
-  std::string path;
   bool started = false;
   try {
-    if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path)) {
-      started = StartProgram(path);
-    } else if (GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                            "MSINFO", path) &&
-               IsOrdinaryFile(path + "\\MSINFO32.EXE")) {
-      path += "\\MSINFO32.EXE";
-      started = StartProgram(path);
-    }
+    started = StartSysInfoIn(0);
   } catch (const EmptyValue&) {
-    started = false;
+  }
+  if (!started && IsWow64()) {
+    // This 32-bit program on 64-bit Windows reads the 32-bit view of the registry and sees
+    // SysWOW64 as its System32, while the system registers the tool for 64-bit programs:
+    // where its own view does not serve, the native view and the native folders do.
+    NativeFileSystem native;
+    try {
+      started = StartSysInfoIn(KEY_WOW64_64KEY);
+    } catch (const EmptyValue&) {
+    }
   }
   if (!started) ::MessageBoxA(hwnd_, kUnavailable, product::kAppTitle, MB_OK);
 }

@@ -34,10 +34,11 @@ class fAbout : public win::Window<fAbout> {
 
   // Reads one registry value as text (REG_SZ, or REG_DWORD as "&h" and hex digits); true
   // when it was read. On failure the value is set to ""; a value of another type leaves it
-  // as passed; a value of no bytes at all throws EmptyValue.
+  // as passed; a value of no bytes at all throws EmptyValue. `view` may ask for a view of
+  // HKLM\SOFTWARE other than the program's own (KEY_WOW64_64KEY).
   struct EmptyValue {};
   static bool GetKeyValue(HKEY root, const std::string& keyPath, const std::string& valueName,
-                          std::string& value);
+                          std::string& value, REGSAM view = 0);
   // Starts the system information tool found through the registry, or says it can't.
   void StartSysInfo();
 

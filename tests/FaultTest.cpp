@@ -155,18 +155,12 @@ TEST(Fault, RapidRepeatedClicksOnEveryButton) {
       ::PostMessageA(program[id], BM_CLICK, 0, 0);
   }
   harness::Pump(500);
-  int counts[2] = {0, 0};  // visible windows titled "Help" and "About Varnelo"
-  ::EnumWindows(
-      [](HWND window, LPARAM out) {
-        auto* c = reinterpret_cast<int*>(out);
-        char title[64] = {};
-        ::GetWindowTextA(window, title, sizeof title);
-        if (::IsWindowVisible(window) && std::strcmp(title, "Help") == 0) ++c[0];
-        if (::IsWindowVisible(window) && std::strcmp(title, "About Varnelo") == 0) ++c[1];
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(counts));
-  const int helps = counts[0], abouts = counts[1];
+  auto visible = [](const char* title) {
+    int count = 0;
+    for (HWND window : harness::ProcessWindows(nullptr, title)) count += ::IsWindowVisible(window) ? 1 : 0;
+    return count;
+  };
+  const int helps = visible("Help"), abouts = visible("About Varnelo");
   EXPECT_EQ(1, helps);
   EXPECT_EQ(1, abouts);
   EXPECT_EQ("G", harness::ClipboardText());  // code 71

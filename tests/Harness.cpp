@@ -291,10 +291,10 @@ NamedLock::~NamedLock() {
 }
 
 namespace {
-bool ReadValue(HKEY root, const std::string& key, const std::string& name, DWORD& type,
+bool ReadValue(HKEY root, const std::string& key, const std::string& name, REGSAM view, DWORD& type,
                std::vector<BYTE>& data) {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) return false;
   DWORD size = 0;
   LONG result = ::RegQueryValueExA(opened, name.empty() ? nullptr : name.c_str(), nullptr, &type,
                                    nullptr, &size);
@@ -309,45 +309,53 @@ bool ReadValue(HKEY root, const std::string& key, const std::string& name, DWORD
 }
 }  // namespace
 
-bool RegistryKeyExists(HKEY root, const std::string& key) {
+bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view) {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) return false;
   ::RegCloseKey(opened);
   return true;
 }
 
-SavedRegistryValue::SavedRegistryValue(HKEY root, const std::string& key, const std::string& name)
-    : root_(root), key_(key), name_(name) {
+SavedRegistryValue::SavedRegistryValue(HKEY root, const std::string& key, const std::string& name,
+                                       REGSAM view)
+    : root_(root), key_(key), name_(name), view_(view) {
   size_t at = 0;
   for (;;) {
     size_t end = key.find('\\', at);
     std::string prefix = key.substr(0, end);
-    if (!RegistryKeyExists(root, prefix)) {
+    if (!RegistryKeyExists(root, prefix, view)) {
       firstMissingKey_ = prefix;
       break;
     }
     if (end == std::string::npos) break;
     at = end + 1;
   }
-  existed_ = firstMissingKey_.empty() && ReadValue(root, key, name, type_, data_);
+  existed_ = firstMissingKey_.empty() && ReadValue(root, key, name, view, type_, data_);
 }
 
 SavedRegistryValue::~SavedRegistryValue() {
   if (!firstMissingKey_.empty()) {
-    ::RegDeleteTreeA(root_, firstMissingKey_.c_str());
+    // Through its parent, opened in the same view.
+    const size_t cut = firstMissingKey_.rfind('\\');
+    HKEY parent = nullptr;
+    if (::RegOpenKeyExA(root_, cut == std::string::npos ? "" : firstMissingKey_.substr(0, cut).c_str(), 0,
+                        KEY_ALL_ACCESS | view_, &parent) == ERROR_SUCCESS) {
+      ::RegDeleteTreeA(parent, firstMissingKey_.substr(cut == std::string::npos ? 0 : cut + 1).c_str());
+      ::RegCloseKey(parent);
+    }
     return;
   }
   if (existed_) {
-    SetRegistryValue(root_, key_, name_, type_, data_.data(), static_cast<DWORD>(data_.size()));
+    SetRegistryValue(root_, key_, name_, type_, data_.data(), static_cast<DWORD>(data_.size()), view_);
   } else {
-    DeleteRegistryValue(root_, key_, name_);
+    DeleteRegistryValue(root_, key_, name_, view_);
   }
 }
 
 bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
-                      const void* data, DWORD size) {
+                      const void* data, DWORD size, REGSAM view) {
   HKEY created = nullptr;
-  if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &created, nullptr) !=
+  if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &created, nullptr) !=
       ERROR_SUCCESS)
     return false;
   LONG result = ::RegSetValueExA(created, name.empty() ? nullptr : name.c_str(), 0, type,
@@ -357,13 +365,13 @@ bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name
 }
 
 bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
-                     const std::string& text) {
-  return SetRegistryValue(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+                     const std::string& text, REGSAM view) {
+  return SetRegistryValue(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), view);
 }
 
-void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name) {
+void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view) {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) return;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE | view, &opened) != ERROR_SUCCESS) return;
   ::RegDeleteValueA(opened, name.empty() ? nullptr : name.c_str());
   ::RegCloseKey(opened);
 }

@@ -105,10 +105,11 @@ class NamedLock {
 };
 
 // One registry value as it stands now; put back as it was when the object goes (or deleted
-// if it was absent), and the keys that did not exist then are removed again.
+// if it was absent), and the keys that did not exist then are removed again. `view` is 0
+// (this program's own view of HKLM\SOFTWARE), KEY_WOW64_64KEY or KEY_WOW64_32KEY.
 class SavedRegistryValue {
  public:
-  SavedRegistryValue(HKEY root, const std::string& key, const std::string& name);
+  SavedRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view = 0);
   ~SavedRegistryValue();
   SavedRegistryValue(const SavedRegistryValue&) = delete;
   SavedRegistryValue& operator=(const SavedRegistryValue&) = delete;
@@ -116,6 +117,7 @@ class SavedRegistryValue {
  private:
   HKEY root_;
   std::string key_, name_;
+  REGSAM view_;
   std::string firstMissingKey_;  // "" when the whole key path existed
   bool existed_ = false;
   DWORD type_ = 0;
@@ -124,11 +126,11 @@ class SavedRegistryValue {
 
 // Writes one value, creating its key; `size` bytes of `data` exactly (0 allowed).
 bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
-                      const void* data, DWORD size);
+                      const void* data, DWORD size, REGSAM view = 0);
 bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
-                     const std::string& text);  // REG_SZ with its terminating NUL
-void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name);
-bool RegistryKeyExists(HKEY root, const std::string& key);
+                     const std::string& text, REGSAM view = 0);  // REG_SZ with its NUL
+void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view = 0);
+bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view = 0);
 
 // An environment variable of this process (inherited by what it starts), set for a scope.
 class ScopedEnvironment {

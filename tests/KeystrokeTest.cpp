@@ -57,25 +57,9 @@ class MenuCloser {
 
  private:
   static HWND VisibleMenu() {
-    struct Search {
-      DWORD process;
-      HWND found;
-    } search{::GetCurrentProcessId(), nullptr};
-    ::EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          char name[16] = {};
-          ::GetClassNameA(window, name, sizeof name);
-          DWORD process = 0;
-          ::GetWindowThreadProcessId(window, &process);
-          if (process == s->process && ::IsWindowVisible(window) && lstrcmpA(name, "#32768") == 0) {
-            s->found = window;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND menu : harness::ProcessWindows("#32768"))
+      if (::IsWindowVisible(menu)) return menu;
+    return nullptr;
   }
 
   void Run() {

@@ -35,10 +35,14 @@ class SysInfo : public testing::Test {
  protected:
   void SetUp() override {
     lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
-    path_ = std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH");
-    folder_ = std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO");
-    harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
-    harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
+    // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
+    // native one (the same as this program's own in the 64-bit build).
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+      saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
+      saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO", view));
+      harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH", view);
+      harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO", view);
+    }
     dir_ = harness::FreshFolder("sysinfo_" + TestName());
     // Named after this process, so that no other run's line can ever be counted.
     log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
@@ -52,8 +56,7 @@ class SysInfo : public testing::Test {
       harness::Pump(200);
     }
     environment_.reset();
-    folder_.reset();
-    path_.reset();
+    while (!saved_.empty()) saved_.pop_back();  // the last saved is put back first
     ::RegDeleteTreeA(kRoot, kTestKey);
     ::RegDeleteKeyA(kRoot, "SOFTWARE\\VarneloTests");  // only when nothing else is left in it
     lock_.reset();
@@ -109,7 +112,7 @@ class SysInfo : public testing::Test {
 
  private:
   std::unique_ptr<harness::NamedLock> lock_;
-  std::unique_ptr<harness::SavedRegistryValue> path_, folder_;
+  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
   std::unique_ptr<harness::ScopedEnvironment> environment_;
 };
 
@@ -369,6 +372,62 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   ExpectTheMessage(ClickSystemInfo(about));
   harness::Pump(kNoStartWaitMs);
   EXPECT_EQ(2u, harness::ReadLines(log_).size());
+}
+
+// --- The views of the registry on 64-bit Windows ----------------------------------------
+
+namespace {
+// File-system redirection of a 32-bit program on 64-bit Windows off for a scope, so that
+// System32 is the native folder.
+class NativeFolders {
+ public:
+  NativeFolders() : off_(::Wow64DisableWow64FsRedirection(&previous_) != FALSE) {}
+  ~NativeFolders() {
+    if (off_) ::Wow64RevertWow64FsRedirection(previous_);
+  }
+
+ private:
+  PVOID previous_ = nullptr;
+  bool off_;
+};
+}  // namespace
+
+// 64-bit Windows registers the tool for 64-bit programs: in the native view, at a path under
+// System32. The shipped 32-bit program reads the 32-bit view and sees SysWOW64 as System32;
+// it starts the native tool all the same. (In the 64-bit build this is its own view.)
+TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
+  char system[MAX_PATH] = {};
+  ASSERT_GT(::GetSystemDirectoryA(system, MAX_PATH), 0u);
+  const std::string folder = std::string(system) + "\\varnelo-tests-" + std::to_string(::GetCurrentProcessId());
+  const std::string tool = folder + "\\msinfo32.exe";
+  {
+    NativeFolders native;
+    ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  }
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_64KEY));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ExpectStarted(log_, tool);
+  NativeFolders native;
+  harness::RemoveTree(folder);
+}
+
+// Registered only in the 32-bit view: the shipped 32-bit program reads it there; a 64-bit
+// program never looks there, as on Windows.
+TEST_F(SysInfo, TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly) {
+  const std::string tool = dir_ + "tool\\marker.exe";
+  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_32KEY));
+  HWND about = OpenAbout();
+  ASSERT_NE(nullptr, about);
+  if (sizeof(void*) == 4) {
+    EXPECT_TRUE(ClickSystemInfo(about).empty());
+    ExpectStarted(log_, tool);
+  } else {
+    ExpectTheMessage(ClickSystemInfo(about));
+    ExpectNothingStarted(log_);
+  }
 }
 
 // --- Keys that may be read but not written --------------------------------------------
