@@ -9,11 +9,13 @@ namespace mEnumFonts {
 
 int CALLBACK EnumFontFamProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM list) {
   if (!font) return 1;
-  // The face name ends at its first NUL, and never runs past the field.
-  const char* face = font->lfFaceName;
-  std::string name(face, strnlen(face, LF_FACESIZE));
-  ::SendMessageA(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(name.c_str()));
+  try {  // no exception may cross back into the system: a name that can't be added is left out
+    // The face name ends at its first NUL, and never runs past the field.
+    const char* face = font->lfFaceName;
+    std::string name(face, strnlen(face, LF_FACESIZE));
+    ::SendMessageA(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  } catch (...) {
+  }
   return 1;
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "resources/resource.h"
+#include "shell/Palette.h"
 #include "shell/Product.h"
 #include "win/Controls.h"
 #include "win/Handles.h"
@@ -61,9 +62,7 @@ void fAbout::Show(HWND owner) {
                                       &fAbout::DialogProc, reinterpret_cast<LPARAM>(this)))
       return;
   }
-  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
-  ::SetForegroundWindow(hwnd_);
-  ::BringWindowToTop(hwnd_);
+  win::ShowInFront(hwnd_);
 }
 
 INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
@@ -174,10 +173,8 @@ void fAbout::Paint() {
   grey.bottom = grey.top + win::ScalePixels(1, dpi_);
   RECT white{win::TwipsToPixels(105, dpi_), win::TwipsToPixels(2460, dpi_), right, 0};
   white.bottom = white.top + win::ScalePixels(2, dpi_);
-  win::UniqueBrush greyBrush(::CreateSolidBrush(RGB(128, 128, 128)));
-  win::UniqueBrush whiteBrush(::CreateSolidBrush(RGB(255, 255, 255)));
-  ::FillRect(dc.get(), &white, whiteBrush.get());
-  ::FillRect(dc.get(), &grey, greyBrush.get());
+  ::FillRect(dc.get(), &white, palette::Brush(palette::kWhite));
+  ::FillRect(dc.get(), &grey, palette::Brush(palette::kWindowGrey));
 }
 
 void fAbout::cmdOK_Click() { ::DestroyWindow(hwnd_); }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "shell/Palette.h"
 #include "shell/Product.h"
 #include "win/Controls.h"
 
@@ -43,13 +44,6 @@ const char kHelpText[] =
     " Font size may be adjusted for comfortable viewing by"
     " using the \"Size\" dropdown.";
 
-RECT ChildRect(HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 }  // namespace
 
 fHelp::fHelp() = default;
@@ -59,9 +53,7 @@ const char* fHelp::HelpText() { return kHelpText; }
 
 void fHelp::Show(HWND owner) {
   if (!hwnd_ && !Load(owner)) return;
-  ::ShowWindow(hwnd_, SW_SHOWNORMAL);
-  ::SetForegroundWindow(hwnd_);
-  ::BringWindowToTop(hwnd_);
+  win::ShowInFront(hwnd_);
 }
 
 bool fHelp::Load(HWND owner) {
@@ -74,9 +66,9 @@ bool fHelp::Load(HWND owner) {
   // Centred on the owner window.
   RECT ownerRect{};
   ::GetWindowRect(owner, &ownerRect);
-  int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - size.cx) / 2;
-  int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - size.cy) / 2;
-  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, left, top, size.cx, size.cy, owner,
+  POINT at = win::CentreIn(win::SizeOf(ownerRect), size);
+  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x, ownerRect.top + at.y,
+                         size.cx, size.cy, owner,
                          nullptr, ::GetModuleHandleA(nullptr), this))
     return false;
   Form_Load();
@@ -86,8 +78,6 @@ bool fHelp::Load(HWND owner) {
 LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CREATE: {
-      grey_.reset(::CreateSolidBrush(RGB(128, 128, 128)));
-      steelBlue_.reset(::CreateSolidBrush(RGB(128, 160, 192)));
       HWND header = win::CreateControl(hwnd_, kHeader, dpi_);
       HWND help = win::CreateControl(hwnd_, kHelp, dpi_);
       if (!header || !help) return -1;
@@ -100,13 +90,13 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: {
       RECT r;
       ::GetClientRect(hwnd_, &r);
-      ::FillRect(reinterpret_cast<HDC>(wp), &r, grey_.get());
+      ::FillRect(reinterpret_cast<HDC>(wp), &r, palette::Brush(palette::kWindowGrey));
       return 1;
     }
     case WM_CTLCOLORSTATIC:
-      ::SetTextColor(reinterpret_cast<HDC>(wp), RGB(255, 255, 255));
-      ::SetBkColor(reinterpret_cast<HDC>(wp), RGB(128, 160, 192));
-      return reinterpret_cast<LRESULT>(steelBlue_.get());
+      ::SetTextColor(reinterpret_cast<HDC>(wp), palette::kWhite);
+      ::SetBkColor(reinterpret_cast<HDC>(wp), palette::kSteelBlue);
+      return reinterpret_cast<LRESULT>(palette::Brush(palette::kSteelBlue));
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);
       return 0;
@@ -125,12 +115,10 @@ void fHelp::Form_Load() {
 
   RECT client;
   ::GetClientRect(hwnd_, &client);
-  RECT helpRect = ChildRect(help);
+  RECT helpRect = win::RectInParent(help);
   const float helpWidth = static_cast<float>(helpRect.right - helpRect.left);
-  const float helpHeight = static_cast<float>(helpRect.bottom - helpRect.top);
-  ::SetWindowPos(help, nullptr, win::RoundPixel(client.right / 2.0f - helpWidth / 2),
-                 win::RoundPixel(client.bottom / 2.0f - helpHeight / 2), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(helpRect));
+  ::SetWindowPos(help, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   const std::string heading = std::string("Quick Help - Using ") + product::kTitle;
   ::SetWindowTextA(header, heading.c_str());
@@ -138,7 +126,7 @@ void fHelp::Form_Load() {
   ::SetWindowPos(header, nullptr, 0, 0, fit.cx, fit.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   // The heading is centred on the panel's width measured from the window's left edge.
-  helpRect = ChildRect(help);
+  helpRect = win::RectInParent(help);
   ::SetWindowPos(header, nullptr, win::RoundPixel(helpWidth / 2 - fit.cx / 2.0f),
                  helpRect.top + win::ScalePixels(2, dpi_), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -29,5 +29,4 @@ class fHelp : public win::Window<fHelp> {
 
   int dpi_ = 96;
   win::ControlFont headerFont_, helpFont_;
-  win::UniqueBrush grey_, steelBlue_;
 };

@@ -11,13 +11,10 @@ void fMain::Form_Load() {
 
   // The panel is centred once in the client area; a panel larger than the client area
   // gets a negative position.
-  RECT client, panel;
+  RECT client;
   ::GetClientRect(hwnd_, &client);
-  ::GetWindowRect(picInterface_, &panel);
-  float left = client.right / 2.0f - (panel.right - panel.left) / 2.0f;
-  float top = client.bottom / 2.0f - (panel.bottom - panel.top) / 2.0f;
-  ::SetWindowPos(picInterface_, nullptr, win::RoundPixel(left), win::RoundPixel(top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(win::RectInParent(picInterface_)));
+  ::SetWindowPos(picInterface_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   HWND cboFonts = Control(ID_cboFonts);
   ::SendMessageA(cboFonts, CB_RESETCONTENT, 0, 0);
@@ -43,12 +40,7 @@ void fMain::Form_Load() {
 // The row of About, Help and web buttons under the Symbol View, aligned with its edges.
 void fMain::Form_Resize() {
   if (!picInterface_) return;  // sizes reported while the window is still being created
-  auto bounds = [this](int id) {
-    RECT r;
-    ::GetWindowRect(Control(id), &r);
-    ::MapWindowPoints(HWND_DESKTOP, picInterface_, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-  };
+  auto bounds = [this](int id) { return win::RectInParent(Control(id)); };
   auto move = [this](int id, float left, float top, float width, float height) {
     ::SetWindowPos(Control(id), nullptr, win::RoundPixel(left), win::RoundPixel(top),
                    win::RoundPixel(width), win::RoundPixel(height), SWP_NOZORDER | SWP_NOACTIVATE);

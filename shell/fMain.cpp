@@ -8,6 +8,7 @@
 #include "dialogs/fHelp.h"
 #include "resources/resource.h"
 #include "win/Controls.h"
+#include "shell/Palette.h"
 #include "win/Panel.h"
 #include "win/PictureButton.h"
 
@@ -16,9 +17,8 @@ namespace {
 const char kMainClass[] = "VarneloMain";
 const DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-const COLORREF kWindowGrey = RGB(128, 128, 128);
-const COLORREF kSteelBlue = RGB(128, 160, 192);
-const COLORREF kFieldGrey = RGB(224, 224, 224);
+using palette::kFieldGrey;
+using palette::kSteelBlue;
 
 // Design geometry in twips.
 const SIZE kClientTwips{7170, 6345};
@@ -164,14 +164,10 @@ void fMain::Show() {
 }
 
 bool fMain::CreateControls() {
-  windowGrey_.reset(::CreateSolidBrush(kWindowGrey));
-  steelBlue_.reset(::CreateSolidBrush(kSteelBlue));
-  fieldGrey_.reset(::CreateSolidBrush(kFieldGrey));
-
   picInterface_ = win::CreatePanel(
       hwnd_, ID_picInterface, win::TwipsToPixels(kPanelTwips.left, dpi_),
       win::TwipsToPixels(kPanelTwips.top, dpi_), win::TwipsToPixels(kPanelTwips.right, dpi_),
-      win::TwipsToPixels(kPanelTwips.bottom, dpi_), WS_BORDER, steelBlue_.get());
+      win::TwipsToPixels(kPanelTwips.bottom, dpi_), WS_BORDER, palette::Brush(kSteelBlue));
   if (!picInterface_) return false;
 
   for (const Design& d : kDesign) {
@@ -228,7 +224,7 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND: {
       RECT r;
       ::GetClientRect(hwnd_, &r);
-      ::FillRect(reinterpret_cast<HDC>(wp), &r, windowGrey_.get());
+      ::FillRect(reinterpret_cast<HDC>(wp), &r, palette::Brush(palette::kWindowGrey));
       return 1;
     }
     case WM_COMMAND:
@@ -277,9 +273,10 @@ HBRUSH fMain::OnCtlColor(HDC dc, HWND control) {
   const Design* d = owner ? DesignOf(::GetDlgCtrlID(owner)) : nullptr;
   Back back = d ? d->back : Back::Field;  // drop-down lists are popups of their combo box
   if (back == Back::None) return nullptr;
+  const COLORREF colour = back == Back::Steel ? kSteelBlue : kFieldGrey;
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-  ::SetBkColor(dc, back == Back::Steel ? kSteelBlue : kFieldGrey);
-  return back == Back::Steel ? steelBlue_.get() : fieldGrey_.get();
+  ::SetBkColor(dc, colour);
+  return palette::Brush(colour);
 }
 
 void fMain::OnCommand(int id, int code, HWND control) {

@@ -124,7 +124,6 @@ class fMain : public win::Window<fMain> {
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
   HWND lastFocus_ = nullptr;
 
-  win::UniqueBrush windowGrey_, steelBlue_, fieldGrey_;
   win::Picture aboutPicture_, visitPicture_;
 
   std::unique_ptr<fHelp> help_;

@@ -49,13 +49,6 @@ LOGFONTA FontOf(HWND control) {
   return lf;
 }
 
-RECT RectInParent(HWND child) {
-  RECT r;
-  ::GetWindowRect(child, &r);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 RECT ScreenRect(HWND window) {
   RECT r;
   ::GetWindowRect(window, &r);

@@ -10,6 +10,7 @@
 
 #include "shell/fMain.h"
 #include "shell/mStartup.h"
+#include "win/Controls.h"
 
 namespace harness {
 
@@ -33,7 +34,7 @@ class Program {
 
 std::string Text(HWND window);
 LOGFONTA FontOf(HWND control);  // through WM_GETFONT and GetObject
-RECT RectInParent(HWND child);  // left, top, right, bottom in the parent's client area
+using win::RectInParent;  // left, top, right, bottom in the parent's client area
 RECT ScreenRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it

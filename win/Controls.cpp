@@ -21,6 +21,25 @@ int ScalePixels(int pixels96, int dpi) { return ::MulDiv(pixels96, dpi, 96); }
 
 int RoundPixel(float value) { return static_cast<int>(std::floor(value + 0.5f)); }
 
+POINT CentreIn(SIZE area, SIZE box) {
+  return POINT{RoundPixel(area.cx / 2.0f - box.cx / 2.0f), RoundPixel(area.cy / 2.0f - box.cy / 2.0f)};
+}
+
+RECT RectInParent(HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+SIZE SizeOf(const RECT& r) { return SIZE{r.right - r.left, r.bottom - r.top}; }
+
+void ShowInFront(HWND window) {
+  ::ShowWindow(window, SW_SHOWNORMAL);
+  ::SetForegroundWindow(window);
+  ::BringWindowToTop(window);
+}
+
 HWND CreateControl(HWND parent, const ControlDesc& d, int dpi) {
   return ::CreateWindowExA(d.exStyle, d.className, d.caption, WS_CHILD | WS_VISIBLE | d.style,
                            TwipsToPixels(d.left, dpi), TwipsToPixels(d.top, dpi),

@@ -22,6 +22,17 @@ int ScalePixels(int pixels96, int dpi);
 // The nearest whole pixel of a layout result computed in single precision.
 int RoundPixel(float value);
 
+// Where a box of size `box` stands centred in an area of size `area`: each half computed and
+// subtracted in single precision, then rounded; negative where the box is the larger.
+POINT CentreIn(SIZE area, SIZE box);
+
+// A window's rectangle in its parent's client area, and its size.
+RECT RectInParent(HWND child);
+SIZE SizeOf(const RECT& r);
+
+// Shows an owned window and brings it in front of its owner.
+void ShowInFront(HWND window);
+
 struct ControlDesc {
   int id;
   const char* className;

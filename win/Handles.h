@@ -39,6 +39,7 @@ inline void CloseKey(HKEY key) { ::RegCloseKey(key); }
 inline void FreeGlobal(HGLOBAL block) { ::GlobalFree(block); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
+inline void DeleteDeviceContext(HDC dc) { ::DeleteDC(dc); }
 
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
@@ -46,6 +47,7 @@ using UniqueKey = Unique<HKEY, CloseKey>;
 using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueIcon = Unique<HICON, DestroyIconHandle>;
+using UniqueMemoryDC = Unique<HDC, DeleteDeviceContext>;  // from CreateCompatibleDC
 
 // GetDC paired with ReleaseDC on the same window.
 class WindowDC {

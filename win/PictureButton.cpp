@@ -96,13 +96,10 @@ Picture::Picture(HINSTANCE instance, int resourceId, int dpi, const COLORREF* ma
 
 void Picture::Draw(HDC dc, int x, int y) const {
   if (!bitmap_) return;
-  HDC memory = ::CreateCompatibleDC(dc);
-  {
-    Selected selected(memory, bitmap_.get());
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::GdiAlphaBlend(dc, x, y, width_, height_, memory, 0, 0, width_, height_, blend);
-  }
-  ::DeleteDC(memory);
+  UniqueMemoryDC memory(::CreateCompatibleDC(dc));
+  Selected selected(memory.get(), bitmap_.get());  // put back before the DC goes
+  BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  ::GdiAlphaBlend(dc, x, y, width_, height_, memory.get(), 0, 0, width_, height_, blend);
 }
 
 void DrawPictureButton(const DRAWITEMSTRUCT& item, const Picture& picture) {

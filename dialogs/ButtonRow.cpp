@@ -1,4 +1,5 @@
-// The main window's buttons that lead to the auxiliary windows and the web site.
+// The main window's row of buttons under the Symbol View: the quick help, the About
+// dialog and the maker's web site.
 #include <string>
 
 #include "dialogs/fAbout.h"
