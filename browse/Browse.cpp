@@ -13,28 +13,16 @@ const float kListPoints = 10.0f;
 const int kSymbolCount = 255;
 }  // namespace
 
-std::string fMain::SelectedFontName() const {
-  HWND combo = Control(ID_cboFonts);
-  LRESULT index = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return win::GetText(combo);
-  LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length <= 0) return {};
-  std::string name(static_cast<size_t>(length) + 1, '\0');
-  length = ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                          reinterpret_cast<LPARAM>(name.data()));
-  name.resize(length > 0 ? static_cast<size_t>(length) : 0);
-  return name;
-}
-
+// The text of the font box is read afresh for each use.
 void fMain::cboFonts_Click() {
-  FontOf(ID_txtSymbol).SetFace(SelectedFontName());
-  FontOf(ID_lblPreview).SetFace(SelectedFontName());
-  ::SetWindowTextA(Control(ID_lblPreview), SelectedFontName().c_str());
+  FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText());
+  FontOf(ID_lblPreview).SetFace(Combo(ID_cboFonts).SelectedText());
+  ::SetWindowTextA(Control(ID_lblPreview), Combo(ID_cboFonts).SelectedText().c_str());
   FillSymbolList();
 }
 
 void fMain::cboFonts_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(SelectedFontName());
+  if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText());
 }
 
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
@@ -87,15 +75,12 @@ void fMain::txtSymbol_MouseUp() {
 }
 
 void fMain::cboSize_Click() {
-  HWND combo = Control(ID_cboSize);
-  LRESULT index = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  if (index == CB_ERR) return;
-  char text[16] = {};
-  if (::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= LRESULT(sizeof text)) return;
-  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+  const win::ComboBox sizes = Combo(ID_cboSize);
+  if (sizes.Selection() < 0) return;
+  const std::string text = sizes.Item(sizes.Selection());
   char* end = nullptr;
-  float points = std::strtof(text, &end);
-  if (end == text || points <= 0) return;  // only the list's whole numbers ever get here
+  float points = std::strtof(text.c_str(), &end);
+  if (end == text.c_str() || points <= 0) return;  // only the list's whole numbers ever get here
   FontOf(ID_txtSymbol).SetPoints(points);
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "win/ComboBox.h"
 #include "win/Handles.h"
 
 namespace mEnumFonts {
@@ -13,7 +14,7 @@ int CALLBACK EnumFontFamProc(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LP
     // The face name ends at its first NUL, and never runs past the field.
     const char* face = font->lfFaceName;
     std::string name(face, strnlen(face, LF_FACESIZE));
-    ::SendMessageA(reinterpret_cast<HWND>(list), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    win::ComboBox(reinterpret_cast<HWND>(list)).Add(name.c_str());
   } catch (...) {
   }
   return 1;

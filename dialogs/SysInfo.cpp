@@ -62,10 +62,11 @@ class NativeFileSystem {
 // and only when it is missing is the folder of the second tried, if the tool is in it.
 bool StartSysInfoIn(REGSAM view) {
   std::string path;
-  if (fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path, view))
+  if (fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                          path, view))
     return StartProgram(path);
-  if (!fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", path,
-                           view))
+  if (!fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
+                           "MSINFO", path, view))
     return false;
   path += "\\MSINFO32.EXE";
   return IsOrdinaryFile(path) && StartProgram(path);
@@ -90,7 +91,7 @@ bool fAbout::GetKeyValue(HKEY root, const std::string& keyPath, const std::strin
     value.clear();
     return false;
   }
-  if (size == 0) throw EmptyValue{};  // there is no last byte to look at
+  if (size == 0) throw EmptyValue{};                     // there is no last byte to look at
   if (size > kValueBufferSize) size = kValueBufferSize;  // never past what the buffer holds
   std::string text(reinterpret_cast<const char*>(buffer), size);
   if (text.back() == '\0') text.pop_back();  // only the one final NUL

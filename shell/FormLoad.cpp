@@ -14,19 +14,19 @@ void fMain::Form_Load() {
   RECT client;
   ::GetClientRect(hwnd_, &client);
   POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(win::RectInParent(picInterface_)));
-  ::SetWindowPos(picInterface_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(picInterface_, nullptr, at.x, at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  HWND cboFonts = Control(ID_cboFonts);
-  ::SendMessageA(cboFonts, CB_RESETCONTENT, 0, 0);
-  mEnumFonts::FillFontList(cboFonts, options_.enumerate);
+  Combo(ID_cboFonts).Clear();
+  mEnumFonts::FillFontList(Control(ID_cboFonts), options_.enumerate);
 
   SelectListIndex(ID_cboFonts, 0);  // an empty list selects nothing and leaves no font chosen
   SelectListIndex(ID_cboSize, 9);   // "24"
   FontOf(ID_lblPreview).SetPoints(16.0f);
 
-  LRESULT count = ::SendMessageA(cboFonts, CB_GETCOUNT, 0, 0);
-  ::SetWindowTextA(Control(ID_lblnumfonts),
-                   (std::to_string(count < 0 ? 0 : count) + " Fonts Installed on System.").c_str());
+  ::SetWindowTextA(
+      Control(ID_lblnumfonts),
+      (std::to_string(Combo(ID_cboFonts).Count()) + " Fonts Installed on System.").c_str());
 
   // Codes 1 to 255 of the ANSI code page; code 0 would end the text, so it adds nothing.
   std::string symbols = win::GetText(Control(ID_txtSymbol));
@@ -53,13 +53,15 @@ void fMain::Form_Resize() {
 
   RECT view = bounds(ID_txtSymbol);
   const float L = static_cast<float>(view.left), T = static_cast<float>(view.top);
-  const float W = static_cast<float>(view.right - view.left), H = static_cast<float>(view.bottom - view.top);
+  const float W = static_cast<float>(view.right - view.left),
+              H = static_cast<float>(view.bottom - view.top);
   const float top = T + H + gap;
 
   RECT help = bounds(ID_cmdHelp);
   const float h = static_cast<float>(help.right - help.left);
   RECT about = bounds(ID_cmdAbout);
-  move(ID_cmdAbout, L, top, W / 2 - h / 2 - aboutCorrection, static_cast<float>(about.bottom - about.top));
+  move(ID_cmdAbout, L, top, W / 2 - h / 2 - aboutCorrection,
+       static_cast<float>(about.bottom - about.top));
 
   about = bounds(ID_cmdAbout);
   move(ID_cmdHelp, static_cast<float>(about.right) + gap, top, helpWidth, helpHeight);
@@ -67,6 +69,6 @@ void fMain::Form_Resize() {
   help = bounds(ID_cmdHelp);
   const float helpNow = static_cast<float>(help.right - help.left);
   RECT visit = bounds(ID_cmdVisit);
-  move(ID_cmdVisit, static_cast<float>(help.right) + gap, top, W / 2 - helpNow / 2 - visitCorrection,
-       static_cast<float>(visit.bottom - visit.top));
+  move(ID_cmdVisit, static_cast<float>(help.right) + gap, top,
+       W / 2 - helpNow / 2 - visitCorrection, static_cast<float>(visit.bottom - visit.top));
 }

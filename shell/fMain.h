@@ -10,7 +10,9 @@
 #include <string>
 
 #include "shell/ListChars.h"
+#include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/DialogNavigation.h"
 #include "win/Font.h"
 #include "win/Handles.h"
 #include "win/PictureButton.h"
@@ -74,21 +76,33 @@ class fMain : public win::Window<fMain> {
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
+  // One row of the design: the control as created, and what its events need.
+  struct Design;
+  using Hook = win::Hook<fMain>;
+
  private:
   static constexpr int kControlCount = ID_Last - ID_cboFonts + 1;
+  static const Design kDesign[kControlCount];
+  static const Design& DesignOf(int id);
+  static bool IsDesigned(int id) { return id >= ID_cboFonts && id <= ID_Last; }
 
   // Design state.
   bool CreateControls();
-  void CreatePictures();
   win::ControlFont& FontOf(int id) { return fonts_[static_cast<size_t>(id - ID_cboFonts)]; }
-  static LRESULT ControlProc(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnControlMessage(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
+  win::ComboBox Combo(int id) const { return win::ComboBox(Control(id)); }
   HBRUSH OnCtlColor(HDC dc, HWND control);
-  void OnCommand(int id, int code, HWND control);
+  void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
-  void OnNextDlgCtl(WPARAM wp, LPARAM lp);
-  void SelectListIndex(int id, int index);  // like the user's choice, runs the click handler
+  // Selects a list entry from code: the click handler runs as for the user's choice.
+  void SelectListIndex(int id, int index);
+  void Raise(int id);  // the control's event procedure
+
+  // The controls whose messages the window sees first (a row's hook).
+  LRESULT cboFonts_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT cboSize_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT txtSymbol_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT ListChars_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
 
   // Start-up and layout (shell/).
   void Form_Load();
@@ -108,7 +122,6 @@ class fMain : public win::Window<fMain> {
   void chkUnderline_Click();
   void cmdCopy_Click();
   std::string SelectedSymbolText() const;
-  std::string SelectedFontName() const;
 
   // The auxiliary windows and the web site (dialogs/).
   void cmdHelp_Click();
@@ -118,13 +131,13 @@ class fMain : public win::Window<fMain> {
   Options options_;
   int dpi_ = 96;
   HWND picInterface_ = nullptr;
+  win::DialogNavigation navigation_;
+  // Per control, in design order; a row without a font, hook or picture leaves its unused.
   std::array<win::ControlFont, kControlCount> fonts_;
-  std::array<win::Subclass, 4> hooks_;  // the font box, the size box, the Symbol View and List
+  std::array<Hook, kControlCount> hooks_;
+  std::array<win::Picture, kControlCount> pictures_;
   ListChars listChars_;
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
-  HWND lastFocus_ = nullptr;
-
-  win::Picture aboutPicture_, visitPicture_;
 
   std::unique_ptr<fHelp> help_;
   std::unique_ptr<fAbout> about_;

@@ -22,7 +22,8 @@ int ScalePixels(int pixels96, int dpi) { return ::MulDiv(pixels96, dpi, 96); }
 int RoundPixel(float value) { return static_cast<int>(std::floor(value + 0.5f)); }
 
 POINT CentreIn(SIZE area, SIZE box) {
-  return POINT{RoundPixel(area.cx / 2.0f - box.cx / 2.0f), RoundPixel(area.cy / 2.0f - box.cy / 2.0f)};
+  return POINT{RoundPixel(area.cx / 2.0f - box.cx / 2.0f),
+               RoundPixel(area.cy / 2.0f - box.cy / 2.0f)};
 }
 
 RECT RectInParent(HWND child) {

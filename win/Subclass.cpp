@@ -3,11 +3,8 @@
 namespace win {
 
 // The controls stay Unicode windows, as they were created: the hook is a Unicode procedure.
-bool Subclass::Attach(HWND control, int id, Procedure procedure, void* owner) {
+bool Subclass::Attach(HWND control) {
   if (!control || next_) return false;
-  procedure_ = procedure;
-  owner_ = owner;
-  id_ = id;
   ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   next_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass::Proc)));
@@ -31,7 +28,7 @@ LRESULT CALLBACK Subclass::Proc(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
     hook->next_ = nullptr;
     return ::CallWindowProcW(next, control, msg, wp, lp);
   }
-  return hook->procedure_(*hook, control, msg, wp, lp);
+  return hook->OnMessage(control, msg, wp, lp);
 }
 
 }  // namespace win

@@ -11,27 +11,49 @@ namespace win {
 
 class Subclass {
  public:
-  using Procedure = LRESULT (*)(const Subclass& hook, HWND, UINT, WPARAM, LPARAM);
-
   Subclass() = default;
   Subclass(const Subclass&) = delete;
   Subclass& operator=(const Subclass&) = delete;
 
-  // The hook must outlive the control; it lets go of it when the control is destroyed.
-  bool Attach(HWND control, int id, Procedure procedure, void* owner);
   // The control's own procedure.
   LRESULT CallNext(HWND control, UINT msg, WPARAM wp, LPARAM lp) const;
 
-  int id() const { return id_; }
-  void* owner() const { return owner_; }
+ protected:
+  ~Subclass() = default;
+  // The hook must outlive the control; it lets go of it when the control is destroyed.
+  bool Attach(HWND control);
+  virtual LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) = 0;
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
 
   WNDPROC next_ = nullptr;
+};
+
+// A hook whose messages go to a member procedure of its owner; an exception of the owner's
+// ends there, and the control handles the message as if there were no hook.
+template <class Owner>
+class Hook : public Subclass {
+ public:
+  using Procedure = LRESULT (Owner::*)(const Hook&, HWND, UINT, WPARAM, LPARAM);
+
+  bool Attach(HWND control, Owner* owner, Procedure procedure) {
+    owner_ = owner;
+    procedure_ = procedure;
+    return Subclass::Attach(control);
+  }
+
+ private:
+  LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
+    try {
+      return (owner_->*procedure_)(*this, control, msg, wp, lp);
+    } catch (...) {
+      return CallNext(control, msg, wp, lp);
+    }
+  }
+
+  Owner* owner_ = nullptr;  // not owned
   Procedure procedure_ = nullptr;
-  void* owner_ = nullptr;
-  int id_ = 0;
 };
 
 }  // namespace win
