@@ -9,6 +9,9 @@
 
 namespace {
 const char kListFace[] = "Ariel";  // handed to the platform as it is; font matching supplies a face
+// A face chosen in the font list is drawn in its own character set (a symbol or a Cyrillic
+// family may have no ANSI one); the list's own face keeps the ANSI set of the design.
+const BYTE kChosenCharSet = DEFAULT_CHARSET;
 const float kListPoints = 10.0f;
 const int kSymbolCount = 255;
 }  // namespace
@@ -27,14 +30,14 @@ std::string fMain::SelectedFontName() const {
 }
 
 void fMain::cboFonts_Click() {
-  FontOf(ID_txtSymbol).SetFace(SelectedFontName());
-  FontOf(ID_lblPreview).SetFace(SelectedFontName());
+  FontOf(ID_txtSymbol).SetFace(SelectedFontName(), kChosenCharSet);
+  FontOf(ID_lblPreview).SetFace(SelectedFontName(), kChosenCharSet);
   ::SetWindowTextA(Control(ID_lblPreview), SelectedFontName().c_str());
   FillSymbolList();
 }
 
 void fMain::cboFonts_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(SelectedFontName());
+  if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(SelectedFontName(), kChosenCharSet);
 }
 
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
@@ -44,7 +47,7 @@ void fMain::FillSymbolList() {
   listChars_.SetDisplayOptions();
   listChars_.SetHideSelection(false);
   listChars_.SetManualLabelEdit();
-  listChars_.Font().SetFace(kListFace);
+  listChars_.Font().SetFace(kListFace, ANSI_CHARSET);
   listChars_.Font().SetPoints(kListPoints);
   listChars_.Font().SetBold(true);
 

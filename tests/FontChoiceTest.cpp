@@ -33,6 +33,7 @@ void ExpectTheSymbolRows(HWND list) {
     ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i)) << "row " << i;
   LOGFONTA lf = harness::FontOf(list);
   EXPECT_STREQ("Ariel", lf.lfFaceName);
+  EXPECT_EQ(ANSI_CHARSET, lf.lfCharSet);  // only faces chosen in the font list take their own
   EXPECT_EQ(-13, lf.lfHeight);  // 10 points
   EXPECT_EQ(FW_BOLD, lf.lfWeight);
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
