@@ -127,6 +127,22 @@ void SetComboFieldHeight(HWND combo, int height) {
   }
 }
 
+// Wine difference: Wine's multi-line edit scrolls its lines with ScrollWindowEx clipped to
+// its formatting rectangle, which ends at the last whole line, and Wine 8 copies pixels past
+// that clip without marking them for repainting: after a jump of more than a page the rows
+// under the last whole line show pixels of the panel above or below the view. (A plain
+// edit in a plain window does the same; Windows keeps to the clip.) Once the view has
+// moved, the rows above and below its lines are drawn again.
+void RepaintOutsideLines(const win::Subclass& hook, HWND edit) {
+  RECT client, lines;
+  ::GetClientRect(edit, &client);
+  hook.CallNext(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+  const RECT above{client.left, client.top, client.right, lines.top};
+  const RECT below{client.left, lines.bottom, client.right, client.bottom};
+  for (const RECT& band : {above, below})
+    if (band.bottom > band.top) ::InvalidateRect(edit, &band, TRUE);
+}
+
 }  // namespace
 
 size_t fMain::DesignCount() { return sizeof kDesign / sizeof kDesign[0]; }
@@ -374,18 +390,15 @@ LRESULT fMain::OnControlMessage(const win::Subclass& hook, HWND hwnd, UINT msg, 
         return result;
       }
       break;
-    case ID_txtSymbol:
-      if (msg == WM_RBUTTONUP) {
-        // Before the edit control's context menu takes over.
-        txtSymbol_MouseUp();
-        return hook.CallNext(hwnd, msg, wp, lp);
-      }
-      if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP) {
-        LRESULT result = hook.CallNext(hwnd, msg, wp, lp);  // ends the selection first
-        txtSymbol_MouseUp();
-        return result;
-      }
-      break;
+    case ID_txtSymbol: {
+      if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
+      const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+      LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
+      if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine) RepaintOutsideLines(hook, hwnd);
+      if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
+        txtSymbol_MouseUp();  // the edit has ended the selection
+      return result;
+    }
     case ID_ListChars:
       if (msg == WM_KEYDOWN) {
         listKeyboard_ = true;

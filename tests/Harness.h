@@ -37,6 +37,8 @@ RECT RectInParent(HWND child);  // left, top, right, bottom in the parent's clie
 RECT ScreenRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it
+// How many pixels of the client area, as shown now, differ from what a forced repaint draws.
+int StalePixels(HWND window);
 
 // Combo box contents.
 int ComboCount(HWND combo);
