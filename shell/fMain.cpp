@@ -37,7 +37,7 @@ struct Design {
   Back back;
 };
 
-const DWORD kDisplayLabel = SS_CENTER | SS_NOPREFIX | SS_EDITCONTROL | WS_BORDER;
+const DWORD kDisplayLabel = SS_CENTER | SS_NOPREFIX | WS_BORDER;
 const DWORD kCheckBox = BS_AUTOCHECKBOX | BS_FLAT | WS_TABSTOP;
 
 // Every control of the panel, in tab order.
