@@ -75,18 +75,23 @@ void fMain::ListChars_ItemClick() {
   ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(character)).c_str());
 }
 
-std::string fMain::SelectedSymbolText() const {
+// The edit control counts its selection in characters; in a double-byte code page those are
+// not the bytes of the ANSI text, so the selection is cut from the text as characters.
+std::wstring fMain::SelectedSymbols() const {
   HWND view = Control(ID_txtSymbol);
   DWORD start = 0, end = 0;
-  ::SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (end <= start) return {};
-  return win::GetText(view).substr(start, end - start);
+  ::SendMessageW(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring text = win::GetTextW(view);
+  if (end <= start || start >= text.size()) return {};
+  return text.substr(start, end - start);
 }
 
+std::string fMain::SelectedSymbolText() const { return win::ToAnsi(SelectedSymbols()); }
+
 void fMain::txtSymbol_MouseUp() {
-  std::string selected = SelectedSymbolText();
+  std::wstring selected = SelectedSymbols();
   if (selected.size() == 1)
-    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(selected)).c_str());
+    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(win::ToAnsi(selected))).c_str());
 }
 
 void fMain::cboSize_Click() {

@@ -256,11 +256,29 @@ std::string TestDir() {
   return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
-std::string AllSymbols() {
-  std::string symbols;
-  for (int code = 1; code <= 255; ++code) symbols += static_cast<char>(code);
-  return symbols;
+namespace {
+std::wstring CharactersOfCodes(int first, int last) {
+  std::string codes;
+  for (int code = first; code <= last; ++code) codes += static_cast<char>(code);
+  if (codes.empty()) return {};
+  wchar_t characters[256] = {};
+  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()), characters, 256);
+  return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
 }
+}  // namespace
+
+std::wstring SymbolCharacters() { return CharactersOfCodes(1, 255); }
+
+int SymbolIndex(int code) { return static_cast<int>(CharactersOfCodes(1, code - 1).size()); }
+
+std::string ToAnsi(const std::wstring& text) {
+  char bytes[1024] = {};
+  int count = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes,
+                                    sizeof bytes, nullptr, nullptr);
+  return std::string(bytes, count > 0 ? static_cast<size_t>(count) : 0);
+}
+
+std::string AllSymbols() { return ToAnsi(SymbolCharacters()); }
 
 }  // namespace harness
 
