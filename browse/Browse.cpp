@@ -9,20 +9,24 @@
 
 namespace {
 const char kListFace[] = "Ariel";  // handed to the platform as it is; font matching supplies a face
+// A face chosen in the font list is drawn in its own character set (a symbol or a Cyrillic
+// family may have no ANSI one); the list's own face keeps the ANSI set of the design.
+const BYTE kChosenCharSet = DEFAULT_CHARSET;
 const float kListPoints = 10.0f;
 const int kSymbolCount = 255;
 }  // namespace
 
 // The text of the font box is read afresh for each use.
 void fMain::cboFonts_Click() {
-  FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText());
-  FontOf(ID_lblPreview).SetFace(Combo(ID_cboFonts).SelectedText());
+  FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText(), kChosenCharSet);
+  FontOf(ID_lblPreview).SetFace(Combo(ID_cboFonts).SelectedText(), kChosenCharSet);
   ::SetWindowTextA(Control(ID_lblPreview), Combo(ID_cboFonts).SelectedText().c_str());
   FillSymbolList();
 }
 
 void fMain::cboFonts_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == VK_RETURN) FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText());
+  if (keyCode == VK_RETURN)
+    FontOf(ID_txtSymbol).SetFace(Combo(ID_cboFonts).SelectedText(), kChosenCharSet);
 }
 
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
@@ -32,7 +36,7 @@ void fMain::FillSymbolList() {
   listChars_.SetDisplayOptions();
   listChars_.SetHideSelection(false);
   listChars_.SetManualLabelEdit();
-  listChars_.Font().SetFace(kListFace);
+  listChars_.Font().SetFace(kListFace, ANSI_CHARSET);
   listChars_.Font().SetPoints(kListPoints);
   listChars_.Font().SetBold(true);
 
@@ -60,18 +64,23 @@ void fMain::ListChars_ItemClick() {
   ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(character)).c_str());
 }
 
-std::string fMain::SelectedSymbolText() const {
+// The edit control counts its selection in characters; in a double-byte code page those are
+// not the bytes of the ANSI text, so the selection is cut from the text as characters.
+std::wstring fMain::SelectedSymbols() const {
   HWND view = Control(ID_txtSymbol);
   DWORD start = 0, end = 0;
-  ::SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  if (end <= start) return {};
-  return win::GetText(view).substr(start, end - start);
+  ::SendMessageW(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  std::wstring text = win::GetTextW(view);
+  if (end <= start || start >= text.size()) return {};
+  return text.substr(start, end - start);
 }
 
+std::string fMain::SelectedSymbolText() const { return win::ToAnsi(SelectedSymbols()); }
+
 void fMain::txtSymbol_MouseUp() {
-  std::string selected = SelectedSymbolText();
+  std::wstring selected = SelectedSymbols();
   if (selected.size() == 1)
-    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(selected)).c_str());
+    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(win::ToAnsi(selected))).c_str());
 }
 
 void fMain::cboSize_Click() {

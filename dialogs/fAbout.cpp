@@ -93,7 +93,8 @@ INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
       cmdOK_Click();
       return TRUE;
     case WM_NCDESTROY:
-      icon_.reset();  // the picture box that showed it is gone
+      icon_.reset();  // the picture box and the title bar that showed them are gone
+      titleIcon_.reset();
       return FALSE;
   }
   return FALSE;
@@ -121,6 +122,12 @@ void fAbout::CreateControls() {
   icon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
                                               IMAGE_ICON, iconSide, iconSide, 0)));
   ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
+  // The title bar shows the program's icon too; a dialog's class has none to give it.
+  titleIcon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
+                                                   IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                   ::GetSystemMetrics(SM_CYSMICON), 0)));
+  ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(titleIcon_.get()));
+  ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   // The icon inside its sunken border of two pixels.
   RECT border{0, 0, 0, 0};
   ::AdjustWindowRectEx(&border, 0, FALSE, WS_EX_CLIENTEDGE);

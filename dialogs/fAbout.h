@@ -52,5 +52,5 @@ class fAbout : public win::Window<fAbout> {
   void cmdSysInfo_Click() { StartSysInfo(); }
 
   int dpi_ = 96;
-  win::UniqueIcon icon_;
+  win::UniqueIcon icon_, titleIcon_;
 };

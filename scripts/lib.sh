@@ -53,17 +53,24 @@ ensure_packages() {
 # 32-bit Wine can run it.
 i686_runs() { can_run_32bit && installed wine32:i386; }
 
-# The Russian locale, through which Wine runs a program with the ANSI code page 1251.
+# The locales through which Wine runs a program with another ANSI code page: Russian gives
+# 1251, Japanese the double-byte 932.
+test_locales=(ru_RU.UTF-8 ja_JP.UTF-8)
+
 ensure_locale() {
-  locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$' && return 0
-  local sudo=""
+  local sudo="" wanted missing=0
   [ "$(id -u)" -ne 0 ] && sudo=sudo
-  if grep -q '^# *ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-    $sudo sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
-  elif ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
-    echo 'ru_RU.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-  fi
-  $sudo locale-gen >/dev/null
+  for wanted in "${test_locales[@]}"; do
+    local name=${wanted%%.*}
+    locale -a 2>/dev/null | grep -qi "^$name\.utf-\?8$" && continue
+    missing=1
+    if grep -q "^# *$wanted UTF-8" /etc/locale.gen 2>/dev/null; then
+      $sudo sed -i "s/^# *$wanted UTF-8/$wanted UTF-8/" /etc/locale.gen
+    elif ! grep -q "^$wanted UTF-8" /etc/locale.gen 2>/dev/null; then
+      echo "$wanted UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+  done
+  [ $missing -eq 0 ] || $sudo locale-gen >/dev/null
 }
 
 # Wine with its own prefix under build/; a crash ends the program at once instead of

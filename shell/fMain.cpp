@@ -207,15 +207,29 @@ LRESULT fMain::cboSize_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LP
   return result;
 }
 
+// Wine difference: Wine's multi-line edit scrolls its lines with ScrollWindowEx clipped to
+// its formatting rectangle, which ends at the last whole line, and Wine 8 copies pixels past
+// that clip without marking them for repainting: after a jump of more than a page the rows
+// under the last whole line show pixels of the panel above or below the view. (A plain
+// edit in a plain window does the same; Windows keeps to the clip.) Once the view has
+// moved, the rows above and below its lines are drawn again.
+static void RepaintOutsideLines(const fMain::Hook& hook, HWND edit) {
+  RECT client, lines;
+  ::GetClientRect(edit, &client);
+  hook.CallNext(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+  const RECT above{client.left, client.top, client.right, lines.top};
+  const RECT below{client.left, lines.bottom, client.right, client.bottom};
+  for (const RECT& band : {above, below})
+    if (band.bottom > band.top) ::InvalidateRect(edit, &band, TRUE);
+}
+
 LRESULT fMain::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_RBUTTONUP) {
-    // Before the edit control's context menu takes over.
-    txtSymbol_MouseUp();
-    return hook.CallNext(hwnd, msg, wp, lp);
-  }
-  LRESULT result =
-      hook.CallNext(hwnd, msg, wp, lp);  // a left button's release ends the selection first
-  if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP) txtSymbol_MouseUp();
+  if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
+  const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
+  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine) RepaintOutsideLines(hook, hwnd);
+  if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
+    txtSymbol_MouseUp();  // the edit has ended the selection
   return result;
 }
 

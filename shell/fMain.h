@@ -121,7 +121,8 @@ class fMain : public win::Window<fMain> {
   void chkStrikeOut_Click();
   void chkUnderline_Click();
   void cmdCopy_Click();
-  std::string SelectedSymbolText() const;
+  std::wstring SelectedSymbols() const;     // the Symbol View's selection, as characters
+  std::string SelectedSymbolText() const;  // the same in the ANSI code page
 
   // The auxiliary windows and the web site (dialogs/).
   void cmdHelp_Click();

@@ -18,7 +18,7 @@ const win::FontSpec kArialBold{"Arial", 9.75f, true};
 const win::FontSpec kKeycodeFont{"Arial", 21.75f, true};
 const win::FontSpec kSymbolFont{"Verdana", 18.0f};
 
-const DWORD kDisplayLabel = SS_CENTER | SS_NOPREFIX | SS_EDITCONTROL | WS_BORDER;
+const DWORD kDisplayLabel = SS_CENTER | SS_NOPREFIX | WS_BORDER;
 const DWORD kCheckBox = BS_AUTOCHECKBOX | BS_FLAT | WS_TABSTOP;
 const DWORD kCaption = SS_LEFT;
 }  // namespace

@@ -93,17 +93,55 @@ class MarkerAsSystemInformation {
   bool ok_ = false;
 };
 
-// How often each colour covers the control (every pixel).
+// The colours of a rectangle of a device context.
+std::set<COLORREF> ColoursIn(HDC dc, const RECT& r) {
+  std::set<COLORREF> colours;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) colours.insert(::GetPixel(dc, x, y));
+  return colours;
+}
+
+// The colours that cover the control (every pixel).
 std::set<COLORREF> ColoursOf(HWND control) {
   harness::PixelAt(control, 0, 0);
   RECT r;
   ::GetClientRect(control, &r);
   HDC dc = ::GetDC(control);
-  std::set<COLORREF> colours;
-  for (int y = 0; y < r.bottom; ++y)
-    for (int x = 0; x < r.right; ++x) colours.insert(::GetPixel(dc, x, y));
+  std::set<COLORREF> colours = ColoursIn(dc, r);
   ::ReleaseDC(control, dc);
   return colours;
+}
+
+// The colours of the window's small icon where its title bar shows an icon: the square at
+// the left end of the caption.
+size_t TitleIconColoursShown(HWND window) {
+  HICON icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) return 0;
+  const int side = ::GetSystemMetrics(SM_CXSMICON);
+  HDC screen = ::GetDC(nullptr);
+  HDC memory = ::CreateCompatibleDC(screen);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(screen, side, side);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::DrawIconEx(memory, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
+  std::set<COLORREF> drawn = ColoursIn(memory, RECT{0, 0, side, side});
+  ::SelectObject(memory, old);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(nullptr, screen);
+
+  ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  harness::Pump(30);
+  RECT frame{0, 0, 0, 0};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
+  const int caption = ::GetSystemMetrics(SM_CYCAPTION);
+  const RECT square{-frame.left, -frame.left, -frame.left + caption, -frame.left + caption};
+  HDC dc = ::GetWindowDC(window);
+  std::set<COLORREF> shown = ColoursIn(dc, square);
+  ::ReleaseDC(window, dc);
+  size_t common = 0;
+  for (COLORREF c : drawn) common += shown.count(c);
+  return common;
 }
 
 }  // namespace
@@ -189,6 +227,8 @@ TEST(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   EXPECT_EQ(32, inner.right);  // the 32 x 32 icon inside a border of 2
   // The picture is drawn: many colours, not a plain field.
   EXPECT_GT(ColoursOf(icon).size(), 4u);
+  // And the title bar shows the icon, as the other windows' do.
+  EXPECT_GT(TitleIconColoursShown(about), 4u);
 }
 
 TEST(AboutDialog, HasAnOkAndASystemInfoButton) {

@@ -132,7 +132,10 @@ void PressCopy(const Program& program) {
   harness::Pump(20);
 }
 
-std::string Symbols(int from, int to) { return harness::AllSymbols().substr(from, to - from); }
+// The Symbol View's characters from..to, in the ANSI code page.
+std::string Symbols(int from, int to) {
+  return harness::ToAnsi(harness::SymbolCharacters().substr(from, to - from));
+}
 
 }  // namespace
 
@@ -140,26 +143,37 @@ TEST(Clipboard, ViewSelectionIsCopiedExactly) {
   Program program;
   HWND view = program[fMain::ID_txtSymbol];
   struct Range {
-    int from, to;
+    int first, last;  // codes
     const char* bytes;
   };
+  const bool doubleByte = ::IsDBCSLeadByte(0x81) != FALSE;
   const Range ranges[] = {
-      {64, 67, "ABC"},
-      {11, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
-      {8, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
-      {252, 255, "\xfd\xfe\xff"},  // the last three codes
-      {127, 130, "\x80\x81\x82"},
-      {64, 65, "A"},
-      {0, 1, "\x01"},
-      {12, 13, "\r"},
+      {65, 67, "ABC"},
+      {12, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
+      {9, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
+      {253, 255, "\xfd\xfe\xff"},  // the last three codes
+      {128, 130, "\x80\x81\x82"},
+      {65, 65, "A"},
+      {1, 1, "\x01"},
+      {13, 13, "\r"},
   };
-  for (const Range& r : ranges) {
-    SCOPED_TRACE(testing::Message() << r.from << ".." << r.to);
+  for (const Range& code : ranges) {
+    SCOPED_TRACE(testing::Message() << code.first << ".." << code.last);
+    const Range r{harness::SymbolIndex(code.first), harness::SymbolIndex(code.last + 1), code.bytes};
     PutOnClipboard({{CF_TEXT, "before"}});
-    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(r.from), r.to);
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(r.first), r.last);
     PressCopy(program);
-    EXPECT_EQ(r.bytes, ClipboardBytes(CF_TEXT));
-    EXPECT_EQ(Symbols(r.from, r.to), ClipboardBytes(CF_TEXT));
+    // In a double-byte code page the positions count characters of one or two bytes.
+    if (!doubleByte) {
+      EXPECT_EQ(r.bytes, ClipboardBytes(CF_TEXT));
+    }
+    EXPECT_EQ(Symbols(r.first, r.last), ClipboardBytes(CF_TEXT));
+  }
+  if (doubleByte) {
+    // Code 128 alone, then the pairs of codes 129 and 130, 131 and 132.
+    ::SendMessageA(view, EM_SETSEL, 127, 130);
+    PressCopy(program);
+    EXPECT_EQ("\x80\x81\x82\x83\x84", ClipboardBytes(CF_TEXT));
   }
   // All 255 characters at once.
   ::SendMessageA(view, EM_SETSEL, 0, -1);
@@ -383,7 +397,7 @@ TEST(Clipboard, AnotherProgramPastesWhatWasCopied) {
   EXPECT_EQ("ABC", result.first);   // the plain text it finds
   EXPECT_EQ("ABC", result.second);  // what its paste gives
 
-  ::SendMessageA(view, EM_SETSEL, 160, 163);
+  ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(harness::SymbolIndex(0xa1)), harness::SymbolIndex(0xa4));
   PressCopy(program);
   result = pasteElsewhere();
   EXPECT_EQ("\xa1\xa2\xa3", result.first);

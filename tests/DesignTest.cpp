@@ -175,6 +175,26 @@ TEST(Design, ControlsBehaveAsDesigned) {
     EXPECT_EQ(SS_CENTER, StyleOf(program[id]) & SS_TYPEMASK);
     EXPECT_TRUE(StyleOf(program[id]) & WS_BORDER);  // a flat single line
   }
+  // A text that doesn't fit a framed label is cut off at the label's edge: of a second line
+  // with room for only a part of it, that part shows. (The keystroke of a double-byte
+  // character breaks onto a second line; the label holds one line and a bit.)
+  HWND keycode = program[fMain::ID_lblKeycode];
+  ::SetWindowTextA(keycode, "<ALT> + 0-32096");
+  harness::PixelAt(keycode, 0, 0);
+  HDC dc = ::GetDC(keycode);
+  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(keycode, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  ::GetTextMetricsA(dc, &metrics);
+  ::SelectObject(dc, old);
+  RECT inside;
+  ::GetClientRect(keycode, &inside);
+  int ink = 0;
+  for (int y = metrics.tmHeight; y < inside.bottom; ++y)
+    for (int x = 0; x < inside.right; ++x) ink += ::GetPixel(dc, x, y) != kFieldGrey;
+  ::ReleaseDC(keycode, dc);
+  ASSERT_LT(metrics.tmHeight, inside.bottom);
+  EXPECT_GT(ink, 0) << "the part of the second line that fits";
+
   // The panel: the window's only child, with a flat border.
   HWND panel = program[fMain::ID_picInterface];
   EXPECT_EQ(panel, ::GetWindow(program.window(), GW_CHILD));

@@ -33,6 +33,7 @@ void ExpectTheSymbolRows(HWND list) {
     ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i)) << "row " << i;
   LOGFONTA lf = harness::FontOf(list);
   EXPECT_STREQ("Ariel", lf.lfFaceName);
+  EXPECT_EQ(ANSI_CHARSET, lf.lfCharSet);  // only faces chosen in the font list take their own
   EXPECT_EQ(-13, lf.lfHeight);  // 10 points
   EXPECT_EQ(FW_BOLD, lf.lfWeight);
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
@@ -393,4 +394,36 @@ TEST(FontChoice, AThousandChangesLeaveNoFontBehind) {
     EXPECT_EQ(harness::ComboItem(fonts, (999 * 7) % fontCount), FaceOf(program[fMain::ID_txtSymbol]));
   }
   EXPECT_EQ(beforeProgram, win::Font::Live());
+}
+
+// Scrolled between font changes and then back to the top, by more than the view holds, the
+// Symbol View shows what it paints: no pixels copied in from the panel around it.
+TEST(FontChoice, ScrolledViewShowsWhatItPaints) {
+  Program program;
+  HWND fonts = program[fMain::ID_cboFonts];
+  HWND view = program[fMain::ID_txtSymbol];
+  auto scroll = [&](WORD code, WORD position = 0) {
+    ::SendMessageA(view, WM_VSCROLL, MAKEWPARAM(code, position), 0);
+  };
+  // As a user saw it: down to the letters, another font, further down, another font, the top.
+  int font = 0;
+  for (int step = 0; step < 2; ++step) {
+    for (int line = 0; line < 3; ++line) scroll(SB_LINEDOWN);
+    font = IndexWithOtherName(fonts, harness::ComboItem(fonts, font), font);
+    ASSERT_GT(font, 0);
+    harness::ChooseComboItem(fonts, font);
+    EXPECT_EQ(0, harness::StalePixels(view)) << "after font " << font;
+  }
+  scroll(SB_TOP);
+  EXPECT_EQ(0, harness::StalePixels(view)) << "back at the top";
+  // Every jump to either end.
+  const int lines = static_cast<int>(::SendMessageA(view, EM_GETLINECOUNT, 0, 0));
+  for (int line = 1; line < lines; ++line) {
+    scroll(SB_THUMBPOSITION, static_cast<WORD>(line));
+    EXPECT_EQ(0, harness::StalePixels(view)) << "line " << line;
+    scroll(SB_TOP);
+    EXPECT_EQ(0, harness::StalePixels(view)) << "to the top from line " << line;
+  }
+  scroll(SB_BOTTOM);
+  EXPECT_EQ(0, harness::StalePixels(view)) << "to the bottom";
 }

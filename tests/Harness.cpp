@@ -68,6 +68,38 @@ COLORREF PixelAt(HWND window, int x, int y) {
   return ShownPixel(window, x, y);
 }
 
+namespace {
+std::vector<COLORREF> ClientPixels(HWND window) {
+  RECT r;
+  ::GetClientRect(window, &r);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<COLORREF> pixels(static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom));
+  HDC dc = ::GetDC(window);
+  HDC memory = ::CreateCompatibleDC(dc);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(dc, r.right, r.bottom);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  ::SelectObject(memory, old);
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(r.bottom), pixels.data(), &info, DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, dc);
+  return pixels;
+}
+}  // namespace
+
+int StalePixels(HWND window) {
+  Pump(30);
+  std::vector<COLORREF> shown = ClientPixels(window);
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Pump(30);
+  std::vector<COLORREF> painted = ClientPixels(window);
+  int stale = 0;
+  for (size_t i = 0; i < shown.size() && i < painted.size(); ++i) stale += shown[i] != painted[i];
+  return stale;
+}
+
 int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
 
 std::string ComboItem(HWND combo, int index) {
@@ -217,11 +249,29 @@ std::string TestDir() {
   return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
-std::string AllSymbols() {
-  std::string symbols;
-  for (int code = 1; code <= 255; ++code) symbols += static_cast<char>(code);
-  return symbols;
+namespace {
+std::wstring CharactersOfCodes(int first, int last) {
+  std::string codes;
+  for (int code = first; code <= last; ++code) codes += static_cast<char>(code);
+  if (codes.empty()) return {};
+  wchar_t characters[256] = {};
+  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()), characters, 256);
+  return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
 }
+}  // namespace
+
+std::wstring SymbolCharacters() { return CharactersOfCodes(1, 255); }
+
+int SymbolIndex(int code) { return static_cast<int>(CharactersOfCodes(1, code - 1).size()); }
+
+std::string ToAnsi(const std::wstring& text) {
+  char bytes[1024] = {};
+  int count = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes,
+                                    sizeof bytes, nullptr, nullptr);
+  return std::string(bytes, count > 0 ? static_cast<size_t>(count) : 0);
+}
+
+std::string AllSymbols() { return ToAnsi(SymbolCharacters()); }
 
 }  // namespace harness
 

@@ -38,6 +38,8 @@ using win::RectInParent;  // left, top, right, bottom in the parent's client are
 RECT ScreenRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it
+// How many pixels of the client area, as shown now, differ from what a forced repaint draws.
+int StalePixels(HWND window);
 
 // Combo box contents.
 int ComboCount(HWND combo);
@@ -70,8 +72,17 @@ void PutPrivateFormat(UINT format, const std::string& data);  // empties the cli
 // The folder of the running test program, with a trailing backslash.
 std::string TestDir();
 
-// The character of each code 1 to 255, in ascending order.
+// The character of each code 1 to 255, in ascending order, as a control gives it back: in
+// a double-byte code page a lead byte and the code after it make one character, and a pair
+// that the code page leaves undefined comes back as its default character.
 std::string AllSymbols();
+// The same as characters (UTF-16), as the Symbol View counts them.
+std::wstring SymbolCharacters();
+// The index in the Symbol View of the character that code `code` begins: the codes before
+// it, counted as characters of the code page.
+int SymbolIndex(int code);
+// Characters in the ANSI code page.
+std::string ToAnsi(const std::wstring& text);
 
 }  // namespace harness
 

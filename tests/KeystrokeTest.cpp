@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "tests/Harness.h"
 
@@ -32,8 +33,8 @@ void ChooseHorizontalFace(const Program& program) {
   harness::Pump();
 }
 
-// Character i of the Symbol View is the one of code i + 1.
-int IndexOfCode(int code) { return code - 1; }
+// The Symbol View's character of a code (in a single-byte code page, code - 1).
+int IndexOfCode(int code) { return harness::SymbolIndex(code); }
 
 // Drags over the one character of `code` in the Symbol View.
 void DragOverCode(HWND view, int code) {
@@ -199,8 +200,11 @@ TEST(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
     int code;
     const char* text;
   };
-  const Pick picks[] = {{'A', "<ALT> + 065"}, {'~', "<ALT> + 0126"}, {255, "<ALT> + 0255"},
-                        {'!', "<ALT> + 033"}, {200, "<ALT> + 0200"}};
+  std::vector<Pick> picks = {{'A', "<ALT> + 065"}, {'~', "<ALT> + 0126"}, {255, "<ALT> + 0255"},
+                             {'!', "<ALT> + 033"}, {200, "<ALT> + 0200"}};
+  // In a double-byte code page one character of the view can be two codes: its keystroke is
+  // the two bytes as one signed 16-bit number (0x8182 is -32382).
+  if (::IsDBCSLeadByte(0x81)) picks.push_back({0x81, "<ALT> + 0-32382"});
   for (const Pick& pick : picks) {
     SCOPED_TRACE(pick.code);
     DragOverCode(view, pick.code);

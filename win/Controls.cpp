@@ -66,6 +66,23 @@ std::string GetText(HWND window) {
   return text;
 }
 
+std::wstring GetTextW(HWND window) {
+  int length = ::GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  int got = ::GetWindowTextW(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
+}
+
+std::string ToAnsi(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string ansi(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
+  if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);
+  return ansi;
+}
+
 bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;

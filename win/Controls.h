@@ -52,6 +52,10 @@ SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font);
 
 // The window's text as ANSI bytes.
 std::string GetText(HWND window);
+// The window's text as characters (UTF-16), as controls count their positions.
+std::wstring GetTextW(HWND window);
+// Characters in the system ANSI code page: one or two bytes each.
+std::string ToAnsi(const std::wstring& text);
 
 // Registers a window class of this program with its icon and the arrow cursor.
 bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId);

@@ -62,9 +62,10 @@ class ControlFont {
   const FontSpec& attributes() const { return attributes_; }
   HFONT get() const { return font_.get(); }
 
-  // A new face name lets the platform pick that face's own character set.
-  void SetFace(const std::string& face) {
-    Change([&](FontSpec& s) { s.face = face, s.charSet = DEFAULT_CHARSET; });
+  // The face with the character set to ask for: DEFAULT_CHARSET lets the platform pick the
+  // face's own.
+  void SetFace(const std::string& face, BYTE charSet) {
+    Change([&](FontSpec& s) { s.face = face, s.charSet = charSet; });
   }
   void SetPoints(float points) { Change([&](FontSpec& s) { s.points = points; }); }
   void SetBold(bool on) { Change([&](FontSpec& s) { s.bold = on; }); }

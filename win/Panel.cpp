@@ -14,6 +14,10 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       ::FillRect(reinterpret_cast<HDC>(wp), &r, brush);
       return 1;
     }
+    case WM_CLOSE:
+      // A child may ask for it (a multi-line edit in dialog mode does on Esc), but the panel
+      // lives as long as its window: DefWindowProc would destroy it with every control.
+      return 0;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:

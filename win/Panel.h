@@ -1,6 +1,7 @@
 // A plain container window: paints its background with a given brush and hands everything
 // its controls report (commands, notifications, colour requests, owner drawing, dialog
 // navigation) on to its parent, so that the parent's window keeps all the event procedures.
+// It is never closed by a child's request: it goes only with its parent.
 #pragma once
 
 #include <windows.h>

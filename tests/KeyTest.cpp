@@ -1,0 +1,247 @@
+// Every key a user may press, in each of the twelve controls that take the focus, through the
+// program's own message loop: afterwards every control is still there where the design put
+// it, the Symbol View still holds its characters, only what the design lets that key change
+// has changed, and the window answers. Where a key does something by design (Space ticks a
+// check box, Alt+Down opens a list, Enter presses a button) that is checked too.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/fAbout.h"
+#include "dialogs/fHelp.h"
+#include "shell/Product.h"
+#include "tests/Harness.h"
+
+using harness::Program;
+
+namespace {
+
+struct Key {
+  const char* name;
+  WORD vk;
+  bool shift = false, control = false, alt = false;
+};
+
+const Key kKeys[] = {
+    {"Esc", VK_ESCAPE},          {"Enter", VK_RETURN},      {"Tab", VK_TAB},
+    {"Shift+Tab", VK_TAB, true}, {"Left", VK_LEFT},         {"Right", VK_RIGHT},
+    {"Up", VK_UP},               {"Down", VK_DOWN},         {"Home", VK_HOME},
+    {"End", VK_END},             {"PgUp", VK_PRIOR},        {"PgDn", VK_NEXT},
+    {"Delete", VK_DELETE},       {"Backspace", VK_BACK},    {"Space", VK_SPACE},
+    {"F4", VK_F4},               {"Alt+Down", VK_DOWN, false, false, true},
+    {"Ctrl+A", 'A', false, true}, {"Ctrl+C", 'C', false, true}, {"Ctrl+V", 'V', false, true},
+    {"Ctrl+X", 'X', false, true}, {"Ctrl+Z", 'Z', false, true}, {"Q", 'Q'},
+    // The access keys of the design's captions.
+    {"Alt+F", 'F', false, false, true}, {"Alt+S", 'S', false, false, true},
+    {"Alt+P", 'P', false, false, true}, {"Alt+K", 'K', false, false, true},
+    {"Alt+B", 'B', false, false, true}, {"Alt+U", 'U', false, false, true},
+    {"Alt+I", 'I', false, false, true}, {"Alt+C", 'C', false, false, true},
+    {"Alt+A", 'A', false, false, true}, {"Alt+H", 'H', false, false, true},
+};
+
+const int kFocusable[] = {fMain::ID_cboFonts,  fMain::ID_txtSymbol,    fMain::ID_chkStrikeOut,
+                          fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
+                          fMain::ID_cboSize,   fMain::ID_ListChars,    fMain::ID_cmdVisit,
+                          fMain::ID_cmdAbout,  fMain::ID_cmdCopy,      fMain::ID_cmdHelp};
+
+// What the design lets a key do in a control.
+struct Effect {
+  int ticks = 0;  // the check box it ticks or clears
+  bool opensHelp = false, opensAbout = false, visits = false, dropsList = false;
+  bool focusesCopy = false;  // the access key of a caption label
+  bool mayTickStrikeOut = false;
+  // May change, as the control's own keys do: the chosen font, the size, the keystroke.
+  bool font = false, size = false, keystroke = false;
+};
+
+bool IsCheckBox(int id) {
+  return id == fMain::ID_chkBold || id == fMain::ID_chkItalic || id == fMain::ID_chkUnderline ||
+         id == fMain::ID_chkStrikeOut;
+}
+
+Effect EffectOf(int id, const Key& key) {
+  Effect e;
+  const bool plain = !key.shift && !key.control && !key.alt;
+  const bool combo = id == fMain::ID_cboFonts || id == fMain::ID_cboSize;
+  if (key.alt) {
+    switch (key.vk) {
+      case 'B': e.ticks = fMain::ID_chkBold; break;
+      case 'I': e.ticks = fMain::ID_chkItalic; break;
+      case 'U': e.ticks = fMain::ID_chkUnderline; break;
+      case 'A': e.opensAbout = true; break;
+      case 'H': e.opensHelp = true; break;
+      case 'F': case 'P': case 'K': e.focusesCopy = true; break;
+      // S is the access key of the StrikeOut box and of three caption labels. Wine's dialog
+      // manager ticks the box when it is the next of them; Windows only moves the focus to
+      // a control whose access key others share.
+      case 'S': e.mayTickStrikeOut = true; break;
+      case VK_DOWN: e.dropsList = combo; break;
+    }
+    return e;
+  }
+  if (plain && (key.vk == VK_RETURN || key.vk == VK_SPACE)) {
+    e.opensHelp = id == fMain::ID_cmdHelp;
+    e.opensAbout = id == fMain::ID_cmdAbout;
+    e.visits = id == fMain::ID_cmdVisit;
+  }
+  if (plain && key.vk == VK_SPACE && IsCheckBox(id)) e.ticks = id;
+  if (plain && key.vk == VK_F4) e.dropsList = combo;
+  const bool moves = plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' ||
+                               key.vk == VK_SPACE);
+  e.font = moves && id == fMain::ID_cboFonts;
+  e.size = moves && id == fMain::ID_cboSize;
+  e.keystroke = moves && id == fMain::ID_ListChars;
+  return e;
+}
+
+// What the user sees of the main window.
+struct Shown {
+  std::vector<RECT> rects;  // the panel and every control
+  std::vector<bool> visible;
+  std::string view, preview, keystroke;
+  std::vector<LRESULT> boxes;
+  LOGFONTA viewFont{};
+};
+
+Shown ShownBy(const Program& program) {
+  Shown s;
+  for (int id = fMain::ID_picInterface; id <= fMain::ID_Last; ++id) {
+    HWND control = program[id];
+    s.rects.push_back(::IsWindow(control) ? harness::RectInParent(control) : RECT{});
+    s.visible.push_back(::IsWindowVisible(control) != FALSE);
+  }
+  s.view = harness::Text(program[fMain::ID_txtSymbol]);
+  s.preview = harness::Text(program[fMain::ID_lblPreview]);
+  s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
+  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+    s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
+  s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
+  return s;
+}
+
+// The control has the focus, or its part that takes it does (the size box's text field).
+bool HasFocus(HWND control) {
+  HWND focus = ::GetFocus();
+  return focus && (focus == control || ::IsChild(control, focus));
+}
+
+bool IsOpen(HWND window) { return window && ::IsWindowVisible(window); }
+HWND HelpOf(const Program& p) { return p.form().HelpWindow() ? p.form().HelpWindow()->hwnd() : nullptr; }
+HWND AboutOf(const Program& p) { return p.form().AboutDialog() ? p.form().AboutDialog()->hwnd() : nullptr; }
+
+// Back to the state every row starts from.
+void PutBack(const Program& program) {
+  for (HWND window : {HelpOf(program), AboutOf(program)})
+    if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
+  for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
+    ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
+  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+    if (harness::IsChecked(program[id])) ::SendMessageA(program[id], BM_CLICK, 0, 0);
+  if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0) harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
+  HWND size = program[fMain::ID_cboSize];
+  if (harness::ComboSelection(size) != 9 || harness::Text(size) != "24") harness::ChooseComboItem(size, 9);
+  ::SetWindowTextA(program[fMain::ID_lblKeycode], "");
+  harness::Pump(20);
+}
+
+// The browser that the web button's address reaches: a copy of the marker program, for the
+// life of the object, registered where Wine looks (see WebSiteTest.cpp); its log counts the
+// requests.
+class Browser {
+ public:
+  Browser()
+      : lock_("VarneloTestsWebRegistry"),
+        user_(HKEY_CURRENT_USER, CommandKey(), ""),
+        machine_(HKEY_LOCAL_MACHINE, CommandKey(), ""),
+        dir_(harness::FreshFolder("keys_browser")),
+        log_(dir_ + "requests.log"),
+        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+    harness::CopyMarkerTo(dir_ + "browser.exe");
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+      harness::SetRegistryText(root, CommandKey(), "", "\"" + dir_ + "browser.exe\" \"%1\"");
+  }
+  size_t Requests() const { return harness::ReadLines(log_).size(); }
+  bool WaitFor(size_t count) const { return harness::WaitForLines(log_, count); }
+
+ private:
+  static std::string CommandKey() {
+    const std::string url = product::kMakerUrl;
+    return "Software\\Classes\\" + url.substr(0, url.find(':')) + "\\shell\\open\\command";
+  }
+  harness::NamedLock lock_;
+  harness::SavedRegistryValue user_, machine_;
+  std::string dir_, log_;
+  harness::ScopedEnvironment environment_;
+};
+
+}  // namespace
+
+TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
+  Browser browser;
+  Program program;
+  PutBack(program);
+  const Shown start = ShownBy(program);
+  ASSERT_EQ(harness::AllSymbols(), start.view);
+  size_t visits = 0;
+  for (int id : kFocusable) {
+    for (const Key& key : kKeys) {
+      SCOPED_TRACE(testing::Message() << "control " << id << ", " << key.name);
+      const Effect effect = EffectOf(id, key);
+      HWND control = program[id];
+      // The browser that a press of the web button started may take the activation for a while.
+      ASSERT_TRUE(harness::PumpUntil([&] { return harness::FocusControl(control), HasFocus(control); }, 5000))
+          << harness::ClassName(::GetForegroundWindow());
+      harness::PressKey(key.vk, key.shift, key.control, key.alt);
+      if (effect.opensHelp || effect.opensAbout)
+        harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); }, 2000);
+      if (effect.visits) {
+        EXPECT_TRUE(browser.WaitFor(++visits)) << "the web button's address";
+        harness::Pump(500);  // the browser is done
+      }
+
+      // The window answers, with every control where it was.
+      DWORD_PTR answer = 0;
+      ASSERT_TRUE(::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+      const Shown now = ShownBy(program);
+      for (size_t i = 0; i < start.rects.size(); ++i) {
+        EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i])) << "control " << fMain::ID_picInterface + int(i);
+        EXPECT_TRUE(now.visible[i]) << "control " << fMain::ID_picInterface + int(i);
+      }
+      EXPECT_EQ(start.view, now.view);
+
+      // Only what the key may change has changed.
+      for (size_t i = 0; i < start.boxes.size(); ++i) {
+        const int box = std::vector<int>{fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
+                                         fMain::ID_chkStrikeOut}[i];
+        if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
+        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i]) << "check box " << box;
+      }
+      if (!effect.size && !effect.ticks && !effect.mayTickStrikeOut) {
+        EXPECT_EQ(start.viewFont.lfHeight, now.viewFont.lfHeight);
+      }
+      if (!effect.font) {
+        EXPECT_STREQ(start.viewFont.lfFaceName, now.viewFont.lfFaceName);
+        EXPECT_EQ(start.preview, now.preview);
+      }
+      if (!effect.keystroke) {
+        EXPECT_EQ(start.keystroke, now.keystroke);
+      }
+      EXPECT_EQ(effect.opensHelp, IsOpen(HelpOf(program)));
+      EXPECT_EQ(effect.opensAbout, IsOpen(AboutOf(program)));
+      for (int combo : {fMain::ID_cboFonts, fMain::ID_cboSize})
+        EXPECT_EQ(effect.dropsList && combo == id, ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)
+            << "the list of " << combo;
+      if (key.vk == VK_TAB) {
+        EXPECT_TRUE(HasFocus(::GetNextDlgTabItem(program.window(), control, key.shift)));
+      }
+      if (effect.focusesCopy) {
+        EXPECT_TRUE(HasFocus(program[fMain::ID_cmdCopy]));
+      }
+      PutBack(program);
+    }
+  }
+  harness::Pump(300);
+  EXPECT_EQ(visits, browser.Requests()) << "no more requests than presses";
+}
