@@ -81,18 +81,16 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       HWND header = win::CreateControl(hwnd_, kHeader, dpi_);
       HWND help = win::CreateControl(hwnd_, kHelp, dpi_);
       if (!header || !help) return -1;
-      headerFont_.Attach(header, dpi_);
-      headerFont_.Apply(kHeaderFont);
-      helpFont_.Attach(help, dpi_);
-      helpFont_.Apply(kHelpFont);
+      fonts_ = std::make_unique<LabelFonts>();
+      fonts_->header.Attach(header, dpi_);
+      fonts_->header.Apply(kHeaderFont);
+      fonts_->help.Attach(help, dpi_);
+      fonts_->help.Apply(kHelpFont);
       return 0;
     }
-    case WM_ERASEBKGND: {
-      RECT r;
-      ::GetClientRect(hwnd_, &r);
-      ::FillRect(reinterpret_cast<HDC>(wp), &r, palette::Brush(palette::kWindowGrey));
+    case WM_ERASEBKGND:
+      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::kWindowGrey));
       return 1;
-    }
     case WM_CTLCOLORSTATIC:
       ::SetTextColor(reinterpret_cast<HDC>(wp), palette::kWhite);
       ::SetBkColor(reinterpret_cast<HDC>(wp), palette::kSteelBlue);
@@ -102,8 +100,7 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_NCDESTROY:
       // The labels are gone: their fonts go with them.
-      headerFont_.Release();
-      helpFont_.Release();
+      fonts_.reset();
       break;
   }
   return ::DefWindowProcA(hwnd_, msg, wp, lp);
@@ -122,7 +119,7 @@ void fHelp::Form_Load() {
 
   const std::string heading = std::string("Quick Help - Using ") + product::kTitle;
   ::SetWindowTextA(header, heading.c_str());
-  SIZE fit = win::MeasureCaption(header, heading, headerFont_.get());
+  SIZE fit = win::MeasureCaption(header, heading, fonts_->header.get());
   ::SetWindowPos(header, nullptr, 0, 0, fit.cx, fit.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   // The heading is centred on the panel's width measured from the window's left edge.

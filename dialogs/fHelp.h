@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "win/Font.h"
 #include "win/Handles.h"
 #include "win/Window.h"
@@ -27,6 +29,11 @@ class fHelp : public win::Window<fHelp> {
   bool Load(HWND owner);
   void Form_Load();
 
+  // The labels' fonts live as long as the window that shows them, and go with it.
+  struct LabelFonts {
+    win::ControlFont header, help;
+  };
+
   int dpi_ = 96;
-  win::ControlFont headerFont_, helpFont_;
+  std::unique_ptr<LabelFonts> fonts_;
 };

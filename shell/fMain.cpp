@@ -106,12 +106,9 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE:
       Form_Resize();
       return 0;
-    case WM_ERASEBKGND: {
-      RECT r;
-      ::GetClientRect(hwnd_, &r);
-      ::FillRect(reinterpret_cast<HDC>(wp), &r, palette::Brush(palette::kWindowGrey));
+    case WM_ERASEBKGND:
+      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::kWindowGrey));
       return 1;
-    }
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
@@ -198,10 +195,11 @@ LRESULT fMain::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, L
                       (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
     cboFonts_KeyDown(static_cast<int>(wp), shift);
   }
-  return cboSize_Hook(hook, hwnd, msg, wp, lp);  // the flat frame of both combo boxes
+  return Combo_Hook(hook, hwnd, msg, wp, lp);
 }
 
-LRESULT fMain::cboSize_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+// Both combo boxes: a flat frame over the control's own.
+LRESULT fMain::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
   if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(kFieldGrey);
   return result;

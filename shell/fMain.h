@@ -100,7 +100,7 @@ class fMain : public win::Window<fMain> {
 
   // The controls whose messages the window sees first (a row's hook).
   LRESULT cboFonts_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT cboSize_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT Combo_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
   LRESULT txtSymbol_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
   LRESULT ListChars_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
 

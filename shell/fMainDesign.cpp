@@ -52,7 +52,7 @@ const fMain::Design fMain::kDesign[kControlCount] = {
      Back::Steel, BN_CLICKED, &fMain::chkBold_Click},
     {{ID_cboSize, WC_COMBOBOXA, "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 225, 1230, 1695,
       315, nullptr, false},
-     Back::Field, CBN_SELCHANGE, &fMain::cboSize_Click, &fMain::cboSize_Hook},
+     Back::Field, CBN_SELCHANGE, &fMain::cboSize_Click, &fMain::Combo_Hook},
     {{ID_lblKeycode, WC_STATICA, "", kDisplayLabel, 0, 3645, 2985, 3000, 660, &kKeycodeFont, false}, Back::Field},
     // Clicks come as notifications of the list view (OnNotify); a double-click counts too.
     {{ID_ListChars, WC_LISTVIEWA, "",

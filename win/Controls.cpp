@@ -35,6 +35,12 @@ RECT RectInParent(HWND child) {
 
 SIZE SizeOf(const RECT& r) { return SIZE{r.right - r.left, r.bottom - r.top}; }
 
+void FillClient(HWND window, HDC dc, HBRUSH brush) {
+  RECT r;
+  ::GetClientRect(window, &r);
+  ::FillRect(dc, &r, brush);
+}
+
 void ShowInFront(HWND window) {
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::SetForegroundWindow(window);

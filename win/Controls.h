@@ -30,6 +30,9 @@ POINT CentreIn(SIZE area, SIZE box);
 RECT RectInParent(HWND child);
 SIZE SizeOf(const RECT& r);
 
+// Paints a window's whole client area with a brush (its background, on WM_ERASEBKGND).
+void FillClient(HWND window, HDC dc, HBRUSH brush);
+
 // Shows an owned window and brings it in front of its owner.
 void ShowInFront(HWND window);
 

@@ -54,11 +54,6 @@ class ControlFont {
 
   void Attach(HWND control, int dpi) { control_ = control, dpi_ = dpi; }
   void Apply(const FontSpec& attributes);
-  // Deletes the font once its control is gone; the next Apply creates one again.
-  void Release() {
-    font_ = Font();
-    control_ = nullptr;
-  }
   const FontSpec& attributes() const { return attributes_; }
   HFONT get() const { return font_.get(); }
 

@@ -1,5 +1,7 @@
 #include "win/Panel.h"
 
+#include "win/Controls.h"
+
 namespace win {
 namespace {
 
@@ -7,13 +9,10 @@ const char kPanelClass[] = "VarneloPanel";
 
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_ERASEBKGND: {
-      RECT r;
-      ::GetClientRect(hwnd, &r);
-      auto brush = reinterpret_cast<HBRUSH>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-      ::FillRect(reinterpret_cast<HDC>(wp), &r, brush);
+    case WM_ERASEBKGND:
+      FillClient(hwnd, reinterpret_cast<HDC>(wp),
+                 reinterpret_cast<HBRUSH>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
       return 1;
-    }
     case WM_CLOSE:
       // A child may ask for it (a multi-line edit in dialog mode does on Esc), but the panel
       // lives as long as its window: DefWindowProc would destroy it with every control.
