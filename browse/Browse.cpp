@@ -93,9 +93,10 @@ void fMain::cboSize_Click() {
   char text[16] = {};
   if (::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0) >= LRESULT(sizeof text)) return;
   ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
-  char* end = nullptr;
-  float points = std::strtof(text, &end);
-  if (end == text || points <= 0) return;  // only the list's whole numbers ever get here
+  // The C runtime's conversion, where a text that is no number gives 0. (MinGW's strtof
+  // would link a number parser of its own into the program.)
+  const float points = static_cast<float>(std::atof(text));
+  if (points <= 0) return;  // only the list's whole numbers ever get here
   FontOf(ID_txtSymbol).SetPoints(points);
 }
 
