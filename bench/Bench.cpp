@@ -196,6 +196,26 @@ double FontSwapFloor(HWND control, int height, int weight, int times) {
   return elapsed;
 }
 
+// The sizes the program shows, 8 and 72 points in the Symbol View's face, handed to the bare
+// edit the same plain way.
+double SizeSwapFloor(HWND edit, const char* face, int times) {
+  const int dpi = win::ScreenDpi();
+  HFONT current = nullptr;
+  const double start = Now();
+  for (int i = 0; i < times; ++i) {
+    HFONT next = ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                               DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
+    if (current) ::DeleteObject(current);
+    current = next;
+    Drain();
+  }
+  const double elapsed = (Now() - start) / times;
+  ::SendMessageA(edit, WM_SETFONT, 0, FALSE);
+  ::DeleteObject(current);
+  return elapsed;
+}
+
 // The name of a font-list entry; empty for one too long for a face name.
 std::string EntryName(HWND fonts, int index) {
   char face[LF_FACESIZE] = {};
@@ -303,6 +323,12 @@ int main(int argc, char** argv) {
                             return (Now() - start) / 30;
                           }),
                   Measure(runs, [&] { return FontSwapFloor(edit, -11, FW_NORMAL, 30); })});
+  // What the size floor leaves out: the view's own face at the sizes chosen.
+  LOGFONTA viewFont{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form.Control(fMain::ID_txtSymbol), WM_GETFONT, 0, 0)),
+               sizeof viewFont, &viewFont);
+  rows.push_back({"size-whole", rows.back().ours,
+                  Measure(runs, [&] { return SizeSwapFloor(edit, viewFont.lfFaceName, 30); })});
   HWND bold = form.Control(fMain::ID_chkBold);
   rows.push_back({"style-toggle",
                   Measure(runs,
@@ -341,19 +367,25 @@ int main(int argc, char** argv) {
   std::printf("times in ms: median [min .. max]; startup per start, the others per change\n");
   std::printf("font-change and font-step stand beside the list's rebuild alone; font-whole beside\n"
               "the rebuild plus a bare edit laid out again in each entry's face; face-change the same\n"
-              "over the first entry of each name, so that every change is a new face\n\n");
+              "over the first entry of each name, so that every change is a new face; size-change\n"
+              "beside a bare edit given 11 and 22 pixels of Arial, size-whole beside the same edit\n"
+              "given the sizes the program shows, 8 and 72 points, in the view's face\n\n");
   std::printf("%-13s %-30s %-30s %s\n", "figure", "ours", "floor", "ratio");
   for (const Row& r : rows)
     std::printf("%-13s %-30s %-30s %5.2f\n", r.name.c_str(), Format(r.ours).c_str(), Format(r.floor).c_str(),
                 r.ours.median / r.floor.median);
   std::printf("\nmemory after start-up: private bytes %lu KiB, live font objects %ld\n\n",
               static_cast<unsigned long>(privateBytes / 1024), liveFonts);
-  const double limit = 1.25;
-  for (const Row& r : rows) {
-    if (r.name != "startup" && r.name != "font-change" && r.name != "font-step") continue;
-    double ratio = r.ours.median / r.floor.median;
-    std::printf("target %s ratio %.2f limit %.2f %s\n", r.name.c_str(), ratio, limit,
-                ratio <= limit ? "met" : "missed");
+  const struct {
+    const char* name;
+    double limit;
+  } targets[] = {{"startup", 1.00}, {"font-change", 0.60}, {"font-step", 0.60}, {"size-change", 1.25}};
+  for (const auto& t : targets) {
+    for (const Row& r : rows) {
+      if (r.name != t.name) continue;
+      double ratio = r.ours.median / r.floor.median;
+      std::printf("target %s ratio %.2f limit %.2f %s\n", t.name, ratio, t.limit, ratio <= t.limit ? "met" : "missed");
+    }
   }
   return 0;
 }

@@ -66,30 +66,31 @@ void fMain::ListChars_ItemClick() {
 
 // The edit control counts its selection in characters; in a double-byte code page those are
 // not the bytes of the ANSI text, so the selection is cut from the text as characters.
-std::wstring fMain::SelectedSymbols() const {
-  HWND view = Control(ID_txtSymbol);
-  DWORD start = 0, end = 0;
-  ::SendMessageW(view, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  std::wstring text = win::GetTextW(view);
-  if (end <= start || start >= text.size()) return {};
-  return text.substr(start, end - start);
+std::pair<DWORD, DWORD> fMain::SymbolSelection() const {
+  DWORD from = 0, to = 0;
+  ::SendMessageW(Control(ID_txtSymbol), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
+  return {from, to};
 }
 
-std::string fMain::SelectedSymbolText() const { return win::ToAnsi(SelectedSymbols()); }
+std::string fMain::SelectedSymbolText() const {
+  const auto [from, to] = SymbolSelection();
+  return win::GetTextRange(Control(ID_txtSymbol), from, to);
+}
 
 void fMain::txtSymbol_MouseUp() {
-  std::wstring selected = SelectedSymbols();
-  if (selected.size() == 1)
-    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(win::ToAnsi(selected))).c_str());
+  const auto [from, to] = SymbolSelection();
+  if (to > from && to - from == 1)  // one character, of one byte or two
+    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(SelectedSymbolText())).c_str());
 }
 
 void fMain::cboSize_Click() {
   const win::ComboBox sizes = Combo(ID_cboSize);
   if (sizes.Selection() < 0) return;
-  const std::string text = sizes.Item(sizes.Selection());
-  char* end = nullptr;
-  float points = std::strtof(text.c_str(), &end);
-  if (end == text.c_str() || points <= 0) return;  // only the list's whole numbers ever get here
+  // The C runtime's conversion, where a text that is no number gives 0. (MinGW's strtof
+  // would link a number parser of its own into the program.)
+  const float points = static_cast<float>(std::atof(sizes.Item(sizes.Selection()).c_str()));
+  if (points <= 0) return;  // only the list's whole numbers ever get here
   FontOf(ID_txtSymbol).SetPoints(points);
 }
 

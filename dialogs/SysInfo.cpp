@@ -1,5 +1,4 @@
 // The system information launcher of the About dialog.
-#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -101,7 +100,7 @@ bool fAbout::GetKeyValue(HKEY root, const std::string& keyPath, const std::strin
     DWORD number = 0;
     std::memcpy(&number, buffer, size < sizeof number ? size : sizeof number);
     char hex[16];
-    std::snprintf(hex, sizeof hex, "&h%lX", static_cast<unsigned long>(number));
+    ::wsprintfA(hex, "&h%lX", static_cast<unsigned long>(number));
     value = hex;
   }
   return true;

@@ -48,6 +48,9 @@ bool fMain::Load() {
 }
 
 void fMain::Show() {
+  // The button row is lined up while the window is still hidden, where moving controls costs
+  // nothing on screen; the first display's Form_Resize then finds every button in place.
+  Form_Resize();
   ::ShowWindow(hwnd_, SW_SHOWNORMAL);
   ::UpdateWindow(hwnd_);
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "shell/ListChars.h"
 #include "win/ComboBox.h"
@@ -121,8 +122,8 @@ class fMain : public win::Window<fMain> {
   void chkStrikeOut_Click();
   void chkUnderline_Click();
   void cmdCopy_Click();
-  std::wstring SelectedSymbols() const;     // the Symbol View's selection, as characters
-  std::string SelectedSymbolText() const;  // the same in the ANSI code page
+  std::pair<DWORD, DWORD> SymbolSelection() const;  // in characters, as the view counts
+  std::string SelectedSymbolText() const;           // the same in the ANSI code page
 
   // The auxiliary windows and the web site (dialogs/).
   void cmdHelp_Click();

@@ -1,6 +1,7 @@
 #include "win/Clipboard.h"
 
 #include <cstring>
+#include <vector>
 
 #include "win/Handles.h"
 
@@ -50,9 +51,9 @@ bool Clipboard::PutText(const std::string& text) {
   if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
     int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     if (length > 0) {
-      std::wstring wide(static_cast<size_t>(length), L'\0');
+      std::vector<wchar_t> wide(static_cast<size_t>(length));
       ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-      PutBytes(CF_UNICODETEXT, wide.c_str(), wide.size() * sizeof(wchar_t));
+      PutBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t));
     }
   }
   if (::IsClipboardFormatAvailable(CF_OEMTEXT)) {

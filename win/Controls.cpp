@@ -1,6 +1,7 @@
 #include "win/Controls.h"
 
 #include <cmath>
+#include <vector>
 
 #include "win/Handles.h"
 
@@ -72,20 +73,16 @@ std::string GetText(HWND window) {
   return text;
 }
 
-std::wstring GetTextW(HWND window) {
-  int length = ::GetWindowTextLengthW(window);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  int got = ::GetWindowTextW(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-  return text;
-}
-
-std::string ToAnsi(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = static_cast<int>(text.size());
-  int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+std::string GetTextRange(HWND window, DWORD from, DWORD to) {
+  std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1);
+  const DWORD length = static_cast<DWORD>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  if (to > length) to = length;
+  if (from >= to) return {};
+  const int count = static_cast<int>(to - from);
+  const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, nullptr, 0, nullptr, nullptr);
   std::string ansi(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
-  if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, text.data(), length, ansi.data(), bytes, nullptr, nullptr);
+  if (bytes > 0)
+    ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, ansi.data(), bytes, nullptr, nullptr);
   return ansi;
 }
 

@@ -55,10 +55,9 @@ SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font);
 
 // The window's text as ANSI bytes.
 std::string GetText(HWND window);
-// The window's text as characters (UTF-16), as controls count their positions.
-std::wstring GetTextW(HWND window);
-// Characters in the system ANSI code page: one or two bytes each.
-std::string ToAnsi(const std::wstring& text);
+// Characters `from` to `to` of a window's text, counted as controls count their positions
+// (UTF-16 units), in the system ANSI code page: one or two bytes each.
+std::string GetTextRange(HWND window, DWORD from, DWORD to);
 
 // Registers a window class of this program with its icon and the arrow cursor.
 bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId);
