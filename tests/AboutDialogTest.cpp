@@ -351,8 +351,7 @@ TEST_F(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  harness::PumpUntil([&] { return ::IsIconic(program.window()) != FALSE; }, 1000);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(about));
   EXPECT_TRUE(::IsWindow(about));
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);

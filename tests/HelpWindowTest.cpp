@@ -235,13 +235,11 @@ TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
   ASSERT_NE(nullptr, help);
   // As the title bar's minimise and restore buttons do it.
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  harness::PumpUntil([&] { return ::IsIconic(program.window()) != FALSE; }, 1000);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(help));
   EXPECT_TRUE(::IsWindow(help));  // hidden, not closed
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  harness::PumpUntil([&] { return !::IsIconic(program.window()); }, 1000);
-  ASSERT_FALSE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window(), false));
   EXPECT_TRUE(::IsWindowVisible(help));
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(help)));
 }
@@ -250,12 +248,10 @@ TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   ::ShowWindow(program.window(), SW_MINIMIZE);
-  harness::PumpUntil([&] { return ::IsIconic(program.window()) != FALSE; }, 1000);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   const bool hidden = !::IsWindowVisible(help);
   ::ShowWindow(program.window(), SW_RESTORE);
-  harness::PumpUntil([&] { return !::IsIconic(program.window()); }, 1000);
-  ASSERT_FALSE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window(), false));
   const bool back = ::IsWindowVisible(help) != FALSE;
   EXPECT_TRUE(::IsWindow(help));
   EXPECT_TRUE(hidden || harness::WineDiffers("Wine 8 hides owned windows only in the default handling "

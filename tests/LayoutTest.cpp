@@ -54,7 +54,7 @@ void DisplaceRow(const Program& program) {
 
 void Minimise(HWND window) {
   ::ShowWindow(window, SW_MINIMIZE);
-  EXPECT_TRUE(harness::PumpUntil([&] { return ::IsIconic(window) != FALSE; }, 2000));
+  EXPECT_TRUE(harness::Iconic(window, true, 2000));
   harness::Pump(50);
 }
 

@@ -149,6 +149,10 @@ bool Gone(HWND window) {
   return PumpUntil([window] { return !::IsWindow(window); }, 1000);
 }
 
+bool Iconic(HWND window, bool minimised, DWORD timeoutMs) {
+  return PumpUntil([=] { return (::IsIconic(window) != FALSE) == minimised; }, timeoutMs);
+}
+
 std::string MessageName(UINT message) {
   static const struct {
     UINT message;

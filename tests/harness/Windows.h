@@ -29,6 +29,9 @@ std::vector<HWND> VisibleWindows(const char* title);
 HWND OpenWindow(const Program& program, int buttonId, const char* title);
 // Waits up to a second for the window to be destroyed; tells whether it was.
 bool Gone(HWND window);
+// Waits up to `timeoutMs` for the window to be minimised (or, with false, no longer); tells
+// whether it is.
+bool Iconic(HWND window, bool minimised = true, DWORD timeoutMs = 1000);
 
 // A dialog box that the watcher saw and closed.
 struct SeenDialog {
