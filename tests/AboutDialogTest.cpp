@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <vector>
 
 #include "dialogs/fAbout.h"
@@ -16,24 +15,14 @@ using harness::Program;
 
 namespace {
 
+using AboutDialog = harness::MainWindowTest;
+
 const char kTitle[] = "About Varnelo";
 const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysinfo_test
 
-std::vector<HWND> VisibleAboutDialogs() {
-  std::vector<HWND> shown;
-  for (HWND w : harness::ProcessWindows(nullptr, kTitle))
-    if (::IsWindowVisible(w)) shown.push_back(w);
-  return shown;
-}
-
-HWND OpenAbout(const Program& program) {
-  ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::Pump(50);
-  std::vector<HWND> shown = VisibleAboutDialogs();
-  return shown.size() == 1 ? shown.front() : nullptr;
-}
+HWND OpenAbout(const Program& program) { return harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle); }
 
 HWND Item(HWND about, int id) { return ::GetDlgItem(about, id); }
 std::string ItemText(HWND about, int id) { return harness::Text(Item(about, id)); }
@@ -93,25 +82,6 @@ class MarkerAsSystemInformation {
   bool ok_ = false;
 };
 
-// The colours of a rectangle of a device context.
-std::set<COLORREF> ColoursIn(HDC dc, const RECT& r) {
-  std::set<COLORREF> colours;
-  for (int y = r.top; y < r.bottom; ++y)
-    for (int x = r.left; x < r.right; ++x) colours.insert(::GetPixel(dc, x, y));
-  return colours;
-}
-
-// The colours that cover the control (every pixel).
-std::set<COLORREF> ColoursOf(HWND control) {
-  harness::PixelAt(control, 0, 0);
-  RECT r;
-  ::GetClientRect(control, &r);
-  HDC dc = ::GetDC(control);
-  std::set<COLORREF> colours = ColoursIn(dc, r);
-  ::ReleaseDC(control, dc);
-  return colours;
-}
-
 // The colours of the window's small icon where its title bar shows an icon: the square at
 // the left end of the caption.
 size_t TitleIconColoursShown(HWND window) {
@@ -123,7 +93,7 @@ size_t TitleIconColoursShown(HWND window) {
   HBITMAP bitmap = ::CreateCompatibleBitmap(screen, side, side);
   HGDIOBJ old = ::SelectObject(memory, bitmap);
   ::DrawIconEx(memory, 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
-  std::set<COLORREF> drawn = ColoursIn(memory, RECT{0, 0, side, side});
+  const auto drawn = harness::ColoursIn(memory, RECT{0, 0, side, side});
   ::SelectObject(memory, old);
   ::DeleteObject(bitmap);
   ::DeleteDC(memory);
@@ -137,17 +107,16 @@ size_t TitleIconColoursShown(HWND window) {
   const int caption = ::GetSystemMetrics(SM_CYCAPTION);
   const RECT square{-frame.left, -frame.left, -frame.left + caption, -frame.left + caption};
   HDC dc = ::GetWindowDC(window);
-  std::set<COLORREF> shown = ColoursIn(dc, square);
+  const auto shown = harness::ColoursIn(dc, square);
   ::ReleaseDC(window, dc);
   size_t common = 0;
-  for (COLORREF c : drawn) common += shown.count(c);
+  for (const auto& colour : drawn) common += shown.count(colour.first);
   return common;
 }
 
 }  // namespace
 
-TEST(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
-  Program program;
+TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   EXPECT_EQ(about, ::GetForegroundWindow());
@@ -155,13 +124,13 @@ TEST(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
   ::SetWindowTextA(Item(about, fAbout::ID_lblTitle), "still the same dialog");
   for (int click = 0; click < 2; ++click) {
     ::SetForegroundWindow(program.window());
-    harness::Pump(30);
+    harness::PumpUntil([&] { return ::GetForegroundWindow() == program.window(); }, 1000);
     ASSERT_EQ(program.window(), ::GetForegroundWindow());
     ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-    harness::Pump(50);
+    harness::PumpUntil([&] { return ::GetForegroundWindow() == about; }, 1000);
     EXPECT_EQ(about, ::GetForegroundWindow()) << "click " << click;
   }
-  std::vector<HWND> shown = VisibleAboutDialogs();
+  std::vector<HWND> shown = harness::VisibleWindows(kTitle);
   ASSERT_EQ(1u, shown.size());
   EXPECT_EQ(about, shown.front());
   EXPECT_EQ(1u, harness::ProcessWindows(nullptr, kTitle).size());
@@ -170,8 +139,7 @@ TEST(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
   EXPECT_EQ(about, program.form().AboutDialog()->hwnd());
 }
 
-TEST(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
-  Program program;
+TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
@@ -189,8 +157,7 @@ TEST(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
   EXPECT_FALSE(::GetWindowLongPtrA(about, GWL_EXSTYLE) & WS_EX_APPWINDOW);
 }
 
-TEST(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
-  Program program;
+TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
@@ -209,8 +176,7 @@ TEST(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
   EXPECT_EQ(259, descriptionRect.right - descriptionRect.left);  // 3885 twips
 }
 
-TEST(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
-  Program program;
+TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   HWND icon = Item(about, fAbout::ID_picIcon);
@@ -226,13 +192,12 @@ TEST(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   ::GetClientRect(icon, &inner);
   EXPECT_EQ(32, inner.right);  // the 32 x 32 icon inside a border of 2
   // The picture is drawn: many colours, not a plain field.
-  EXPECT_GT(ColoursOf(icon).size(), 4u);
+  EXPECT_GT(harness::Colours(icon, 1).size(), 4u);  // kinds of colour, every pixel
   // And the title bar shows the icon, as the other windows' do.
   EXPECT_GT(TitleIconColoursShown(about), 4u);
 }
 
-TEST(AboutDialog, HasAnOkAndASystemInfoButton) {
-  Program program;
+TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
@@ -246,10 +211,9 @@ TEST(AboutDialog, HasAnOkAndASystemInfoButton) {
   EXPECT_EQ(ok, ::GetFocus());  // tab index 0
 }
 
-TEST(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
+TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
   MarkerAsSystemInformation tool;  // Esc must not press "&System Info..."
   ASSERT_TRUE(tool.ok());
-  Program program;
   for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
     SCOPED_TRACE(id);
     HWND about = OpenAbout(program);
@@ -258,31 +222,29 @@ TEST(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
     ASSERT_EQ(about, ::GetForegroundWindow());
     ASSERT_EQ(Item(about, id), ::GetFocus());
     harness::PressKey(VK_ESCAPE);
-    EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
-    EXPECT_TRUE(VisibleAboutDialogs().empty());
+    EXPECT_TRUE(harness::Gone(about));
+    EXPECT_TRUE(harness::VisibleWindows(kTitle).empty());
   }
   harness::Pump(1500);  // a start would have written by now
   EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
 
-TEST(AboutDialog, EnterOnOkClosesIt) {
-  Program program;
+TEST_F(AboutDialog, EnterOnOkClosesIt) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   harness::FocusControl(Item(about, fAbout::ID_cmdOK));
   harness::PressKey(VK_RETURN);
-  EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
+  EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
 
 // Enter with the focus on "&System Info..." presses that button, however the focus got
 // there: by Tab, by pressing the mouse on the button and sliding off it before letting go
 // (focus without a click), or set from code.
-TEST(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
+TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
   MarkerAsSystemInformation tool;
   ASSERT_TRUE(tool.ok());
-  Program program;
   enum class Way { Tab, MouseSlideOff, SetFocus };
   size_t started = 0;
   for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
@@ -312,31 +274,27 @@ TEST(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     // Back on OK, Enter closes the dialog again.
     harness::FocusControl(Item(about, fAbout::ID_cmdOK));
     harness::PressKey(VK_RETURN);
-    EXPECT_TRUE(harness::PumpUntil([&] { return !::IsWindow(about); }, 1000));
+    EXPECT_TRUE(harness::Gone(about));
     if (::IsWindow(about)) ::DestroyWindow(about);
   }
   harness::Pump(1000);
   EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
 }
 
-TEST(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
-  Program program;
+TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::Gone(about));
   about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SendMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(harness::ProcessWindows(nullptr, kTitle).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
 
-TEST(AboutDialog, ReopeningSetsTheTextsAfresh) {
-  Program program;
+TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SetWindowTextA(about, "changed");
@@ -344,8 +302,7 @@ TEST(AboutDialog, ReopeningSetsTheTextsAfresh) {
                  int(fAbout::ID_lblDisclaimer)})
     ::SetWindowTextA(Item(about, id), "changed");
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  harness::Pump(30);
-  ASSERT_FALSE(::IsWindow(about));
+  ASSERT_TRUE(harness::Gone(about));
 
   about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
@@ -357,10 +314,8 @@ TEST(AboutDialog, ReopeningSetsTheTextsAfresh) {
   EXPECT_NE(0, ::SendMessageA(Item(about, fAbout::ID_picIcon), STM_GETICON, 0, 0));
 }
 
-TEST(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
-  Program program;
-  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
-  harness::Pump(50);
+TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
+  ASSERT_NE(nullptr, harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"));
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   std::vector<HWND> helps = harness::ProcessWindows(nullptr, "Help");
@@ -372,39 +327,34 @@ TEST(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
 
   // Closing one leaves the other.
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(::IsWindowVisible(help));
   about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SendMessageA(help, WM_CLOSE, 0, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(help));
+  EXPECT_TRUE(harness::Gone(help));
   EXPECT_TRUE(::IsWindowVisible(about));
   EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
 }
 
-TEST(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
-  Program program;
+TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   harness::FocusControl(program[fMain::ID_chkUnderline]);
   harness::PressKey(VK_SPACE);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkUnderline], BM_GETCHECK, 0, 0));
-  EXPECT_TRUE(harness::FontOf(program[fMain::ID_txtSymbol]).lfUnderline);
+  EXPECT_TRUE(harness::FontOf(view).lfUnderline);
   EXPECT_TRUE(::IsWindowVisible(about));
 }
 
-TEST(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
-  Program program;
+TEST_F(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  harness::Pump(50);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(about));
   EXPECT_TRUE(::IsWindow(about));
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  harness::Pump(50);
+  harness::PumpUntil([&] { return ::IsWindowVisible(about) != FALSE; }, 1000);
   EXPECT_TRUE(::IsWindowVisible(about));
 }

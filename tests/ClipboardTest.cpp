@@ -19,9 +19,14 @@
 
 #include "tests/Harness.h"
 
+using harness::ClipboardBytes;
+using harness::ClipboardFormats;
+using harness::ClipboardUnicode;
 using harness::Program;
 
 namespace {
+
+using Clipboard = harness::MainWindowTest;
 
 // ---- The other program of the paste test ----
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
@@ -39,15 +44,7 @@ const bool g_pasteProgram = [] {
   if (!flag) return false;
   std::string path = flag + std::strlen("--paste-to=");
   while (!path.empty() && (path.back() == ' ' || path.back() == '"')) path.pop_back();
-  std::string text;
-  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
-  if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(::GlobalLock(data))) {
-      text = bytes;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
+  const std::string text = harness::ClipboardText();
   HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_POPUP | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 200,
                                 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
   ::SendMessageA(edit, WM_PASTE, 0, 0);
@@ -68,61 +65,16 @@ HWND TestOwner() {
   return owner;
 }
 
-HGLOBAL Block(const std::string& bytes) {
-  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-  std::memcpy(::GlobalLock(block), bytes.c_str(), bytes.size() + 1);
-  ::GlobalUnlock(block);
-  return block;
-}
-
 // Empties the clipboard and puts these formats on it, as another program would.
 void PutOnClipboard(std::initializer_list<std::pair<UINT, std::string>> formats) {
-  bool open = false;
-  for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(TestOwner()) != FALSE); ++attempt) ::Sleep(10);
-  ASSERT_TRUE(open);
+  ASSERT_TRUE(harness::OpenClipboardPatiently(TestOwner()));
   ::EmptyClipboard();
   for (const auto& [format, bytes] : formats) {
-    HGLOBAL block = Block(bytes);
+    HGLOBAL block = harness::GlobalText(bytes);
     if (!::SetClipboardData(format, block)) ::GlobalFree(block);
   }
   ::CloseClipboard();
   for (const auto& format : formats) ASSERT_TRUE(harness::ClipboardHas(format.first)) << format.first;
-}
-
-// The data of one format, read as bytes up to the first NUL.
-std::string ClipboardBytes(UINT format) {
-  std::string bytes;
-  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
-  if (HANDLE data = ::GetClipboardData(format)) {
-    if (const char* p = static_cast<const char*>(::GlobalLock(data))) {
-      bytes.assign(p, strnlen(p, ::GlobalSize(data)));
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return bytes;
-}
-
-// The Unicode text, as a program that pastes Unicode text reads it.
-std::wstring ClipboardUnicode() {
-  std::wstring text;
-  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
-  if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
-    if (const wchar_t* p = static_cast<const wchar_t*>(::GlobalLock(data))) {
-      text = p;
-      ::GlobalUnlock(data);
-    }
-  }
-  ::CloseClipboard();
-  return text;
-}
-
-std::set<UINT> ClipboardFormats() {
-  std::set<UINT> formats;
-  for (int attempt = 0; attempt < 100 && !::OpenClipboard(nullptr); ++attempt) ::Sleep(10);
-  for (UINT f = ::EnumClipboardFormats(0); f; f = ::EnumClipboardFormats(f)) formats.insert(f);
-  ::CloseClipboard();
-  return formats;
 }
 
 UINT PrivateFormat() { return ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture"); }
@@ -139,9 +91,7 @@ std::string Symbols(int from, int to) {
 
 }  // namespace
 
-TEST(Clipboard, ViewSelectionIsCopiedExactly) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
   struct Range {
     int first, last;  // codes
     const char* bytes;
@@ -185,10 +135,7 @@ TEST(Clipboard, ViewSelectionIsCopiedExactly) {
   EXPECT_EQ("CDEF", ClipboardBytes(CF_TEXT));
 }
 
-TEST(Clipboard, ViewSelectionWinsOverTheListRow) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Clipboard, ViewSelectionWinsOverTheListRow) {
   harness::ClickListRow(list, 99);  // "d"
   ASSERT_EQ(99, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 64, 67);
@@ -199,10 +146,7 @@ TEST(Clipboard, ViewSelectionWinsOverTheListRow) {
   EXPECT_EQ("y", harness::ClipboardText());
 }
 
-TEST(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
   struct Row {
     int index;
     const char* bytes;
@@ -219,12 +163,10 @@ TEST(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
   }
 }
 
-TEST(Clipboard, NothingChosenLeavesTheClipboardAlone) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   const UINT picture = PrivateFormat();
   PutOnClipboard({{CF_TEXT, "someone else's"}, {picture, "picture"}});
-  ASSERT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));
+  ASSERT_EQ(-1, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 5, 5);
   const DWORD sequence = ::GetClipboardSequenceNumber();
   PressCopy(program);
@@ -233,9 +175,9 @@ TEST(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   EXPECT_EQ("picture", ClipboardBytes(picture));
 
   // After a font change the list has no row selected again: nothing to copy either.
-  harness::ClickListRow(program[fMain::ID_ListChars], 64);
-  harness::ChooseComboItem(program[fMain::ID_cboFonts], 1);
-  ASSERT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));
+  harness::ClickListRow(list, 64);
+  harness::ChooseComboItem(fonts, 1);
+  ASSERT_EQ(-1, harness::ListSelection(list));
   PressCopy(program);
   EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
   EXPECT_EQ("someone else's", harness::ClipboardText());
@@ -247,13 +189,11 @@ TEST(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   EXPECT_EQ("A", harness::ClipboardText());
 }
 
-TEST(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
   const UINT picture = PrivateFormat();
 
   PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
-  harness::ClickListRow(program[fMain::ID_ListChars], 64);
+  harness::ClickListRow(list, 64);
   ::SendMessageA(view, EM_SETSEL, 0, 0);
   PressCopy(program);
   EXPECT_EQ("A", harness::ClipboardText());  // the text is replaced
@@ -276,10 +216,7 @@ TEST(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
   }
 }
 
-TEST(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
   const UINT picture = PrivateFormat();
   ::SendMessageA(view, EM_SETSEL, 0, 0);
 
@@ -314,12 +251,8 @@ TEST(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
   EXPECT_EQ("B", harness::ClipboardText());
 }
 
-TEST(Clipboard, CopyChangesNothingOnTheWindow) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   HWND copy = program[fMain::ID_cmdCopy];
-  HWND label = program[fMain::ID_lblKeycode];
   harness::ClickListRow(list, 199);
   ASSERT_EQ("<ALT> + 0200", harness::Text(label));
 
@@ -329,7 +262,7 @@ TEST(Clipboard, CopyChangesNothingOnTheWindow) {
   harness::FocusControl(view);
   RECT r;
   ::GetClientRect(copy, &r);
-  harness::MessageCounter texts(label, WM_SETTEXT);
+  harness::MessageLog texts(label, {WM_SETTEXT});
   harness::SingleClick(copy, POINT{r.right / 2, r.bottom / 2});
   EXPECT_EQ("ABCD", harness::ClipboardText());
   EXPECT_EQ(copy, ::GetFocus());
@@ -354,13 +287,11 @@ TEST(Clipboard, CopyChangesNothingOnTheWindow) {
   EXPECT_EQ(std::make_pair(DWORD(80), DWORD(81)), harness::EditSelection(view));
   EXPECT_EQ(199, harness::ListSelection(list));
   EXPECT_EQ("<ALT> + 0200", harness::Text(label));
-  EXPECT_EQ(0, texts.count());
+  EXPECT_TRUE(harness::Sequence(texts, {}));
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
 }
 
-TEST(Clipboard, AnotherProgramPastesWhatWasCopied) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
   const std::string file = harness::TestDir() + "clipboard_paste.out";
   auto pasteElsewhere = [&file]() -> std::pair<std::string, std::string> {
     ::DeleteFileA(file.c_str());
@@ -408,7 +339,7 @@ TEST(Clipboard, AnotherProgramPastesWhatWasCopied) {
   result = pasteElsewhere();
   EXPECT_EQ("\t\n\x0b", result.first);
 
-  harness::ClickListRow(program[fMain::ID_ListChars], 90);
+  harness::ClickListRow(list, 90);
   ::SendMessageA(view, EM_SETSEL, 0, 0);
   PressCopy(program);
   result = pasteElsewhere();
@@ -442,13 +373,11 @@ class ClipboardHolder {
   void Run(DWORD holdMs) {
     HWND owner = ::CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    ::GetModuleHandleA(nullptr), nullptr);
-    bool open = false;
-    for (int attempt = 0; attempt < 100 && !(open = ::OpenClipboard(owner) != FALSE); ++attempt) ::Sleep(10);
-    if (!open) {
+    if (!harness::OpenClipboardPatiently(owner)) {
       failed_ = true;
     } else {
       ::EmptyClipboard();
-      HGLOBAL block = Block("held");
+      HGLOBAL block = harness::GlobalText("held");
       if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
       holding_ = true;
       // It goes on answering its messages while it holds the clipboard, as a program does.
@@ -478,10 +407,8 @@ class ClipboardHolder {
 
 }  // namespace
 
-TEST(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  harness::ClickListRow(program[fMain::ID_ListChars], 64);
+TEST_F(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
+  harness::ClickListRow(list, 64);
 
   for (bool fromView : {true, false}) {
     SCOPED_TRACE(fromView ? "view" : "list");

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 #include "tests/Harness.h"
@@ -12,6 +11,8 @@
 using harness::Program;
 
 namespace {
+
+using Design = harness::MainWindowTest;
 
 struct Expected {
   int id;
@@ -56,21 +57,7 @@ std::string ClassOf(HWND window) {
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
 // The colour that covers most of a control's client area: its background.
-COLORREF Background(HWND control) {
-  RECT r;
-  ::GetClientRect(control, &r);
-  harness::PixelAt(control, 0, 0);  // paint first
-  HDC dc = ::GetDC(control);
-  std::map<COLORREF, int> counts;
-  for (int y = 0; y < r.bottom; y += 2)
-    for (int x = 0; x < r.right; x += 2) ++counts[::GetPixel(dc, x, y)];
-  ::ReleaseDC(control, dc);
-  COLORREF best = CLR_INVALID;
-  int most = 0;
-  for (auto [color, count] : counts)
-    if (count > most) best = color, most = count;
-  return best;
-}
+COLORREF Background(HWND control) { return harness::MostCommon(harness::Colours(control)); }
 
 const COLORREF kSteelBlue = RGB(128, 160, 192);
 const COLORREF kFieldGrey = RGB(224, 224, 224);
@@ -78,8 +65,7 @@ const COLORREF kWindowGrey = RGB(128, 128, 128);
 
 }  // namespace
 
-TEST(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
-  Program program;
+TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
   for (const Expected& e : kControls) {
     SCOPED_TRACE(e.id);
     HWND control = program[e.id];
@@ -106,8 +92,7 @@ TEST(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
   }
 }
 
-TEST(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
-  Program program;
+TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
   for (const Caption& c : kCaptions) {
     SCOPED_TRACE(c.text);
     HWND label = program[fMain::ID_lblControls0 + c.index];
@@ -132,8 +117,7 @@ TEST(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
   }
 }
 
-TEST(Design, ControlsBehaveAsDesigned) {
-  Program program;
+TEST_F(Design, ControlsBehaveAsDesigned) {
   LONG_PTR fonts = StyleOf(program[fMain::ID_cboFonts]);
   EXPECT_EQ(CBS_DROPDOWNLIST, fonts & 3);  // a list the user can't type into
   EXPECT_TRUE(fonts & CBS_SORT);
@@ -149,7 +133,6 @@ TEST(Design, ControlsBehaveAsDesigned) {
   // An edit control takes WS_BORDER out of its style and draws the flat line itself.
   EXPECT_FALSE(::GetWindowLongPtrA(program[fMain::ID_txtSymbol], GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
-  HWND list = program[fMain::ID_ListChars];
   EXPECT_EQ(LVS_REPORT, StyleOf(list) & LVS_TYPEMASK);
   EXPECT_TRUE(StyleOf(list) & LVS_SHOWSELALWAYS);
   EXPECT_FALSE(StyleOf(list) & LVS_EDITLABELS);
@@ -178,7 +161,7 @@ TEST(Design, ControlsBehaveAsDesigned) {
   // A text that doesn't fit a framed label is cut off at the label's edge: of a second line
   // with room for only a part of it, that part shows. (The keystroke of a double-byte
   // character breaks onto a second line; the label holds one line and a bit.)
-  HWND keycode = program[fMain::ID_lblKeycode];
+  HWND keycode = label;
   ::SetWindowTextA(keycode, "<ALT> + 0-32096");
   harness::PixelAt(keycode, 0, 0);
   HDC dc = ::GetDC(keycode);
@@ -205,11 +188,9 @@ TEST(Design, ControlsBehaveAsDesigned) {
   EXPECT_EQ(408, p.bottom - p.top);
 }
 
-TEST(Design, SizeListHoldsFifteenSizesInStoredOrder) {
-  Program program;
+TEST_F(Design, SizeListHoldsFifteenSizesInStoredOrder) {
   const char* expected[] = {"8", "9", "10", "11", "12", "14", "16", "18",
                             "22", "24", "26", "28", "36", "48", "72"};
-  HWND sizes = program[fMain::ID_cboSize];
   ASSERT_EQ(15, harness::ComboCount(sizes));
   for (int i = 0; i < 15; ++i) {
     EXPECT_EQ(expected[i], harness::ComboItem(sizes, i));
@@ -217,8 +198,7 @@ TEST(Design, SizeListHoldsFifteenSizesInStoredOrder) {
   }
 }
 
-TEST(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {
-  Program program;
+TEST_F(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {
   LONG_PTR style = StyleOf(program.window());
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
@@ -233,8 +213,7 @@ TEST(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {
   EXPECT_FALSE(::GetWindow(program.window(), GW_OWNER));  // its own taskbar button
 }
 
-TEST(Design, ColoursAreThoseOfTheDesign) {
-  Program program;
+TEST_F(Design, ColoursAreThoseOfTheDesign) {
   EXPECT_EQ(kWindowGrey, harness::PixelAt(program.window(), 1, 1));
   HWND panel = program[fMain::ID_picInterface];
   EXPECT_EQ(kSteelBlue, harness::PixelAt(panel, 3, 3));
@@ -248,7 +227,7 @@ TEST(Design, ColoursAreThoseOfTheDesign) {
   // The size box's text field.
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
-  ASSERT_TRUE(::GetComboBoxInfo(program[fMain::ID_cboSize], &info));
+  ASSERT_TRUE(::GetComboBoxInfo(sizes, &info));
   RECT edit;
   ::GetClientRect(info.hwndItem, &edit);
   EXPECT_EQ(kFieldGrey, harness::PixelAt(info.hwndItem, edit.right - 2, edit.bottom - 2));
@@ -264,8 +243,7 @@ TEST(Design, ColoursAreThoseOfTheDesign) {
   }
 }
 
-TEST(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
-  Program program;
+TEST_F(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
   const int order[] = {fMain::ID_cboFonts, fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
                        fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
                        fMain::ID_cboSize, fMain::ID_ListChars, fMain::ID_cmdVisit,
@@ -278,37 +256,33 @@ TEST(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
   }
 }
 
-TEST(Design, TabKeyMovesTheFocusAlongTheTabOrder) {
-  Program program;
-  harness::FocusControl(program[fMain::ID_cboFonts]);
+TEST_F(Design, TabKeyMovesTheFocusAlongTheTabOrder) {
+  harness::FocusControl(fonts);
   harness::PressKey(VK_TAB);
-  EXPECT_EQ(program[fMain::ID_txtSymbol], ::GetFocus());
+  EXPECT_EQ(view, ::GetFocus());
   harness::PressKey(VK_TAB);
   EXPECT_EQ(program[fMain::ID_chkStrikeOut], ::GetFocus());
   harness::PressKey(VK_TAB, true);
   harness::PressKey(VK_TAB, true);
-  EXPECT_EQ(program[fMain::ID_cboFonts], ::GetFocus());
+  EXPECT_EQ(fonts, ::GetFocus());
 }
 
-TEST(Design, CaptionLabelAccessKeysFocusTheCopyButton) {
-  Program program;
+TEST_F(Design, CaptionLabelAccessKeysFocusTheCopyButton) {
   for (WORD key : {'F', 'P', 'K'}) {
-    harness::FocusControl(program[fMain::ID_cboFonts]);
+    harness::FocusControl(fonts);
     harness::PressKey(key, false, false, true);
     EXPECT_EQ(program[fMain::ID_cmdCopy], ::GetFocus()) << static_cast<char>(key);
   }
 }
 
-TEST(Design, CheckBoxAccessKeyTogglesTheBox) {
-  Program program;
-  harness::FocusControl(program[fMain::ID_cboFonts]);
+TEST_F(Design, CheckBoxAccessKeyTogglesTheBox) {
+  harness::FocusControl(fonts);
   harness::PressKey('B', false, false, true);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkBold], BM_GETCHECK, 0, 0));
-  EXPECT_EQ(FW_BOLD, harness::FontOf(program[fMain::ID_txtSymbol]).lfWeight);
+  EXPECT_EQ(FW_BOLD, harness::FontOf(view).lfWeight);
 }
 
-TEST(Design, EnterAndEscPressNoButton) {
-  Program program;
+TEST_F(Design, EnterAndEscPressNoButton) {
   harness::FocusControl(program[fMain::ID_chkBold]);
   harness::PressKey(VK_RETURN);
   harness::PressKey(VK_ESCAPE);

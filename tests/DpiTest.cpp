@@ -102,7 +102,7 @@ TEST(Dpi, AuxiliaryWindowsScaleWithTheDensity) {
   Program program;
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::Pump(100);
+  harness::PumpUntil([] { return ::FindWindowA(nullptr, "Help") && ::FindWindowA(nullptr, "About Varnelo"); }, 1000);
   HWND help = ::FindWindowA(nullptr, "Help");
   HWND about = ::FindWindowA(nullptr, "About Varnelo");
   ASSERT_TRUE(help && about);

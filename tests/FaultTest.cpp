@@ -31,12 +31,6 @@ int WINAPI EnumerateList(HDC, LPCSTR, FONTENUMPROCA callback, LPARAM list) {
   return 1;
 }
 
-std::vector<std::string> Items(HWND combo) {
-  std::vector<std::string> items;
-  for (int i = 0; i < harness::ComboCount(combo); ++i) items.push_back(harness::ComboItem(combo, i));
-  return items;
-}
-
 bool IsSortedForTheUser(const std::vector<std::string>& items) {
   for (size_t i = 1; i < items.size(); ++i)
     if (::lstrcmpiA(items[i - 1].c_str(), items[i].c_str()) > 0) return false;
@@ -61,7 +55,7 @@ TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
   options.enumerate = &EnumerateList;
   Program program(options);
   HWND fonts = program[fMain::ID_cboFonts];
-  std::vector<std::string> items = Items(fonts);
+  std::vector<std::string> items = harness::ComboItems(fonts);
   ASSERT_EQ(3000u, items.size());
   EXPECT_TRUE(IsSortedForTheUser(items));
   EXPECT_EQ("3000 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));
@@ -80,7 +74,7 @@ TEST(Fault, OddFaceNamesAreListedAsReported) {
   fMainOptions options;
   options.enumerate = &EnumerateList;
   Program program(options);
-  std::vector<std::string> items = Items(program[fMain::ID_cboFonts]);
+  std::vector<std::string> items = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(g_families.size(), items.size());  // nothing merged, nothing dropped
   EXPECT_TRUE(IsSortedForTheUser(items));
   EXPECT_EQ(2, std::count(items.begin(), items.end(), "Zeta"));
@@ -175,7 +169,7 @@ TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
   Program program;
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::Pump(50);
+  harness::PumpUntil([] { return FindTopLevel("Help") && FindTopLevel("About Varnelo"); }, 1000);
   HWND help = FindTopLevel("Help");
   HWND about = FindTopLevel("About Varnelo");
   ASSERT_TRUE(help && about);
@@ -184,9 +178,8 @@ TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
   // The closes wait in the queue while the main window rebuilds its views.
   HWND fonts = program[fMain::ID_cboFonts];
   for (int i = 0; i < 5; ++i) harness::ChooseComboItem(fonts, i % harness::ComboCount(fonts));
-  harness::Pump(100);
-  EXPECT_FALSE(::IsWindow(help));
-  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::Gone(help));
+  EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(::IsWindowVisible(program.window()));
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);  // and they open again
   EXPECT_TRUE(FindTopLevel("Help"));

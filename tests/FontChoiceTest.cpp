@@ -8,16 +8,21 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "tests/Harness.h"
 #include "win/Font.h"
 
-using harness::MessageCounter;
+using harness::FaceOf;
 using harness::Program;
 
 namespace {
 
-std::string FaceOf(HWND control) { return harness::FontOf(control).lfFaceName; }
+// The font objects alive before the program starts, counted first: the base class that
+// comes first is made first.
+struct FontsCounted {
+  const long fontsBeforeProgram = win::Font::Live();
+};
 
 // The first entry from `from` on whose name differs from `name`; -1 when there is none.
 int IndexWithOtherName(HWND combo, const std::string& name, int from = 0) {
@@ -25,6 +30,14 @@ int IndexWithOtherName(HWND combo, const std::string& name, int from = 0) {
     if (harness::ComboItem(combo, i) != name) return i;
   return -1;
 }
+
+// The program started, with the first name of the font list and the first entry with
+// another name (-1 when every entry has the first name).
+struct FontChoice : FontsCounted, harness::MainWindowTest {
+  const std::string first = harness::ComboItem(fonts, 0);
+  const int other = IndexWithOtherName(fonts, first);
+  const std::string otherName = harness::ComboItem(fonts, other);
+};
 
 // Every row of the list is the character of its code, 1 to 255, in the list's own font.
 void ExpectTheSymbolRows(HWND list) {
@@ -39,13 +52,20 @@ void ExpectTheSymbolRows(HWND list) {
   EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
 }
 
-// Every rebuild of the list ends by clearing its selection mark, once.
-struct RebuildCounter {
-  explicit RebuildCounter(HWND list) : counts(list, LVM_SETSELECTIONMARK) {}
-  void Reset() { counts.Reset(); }
-  int count() const { return counts.count(); }
-  MessageCounter counts;
+// What the list is told when it is rebuilt, in order. A rebuild that yields the rows the
+// list shows only clears the selection and scrolls to the top; other rows replace the old.
+const std::vector<UINT> kListChanges = {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE, LVM_SCROLL,
+                                        LVM_DELETEALLITEMS, LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK};
+struct RebuildLog : harness::MessageLog {
+  explicit RebuildLog(HWND list) : MessageLog(list, kListChanges) {}
+  // Every rebuild ends by clearing the selection mark, once.
+  int count() const { return Count(LVM_SETSELECTIONMARK); }
 };
+// One rebuild: the selection cleared, the list scrolled to the top where it was not there,
+// and the selection mark cleared last.
+const std::vector<harness::Expected> kOneRebuild = {{LVM_SETITEMSTATE, true},   {LVM_ENSUREVISIBLE, true},
+                                                    {LVM_SCROLL, true},         {LVM_DELETEALLITEMS, true},
+                                                    {LVM_SETITEMCOUNT, true},   {LVM_SETSELECTIONMARK}};
 
 // The view and the preview are in the face `name`, and the preview shows it as its caption.
 void ExpectChosen(const std::string& name, HWND view, HWND preview) {
@@ -54,9 +74,9 @@ void ExpectChosen(const std::string& name, HWND view, HWND preview) {
   EXPECT_EQ(name, harness::Text(preview));
 }
 
-// One rebuild since the counter started: the same rows, and none of them selected.
-void ExpectOneRebuild(const RebuildCounter& rebuilds, HWND list) {
-  EXPECT_EQ(1, rebuilds.count());
+// One rebuild since the log started: the same rows, and none of them selected.
+void ExpectOneRebuild(const RebuildLog& rebuilds, HWND list) {
+  EXPECT_TRUE(harness::Sequence(rebuilds, kOneRebuild));
   EXPECT_EQ(-1, harness::ListSelection(list));
   ExpectTheSymbolRows(list);
 }
@@ -69,21 +89,14 @@ void SelectRow(HWND list, int index) {
 
 }  // namespace
 
-TEST(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  const std::string first = harness::ComboItem(fonts, 0);
-  const int other = IndexWithOtherName(fonts, first);
+TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   ASSERT_GT(other, 0) << "the prefix offers only one font family";
-  const std::string name = harness::ComboItem(fonts, other);
   ASSERT_EQ(first, FaceOf(view));
 
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
-  ExpectChosen(name, view, preview);
-  EXPECT_EQ(name, harness::Text(fonts));
+  ExpectChosen(otherName, view, preview);
+  EXPECT_EQ(otherName, harness::Text(fonts));
   // The text of the view is not touched; only its font changes.
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
 
@@ -93,14 +106,10 @@ TEST(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   ExpectChosen(first, view, preview);
 }
 
-TEST(FontChoice, EveryEntryOfTheListCanBeChosen) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
   const int count = harness::ComboCount(fonts);
   ASSERT_GT(count, 1);
-  RebuildCounter rebuilds(program[fMain::ID_ListChars]);
+  RebuildLog rebuilds(list);
   for (int i = count - 1; i >= 0; --i) {
     const std::string name = harness::ComboItem(fonts, i);
     harness::ChooseComboItem(fonts, i);
@@ -110,25 +119,21 @@ TEST(FontChoice, EveryEntryOfTheListCanBeChosen) {
   }
   EXPECT_EQ(count, rebuilds.count());
   harness::Pump();
-  ExpectTheSymbolRows(program[fMain::ID_ListChars]);
+  ExpectTheSymbolRows(list);
 }
 
-TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND list = program[fMain::ID_ListChars];
-  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
   ASSERT_GT(other, 0);
 
   SelectRow(list, 64);  // "A"
-  RebuildCounter rebuilds(list);
+  RebuildLog rebuilds(list);
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
   ExpectOneRebuild(rebuilds, list);
 
   // Choosing the entry that is already chosen rebuilds the list all the same.
   SelectRow(list, 200);
-  rebuilds.Reset();
+  rebuilds.Clear();
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
   ExpectOneRebuild(rebuilds, list);
@@ -136,11 +141,7 @@ TEST(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
 
 // The rows come out as they were, so only what the clear changes is drawn again: the
 // highlight of the old selection must go all the same, and the list starts again at the top.
-TEST(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND list = program[fMain::ID_ListChars];
-  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
   ASSERT_GT(other, 0);
 
   SelectRow(list, 1);
@@ -165,19 +166,14 @@ TEST(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
   EXPECT_EQ(background, harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2));
 }
 
-TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
   ASSERT_GT(harness::ComboCount(fonts), 3);
 
   for (int step = 1; step <= 3; ++step) {
     SCOPED_TRACE(step);
     SelectRow(list, 10 * step);
     harness::FocusControl(fonts);
-    RebuildCounter rebuilds(list);
+    RebuildLog rebuilds(list);
     harness::PressKey(VK_DOWN);
     harness::Pump();
     ASSERT_EQ(step, harness::ComboSelection(fonts));
@@ -186,22 +182,17 @@ TEST(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     ExpectOneRebuild(rebuilds, list);
   }
   // Up goes back the same way.
-  RebuildCounter rebuilds(list);
+  RebuildLog rebuilds(list);
   harness::FocusControl(fonts);
   harness::PressKey(VK_UP);
   harness::Pump();
   EXPECT_EQ(2, harness::ComboSelection(fonts));
   EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
-  EXPECT_EQ(1, rebuilds.count());
+  EXPECT_TRUE(harness::Sequence(rebuilds, kOneRebuild));
   ExpectTheSymbolRows(list);
 }
 
-TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   // A letter that no name before it starts with: the first name with that letter.
   const char current = static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, 0)[0])));
   int target = -1;
@@ -214,7 +205,7 @@ TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
 
   SelectRow(list, 64);
   harness::FocusControl(fonts);
-  RebuildCounter rebuilds(list);
+  RebuildLog rebuilds(list);
   harness::TypeText(std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
   harness::Pump();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
@@ -222,38 +213,26 @@ TEST(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   ExpectOneRebuild(rebuilds, list);
 }
 
-TEST(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND label = program[fMain::ID_lblKeycode];
-  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
   ASSERT_GT(other, 0);
-  SelectRow(program[fMain::ID_ListChars], 64);
+  SelectRow(list, 64);
   ASSERT_EQ("<ALT> + 065", harness::Text(label));
 
-  MessageCounter texts(label, WM_SETTEXT);
+  harness::MessageLog texts(label, {WM_SETTEXT});
   harness::ChooseComboItem(fonts, other);
   harness::Pump();
   EXPECT_EQ("<ALT> + 065", harness::Text(label));
-  EXPECT_EQ(0, texts.count());
+  EXPECT_TRUE(harness::Sequence(texts, {}));
   // By key as well.
   harness::FocusControl(fonts);
   harness::PressKey(VK_DOWN);
   EXPECT_EQ(other + 1, harness::ComboSelection(fonts));
   EXPECT_EQ("<ALT> + 065", harness::Text(label));
-  EXPECT_EQ(0, texts.count());
+  EXPECT_TRUE(harness::Sequence(texts, {}));
 }
 
-TEST(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
-  const std::string first = harness::ComboItem(fonts, 0);
-  const int other = IndexWithOtherName(fonts, first);
+TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
   ASSERT_GT(other, 0);
-  const std::string name = harness::ComboItem(fonts, other);
 
   struct Modifiers {
     bool shift, control, alt;
@@ -266,39 +245,31 @@ TEST(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     SelectRow(list, 64);
     // The box shows another name than the view: the selection moves without its notification.
     ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
-    ASSERT_EQ(name, harness::Text(fonts));
+    ASSERT_EQ(otherName, harness::Text(fonts));
     ASSERT_EQ(first, FaceOf(view));
 
     harness::FocusControl(fonts);
-    RebuildCounter rebuilds(list);
-    MessageCounter captions(preview, WM_SETTEXT);
+    RebuildLog rebuilds(list);
+    harness::MessageLog captions(preview, {WM_SETTEXT});
     harness::PressKey(VK_RETURN, m.shift, m.control, m.alt);
     harness::Pump();
-    EXPECT_EQ(name, FaceOf(view));
+    EXPECT_EQ(otherName, FaceOf(view));
     EXPECT_EQ(first, FaceOf(preview));
     EXPECT_EQ(first, harness::Text(preview));
-    EXPECT_EQ(0, captions.count());
-    EXPECT_EQ(0, rebuilds.count());
+    EXPECT_TRUE(harness::Sequence(captions, {}));
+    EXPECT_TRUE(harness::Sequence(rebuilds, {}));
     EXPECT_EQ(64, harness::ListSelection(list));  // not rebuilt, so still selected
     EXPECT_EQ(other, harness::ComboSelection(fonts));
   }
 }
 
-TEST(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
-  const std::string first = harness::ComboItem(fonts, 0);
-  const int other = IndexWithOtherName(fonts, first);
+TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
   ASSERT_GT(other, 0);
-  const std::string name = harness::ComboItem(fonts, other);
   ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
   ASSERT_EQ(first, FaceOf(view));
 
   harness::FocusControl(fonts);
-  RebuildCounter rebuilds(list);
+  RebuildLog rebuilds(list);
   // Keys that move nothing in a drop-down list: the name in the box is not applied.
   for (WORD key : {WORD(VK_F5), WORD(VK_INSERT), WORD(VK_SPACE), WORD(VK_ESCAPE), WORD(VK_SHIFT),
                    WORD(VK_CONTROL), WORD(VK_F2)}) {
@@ -308,20 +279,15 @@ TEST(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
     EXPECT_EQ(other, harness::ComboSelection(fonts));
     EXPECT_EQ(fonts, ::GetFocus());
   }
-  EXPECT_EQ(0, rebuilds.count());
+  EXPECT_TRUE(harness::Sequence(rebuilds, {}));
   // Enter, the one key that applies it, shows that the keys above did reach the box.
   harness::PressKey(VK_RETURN);
-  EXPECT_EQ(name, FaceOf(view));
+  EXPECT_EQ(otherName, FaceOf(view));
 }
 
-TEST(FontChoice, SizeAndStyleStayThroughFontChanges) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  const int other = IndexWithOtherName(fonts, harness::ComboItem(fonts, 0));
+TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
   ASSERT_GT(other, 0);
-  harness::ChooseComboItem(program[fMain::ID_cboSize], 14);  // "72"
+  harness::ChooseComboItem(sizes, 14);  // "72"
   for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
     ::SendMessageA(program[id], BM_CLICK, 0, 0);
   harness::Pump();
@@ -353,13 +319,11 @@ TEST(FontChoice, SizeAndStyleStayThroughFontChanges) {
   EXPECT_TRUE(v.lfItalic && v.lfUnderline && v.lfStrikeOut);
 }
 
-TEST(FontChoice, FontChangesNeverResizeTheControls) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
+TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
   const int ids[] = {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars};
   RECT before[3];
   for (int i = 0; i < 3; ++i) before[i] = harness::RectInParent(program[ids[i]]);
-  harness::ChooseComboItem(program[fMain::ID_cboSize], 14);  // "72"
+  harness::ChooseComboItem(sizes, 14);  // "72"
   for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
   harness::Pump();
   for (int i = 0; i < 3; ++i) {
@@ -368,40 +332,32 @@ TEST(FontChoice, FontChangesNeverResizeTheControls) {
   }
 }
 
-TEST(FontChoice, AThousandChangesLeaveNoFontBehind) {
-  const long beforeProgram = win::Font::Live();
-  {
-    Program program;
-    HWND fonts = program[fMain::ID_cboFonts];
-    HWND sizes = program[fMain::ID_cboSize];
-    const long atStart = win::Font::Live();
-    const int fontCount = harness::ComboCount(fonts);
-    const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
-    for (int i = 0; i < 1000; ++i) {
-      switch (i % 3) {
-        case 0: harness::ChooseComboItem(fonts, (i * 7) % fontCount); break;
-        case 1: harness::ChooseComboItem(sizes, (i * 5) % 15); break;
-        case 2: ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0); break;
-      }
-      if (i % 50 == 0) harness::Pump(5);
+TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
+  const long atStart = win::Font::Live();
+  const int fontCount = harness::ComboCount(fonts);
+  const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
+  for (int i = 0; i < 1000; ++i) {
+    switch (i % 3) {
+      case 0: harness::ChooseComboItem(fonts, (i * 7) % fontCount); break;
+      case 1: harness::ChooseComboItem(sizes, (i * 5) % 15); break;
+      case 2: ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0); break;
     }
-    harness::Pump();
-    // One font per control, however often it changed.
-    EXPECT_EQ(atStart, win::Font::Live());
-    // Every font change went through: the view has the last size chosen (999 % 3 == 0, so
-    // the last size was at i = 997: (997 * 5) % 15 = 5, "14").
-    EXPECT_EQ(-19, harness::FontOf(program[fMain::ID_txtSymbol]).lfHeight);
-    EXPECT_EQ(harness::ComboItem(fonts, (999 * 7) % fontCount), FaceOf(program[fMain::ID_txtSymbol]));
+    if (i % 50 == 0) harness::Pump(5);
   }
-  EXPECT_EQ(beforeProgram, win::Font::Live());
+  harness::Pump();
+  // One font per control, however often it changed.
+  EXPECT_EQ(atStart, win::Font::Live());
+  // Every font change went through: the view has the last size chosen (999 % 3 == 0, so
+  // the last size was at i = 997: (997 * 5) % 15 = 5, "14").
+  EXPECT_EQ(-19, harness::FontOf(view).lfHeight);
+  EXPECT_EQ(harness::ComboItem(fonts, (999 * 7) % fontCount), FaceOf(view));
+  program.End();
+  EXPECT_EQ(fontsBeforeProgram, win::Font::Live());
 }
 
 // Scrolled between font changes and then back to the top, by more than the view holds, the
 // Symbol View shows what it paints: no pixels copied in from the panel around it.
-TEST(FontChoice, ScrolledViewShowsWhatItPaints) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(FontChoice, ScrolledViewShowsWhatItPaints) {
   auto scroll = [&](WORD code, WORD position = 0) {
     ::SendMessageA(view, WM_VSCROLL, MAKEWPARAM(code, position), 0);
   };

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -15,6 +14,8 @@
 using harness::Program;
 
 namespace {
+
+using HelpWindow = harness::MainWindowTest;
 
 // The help text as the user reads it: two empty lines, a paragraph, one empty line, a
 // paragraph; line breaks are single carriage returns.
@@ -35,44 +36,10 @@ const COLORREF kSteelBlue = RGB(128, 160, 192);
 const COLORREF kWindowGrey = RGB(128, 128, 128);
 const COLORREF kWhite = RGB(255, 255, 255);
 
-// The windows titled "Help" of this process that are on the screen.
-std::vector<HWND> VisibleHelpWindows() {
-  std::vector<HWND> shown;
-  for (HWND w : harness::ProcessWindows(nullptr, "Help"))
-    if (::IsWindowVisible(w)) shown.push_back(w);
-  return shown;
-}
-
-HWND OpenHelp(const Program& program) {
-  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
-  harness::Pump(50);
-  std::vector<HWND> shown = VisibleHelpWindows();
-  return shown.size() == 1 ? shown.front() : nullptr;
-}
+HWND OpenHelp(const Program& program) { return harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"); }
 
 HWND Header(HWND help) { return ::GetDlgItem(help, fHelp::ID_lblHelpHeader); }
 HWND HelpLabel(HWND help) { return ::GetDlgItem(help, fHelp::ID_lblHelp); }
-
-// How often each colour covers the control's client area (every second pixel).
-std::map<COLORREF, int> Colours(HWND control) {
-  harness::PixelAt(control, 0, 0);  // painted first
-  RECT r;
-  ::GetClientRect(control, &r);
-  HDC dc = ::GetDC(control);
-  std::map<COLORREF, int> counts;
-  for (int y = 0; y < r.bottom; y += 2)
-    for (int x = 0; x < r.right; x += 2) ++counts[::GetPixel(dc, x, y)];
-  ::ReleaseDC(control, dc);
-  return counts;
-}
-
-COLORREF MostCommon(const std::map<COLORREF, int>& counts) {
-  COLORREF best = CLR_INVALID;
-  int most = 0;
-  for (auto [color, count] : counts)
-    if (count > most) best = color, most = count;
-  return best;
-}
 
 // Position of a child in its parent's z-order, 0 at the top.
 int ZIndex(HWND child) {
@@ -84,14 +51,13 @@ int ZIndex(HWND child) {
 
 }  // namespace
 
-TEST(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
-  Program program;
-  EXPECT_TRUE(VisibleHelpWindows().empty());
+TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
+  EXPECT_TRUE(harness::VisibleWindows("Help").empty());
   for (int click = 0; click < 3; ++click) {
     ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
     harness::Pump(50);
   }
-  std::vector<HWND> shown = VisibleHelpWindows();
+  std::vector<HWND> shown = harness::VisibleWindows("Help");
   ASSERT_EQ(1u, shown.size());
   EXPECT_EQ(1u, harness::ProcessWindows(nullptr, "Help").size());  // no hidden second one either
   ASSERT_NE(nullptr, program.form().HelpWindow());
@@ -99,8 +65,7 @@ TEST(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(shown.front())));  // built once
 }
 
-TEST(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
-  Program program;
+TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   EXPECT_EQ(program.window(), ::GetWindow(help, GW_OWNER));
@@ -112,8 +77,7 @@ TEST(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
   EXPECT_EQ(help, ::GetForegroundWindow());  // shown in front
 }
 
-TEST(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
-  Program program;
+TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   EXPECT_EQ("Help", harness::Text(help));
@@ -139,8 +103,7 @@ TEST(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
   EXPECT_NE(HTBOTTOM, hit);
 }
 
-TEST(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
-  Program program;
+TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   HWND header = Header(help), label = HelpLabel(help);
@@ -163,8 +126,7 @@ TEST(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
   EXPECT_FALSE(textFont.lfUnderline || textFont.lfItalic || textFont.lfStrikeOut);
 }
 
-TEST(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
-  Program program;
+TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   HWND header = Header(help), label = HelpLabel(help);
@@ -207,13 +169,12 @@ TEST(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   EXPECT_EQ(header, ::ChildWindowFromPointEx(help, middle, CWP_SKIPINVISIBLE));
 }
 
-TEST(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
-  Program program;
+TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   for (HWND label : {Header(help), HelpLabel(help)}) {
-    std::map<COLORREF, int> colours = Colours(label);
-    EXPECT_EQ(kSteelBlue, MostCommon(colours)) << ::GetDlgCtrlID(label);
+    std::map<COLORREF, int> colours = harness::Colours(label);
+    EXPECT_EQ(kSteelBlue, harness::MostCommon(colours)) << ::GetDlgCtrlID(label);
     EXPECT_GT(colours[kWhite], 20) << ::GetDlgCtrlID(label);  // white text
   }
   // The window's own background shows in the margin round the panel.
@@ -221,14 +182,12 @@ TEST(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
   EXPECT_EQ(kWindowGrey, harness::PixelAt(help, 311, 270));
 }
 
-TEST(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
-  Program program;
+TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   ::SendMessageA(help, WM_CLOSE, 0, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(help));
-  EXPECT_TRUE(VisibleHelpWindows().empty());
+  EXPECT_TRUE(harness::Gone(help));
+  EXPECT_TRUE(harness::VisibleWindows("Help").empty());
   EXPECT_TRUE(::IsWindow(program.window()));  // the main window is not affected
 
   help = OpenHelp(program);
@@ -238,16 +197,14 @@ TEST(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
 
   // The title bar's close button.
   ::SendMessageA(help, WM_SYSCOMMAND, SC_CLOSE, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(help));
+  EXPECT_TRUE(harness::Gone(help));
   help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(help)));
   EXPECT_EQ(1u, harness::ProcessWindows(nullptr, "Help").size());
 }
 
-TEST(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
-  Program program;
+TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   // A real click on the Bold box, which the help window leaves uncovered.
@@ -256,11 +213,11 @@ TEST(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
   ASSERT_LT(boldRect.left + 8, helpRect.left);
   harness::Click(bold, 8, 12);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(bold, BM_GETCHECK, 0, 0));
-  EXPECT_EQ(FW_BOLD, harness::FontOf(program[fMain::ID_txtSymbol]).lfWeight);
+  EXPECT_EQ(FW_BOLD, harness::FontOf(view).lfWeight);
   // And a keystroke: the Italic box's access key.
   harness::PressKey('I', false, false, true);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkItalic], BM_GETCHECK, 0, 0));
-  EXPECT_TRUE(harness::FontOf(program[fMain::ID_txtSymbol]).lfItalic);
+  EXPECT_TRUE(harness::FontOf(view).lfItalic);
   // The help window is still open, in front of its owner.
   EXPECT_TRUE(::IsWindow(help));
   EXPECT_TRUE(::IsWindowVisible(help));
@@ -268,55 +225,37 @@ TEST(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
   bool helpAbove = false;
   for (HWND w = ::GetWindow(help, GW_HWNDNEXT); w; w = ::GetWindow(w, GW_HWNDNEXT))
     if (w == program.window()) helpAbove = true;
-  if (harness::RunningOnWine()) {
-    // Wine differs from Windows here: Wine 8 raises the activated owner above the windows it
-    // owns (seen with SetWindowPos HWND_TOP and with a click alike), where Windows keeps an
-    // owned window above its owner. The ownership itself is checked above.
-    std::cout << "[   WINE   ] owned help window below its activated owner: "
-              << (helpAbove ? "no" : "yes") << "\n";
-  } else {
-    EXPECT_TRUE(helpAbove);
-  }
+  EXPECT_TRUE(helpAbove || harness::WineDiffers("Wine 8 raises the activated owner above the windows it "
+                                                 "owns (with SetWindowPos HWND_TOP and a click alike); "
+                                                 "Windows keeps an owned window above its owner"));
 }
 
-TEST(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
-  Program program;
+TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   // As the title bar's minimise and restore buttons do it.
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-  harness::Pump(50);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(help));
   EXPECT_TRUE(::IsWindow(help));  // hidden, not closed
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
-  harness::Pump(50);
-  ASSERT_FALSE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window(), false));
   EXPECT_TRUE(::IsWindowVisible(help));
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(help)));
 }
 
-TEST(HelpWindow, ShowWindowMinimiseHidesItToo) {
-  Program program;
+TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
   HWND help = OpenHelp(program);
   ASSERT_NE(nullptr, help);
   ::ShowWindow(program.window(), SW_MINIMIZE);
-  harness::Pump(50);
-  ASSERT_TRUE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window()));
   const bool hidden = !::IsWindowVisible(help);
   ::ShowWindow(program.window(), SW_RESTORE);
-  harness::Pump(50);
-  ASSERT_FALSE(::IsIconic(program.window()));
+  ASSERT_TRUE(harness::Iconic(program.window(), false));
   const bool back = ::IsWindowVisible(help) != FALSE;
   EXPECT_TRUE(::IsWindow(help));
-  if (harness::RunningOnWine() && !hidden) {
-    // Wine differs from Windows here: Wine 8 hides owned windows only in the default
-    // handling of SC_MINIMIZE (the title bar's button, tested above), not in ShowWindow
-    // itself, which Windows does.
-    std::cout << "[   WINE   ] ShowWindow(SW_MINIMIZE) left the owned help window visible\n";
-    EXPECT_TRUE(back);
-  } else {
-    EXPECT_TRUE(hidden);
-    EXPECT_TRUE(back);
-  }
+  EXPECT_TRUE(hidden || harness::WineDiffers("Wine 8 hides owned windows only in the default handling "
+                                             "of SC_MINIMIZE (the title bar's button), not in "
+                                             "ShowWindow itself, which Windows does"));
+  EXPECT_TRUE(back);
 }

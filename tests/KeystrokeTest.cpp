@@ -18,6 +18,8 @@ using harness::Program;
 
 namespace {
 
+using Keystroke = harness::MainWindowTest;
+
 const char kKeystroke[] = "<ALT> + 0";
 
 // The Symbol View in a face that is written left to right (the first family of the list may
@@ -43,6 +45,13 @@ void DragOverCode(HWND view, int code) {
 }
 
 std::string Label(const Program& program) { return harness::Text(program[fMain::ID_lblKeycode]); }
+
+// A face written left to right, and the first row picked: the label shows code 1.
+void PickTheFirstRow(const Program& program) {
+  ChooseHorizontalFace(program);
+  harness::ClickListRow(program[fMain::ID_ListChars], 0);
+  ASSERT_EQ("<ALT> + 01", Label(program));
+}
 
 // The edit control's own context menu opens when the right button goes up and runs its own
 // message loop until it is closed. This closes every visible popup menu of the process with
@@ -104,9 +113,7 @@ void RightClick(HWND view, POINT at) {
 
 }  // namespace
 
-TEST(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
-  Program program;
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
   EXPECT_EQ("", Label(program));  // nothing picked yet
   struct Row {
     int code;
@@ -123,23 +130,18 @@ TEST(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
   }
 }
 
-TEST(Keystroke, ClickingTheSameRowAgainShowsTheSameText) {
-  Program program;
-  HWND list = program[fMain::ID_ListChars];
-  harness::MessageCounter texts(program[fMain::ID_lblKeycode], WM_SETTEXT);
+TEST_F(Keystroke, ClickingTheSameRowAgainShowsTheSameText) {
+  harness::MessageLog texts(label, {WM_SETTEXT});
   harness::ClickListRow(list, 64);
   EXPECT_EQ("<ALT> + 065", Label(program));
   harness::ClickListRow(list, 64);
   EXPECT_EQ("<ALT> + 065", Label(program));  // neither toggled nor cleared
   EXPECT_EQ(64, harness::ListSelection(list));
-  EXPECT_EQ(2, texts.count());  // each click set it
+  EXPECT_TRUE(harness::Sequence(texts, {{WM_SETTEXT}, {WM_SETTEXT}}));  // each click set it
 }
 
-TEST(Keystroke, ClickingTheSelectedRowAfterAViewPickShowsTheRowAgain) {
-  Program program;
+TEST_F(Keystroke, ClickingTheSelectedRowAfterAViewPickShowsTheRowAgain) {
   ChooseHorizontalFace(program);
-  HWND list = program[fMain::ID_ListChars];
-  HWND view = program[fMain::ID_txtSymbol];
   harness::ClickListRow(list, 64);
   ASSERT_EQ("<ALT> + 065", Label(program));
   DragOverCode(view, 'B');
@@ -150,9 +152,7 @@ TEST(Keystroke, ClickingTheSelectedRowAfterAViewPickShowsTheRowAgain) {
   EXPECT_EQ("<ALT> + 065", Label(program));
 }
 
-TEST(Keystroke, ArrowKeysInTheListShowTheNewRow) {
-  Program program;
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(Keystroke, ArrowKeysInTheListShowTheNewRow) {
   harness::ClickListRow(list, 64);
   ASSERT_EQ(list, ::GetFocus());
   harness::PressKey(VK_DOWN);
@@ -173,29 +173,25 @@ TEST(Keystroke, ArrowKeysInTheListShowTheNewRow) {
   EXPECT_EQ("<ALT> + 01", Label(program));
 }
 
-TEST(Keystroke, FontChangeKeepsTheLastKeystroke) {
-  Program program;
+TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   ChooseHorizontalFace(program);
-  HWND fonts = program[fMain::ID_cboFonts];
-  harness::ClickListRow(program[fMain::ID_ListChars], 199);
+  harness::ClickListRow(list, 199);
   ASSERT_EQ("<ALT> + 0200", Label(program));
   harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
   harness::Pump();
-  EXPECT_EQ(-1, harness::ListSelection(program[fMain::ID_ListChars]));  // rebuilt
+  EXPECT_EQ(-1, harness::ListSelection(list));  // rebuilt
   EXPECT_EQ("<ALT> + 0200", Label(program));
 
   ChooseHorizontalFace(program);
-  DragOverCode(program[fMain::ID_txtSymbol], 'z');
+  DragOverCode(view, 'z');
   ASSERT_EQ("<ALT> + 0122", Label(program));
   harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
   harness::Pump();
   EXPECT_EQ("<ALT> + 0122", Label(program));
 }
 
-TEST(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
-  Program program;
+TEST_F(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
   ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
   struct Pick {
     int code;
     const char* text;
@@ -214,12 +210,8 @@ TEST(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
   }
 }
 
-TEST(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
-  Program program;
-  ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
-  harness::ClickListRow(program[fMain::ID_ListChars], 0);
-  ASSERT_EQ("<ALT> + 01", Label(program));
+TEST_F(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
+  ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
   // Two characters, then five.
   harness::ScrollToChar(view, IndexOfCode('A'));
@@ -245,13 +237,8 @@ TEST(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
   EXPECT_EQ("<ALT> + 01", Label(program));
 }
 
-TEST(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
-  Program program;
-  ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
-  harness::ClickListRow(list, 0);
-  ASSERT_EQ("<ALT> + 01", Label(program));
+TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
+  ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
   harness::ScrollToChar(view, IndexOfCode('A'));
   DragOverCode(view, 'A');
@@ -273,12 +260,8 @@ TEST(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   EXPECT_EQ("<ALT> + 01", Label(program));
 }
 
-TEST(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
-  Program program;
-  ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
-  harness::ClickListRow(program[fMain::ID_ListChars], 0);
-  ASSERT_EQ("<ALT> + 01", Label(program));
+TEST_F(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
+  ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
   harness::ScrollToChar(view, IndexOfCode('a'));
   ::SendMessageA(view, EM_SETSEL, IndexOfCode('a'), IndexOfCode('a') + 1);
   harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('e')), MOUSEEVENTF_MIDDLEDOWN,
@@ -287,12 +270,8 @@ TEST(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));  // nothing pasted into it
 }
 
-TEST(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
-  Program program;
-  ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
-  harness::ClickListRow(program[fMain::ID_ListChars], 0);
-  ASSERT_EQ("<ALT> + 01", Label(program));
+TEST_F(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
+  ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
   harness::ScrollToChar(view, IndexOfCode('A'));
   harness::FocusControl(view);
@@ -309,11 +288,8 @@ TEST(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
   EXPECT_EQ("<ALT> + 065", Label(program));
 }
 
-TEST(Keystroke, APickInOneViewSelectsNothingInTheOther) {
-  Program program;
+TEST_F(Keystroke, APickInOneViewSelectsNothingInTheOther) {
   ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND list = program[fMain::ID_ListChars];
 
   ::SendMessageA(view, EM_SETSEL, 10, 20);
   harness::ClickListRow(list, 64);
@@ -328,10 +304,8 @@ TEST(Keystroke, APickInOneViewSelectsNothingInTheOther) {
   EXPECT_EQ(1u, ListView_GetSelectedCount(list));
 }
 
-TEST(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
-  Program program;
+TEST_F(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
   ChooseHorizontalFace(program);
-  HWND view = program[fMain::ID_txtSymbol];
   const std::string symbols = harness::AllSymbols();
   const UINT marker = ::RegisterClipboardFormatA("Varnelo.KeystrokeTest");
   {
@@ -341,10 +315,7 @@ TEST(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
     ASSERT_TRUE(::OpenClipboard(owner));
     ::EmptyClipboard();
     for (UINT format : {UINT(CF_TEXT), marker}) {
-      HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, 4);
-      std::memcpy(::GlobalLock(block), "xyz", 4);
-      ::GlobalUnlock(block);
-      EXPECT_TRUE(::SetClipboardData(format, block));
+      EXPECT_TRUE(::SetClipboardData(format, harness::GlobalText("xyz")));
     }
     ::CloseClipboard();
     ::DestroyWindow(owner);

@@ -12,6 +12,8 @@ using harness::Program;
 
 namespace {
 
+using Layout = harness::MainWindowTest;
+
 struct Box {
   int left, top, width, height;
   bool operator==(const Box& o) const {
@@ -52,7 +54,7 @@ void DisplaceRow(const Program& program) {
 
 void Minimise(HWND window) {
   ::ShowWindow(window, SW_MINIMIZE);
-  EXPECT_TRUE(harness::PumpUntil([&] { return ::IsIconic(window) != FALSE; }, 2000));
+  EXPECT_TRUE(harness::Iconic(window, true, 2000));
   harness::Pump(50);
 }
 
@@ -79,8 +81,7 @@ std::map<int, Box> OtherControls(const Program& program) {
 
 }  // namespace
 
-TEST(Layout, FirstDisplayLinesTheButtonsUpUnderTheSymbolView) {
-  Program program;
+TEST_F(Layout, FirstDisplayLinesTheButtonsUpUnderTheSymbolView) {
   ASSERT_TRUE(::IsWindowVisible(program.window()));
   ExpectDesignRow(program);
 
@@ -107,8 +108,7 @@ TEST(Layout, FirstDisplayLinesTheButtonsUpUnderTheSymbolView) {
   EXPECT_LE(about.top + about.height, panel.bottom);
 }
 
-TEST(Layout, MinimiseAndRestoreLeaveTheRowWhereItWas) {
-  Program program;
+TEST_F(Layout, MinimiseAndRestoreLeaveTheRowWhereItWas) {
   for (int round = 0; round < 2; ++round) {
     SCOPED_TRACE(round);
     Minimise(program.window());
@@ -118,8 +118,7 @@ TEST(Layout, MinimiseAndRestoreLeaveTheRowWhereItWas) {
   }
 }
 
-TEST(Layout, MinimisingRunsTheLayoutAndIgnoresTheWindowState) {
-  Program program;
+TEST_F(Layout, MinimisingRunsTheLayoutAndIgnoresTheWindowState) {
   DisplaceRow(program);
   Minimise(program.window());
   ASSERT_TRUE(::IsIconic(program.window()));
@@ -130,8 +129,7 @@ TEST(Layout, MinimisingRunsTheLayoutAndIgnoresTheWindowState) {
   ExpectDesignRow(program);
 }
 
-TEST(Layout, ThePanelIsNotRecentredOnRestore) {
-  Program program;
+TEST_F(Layout, ThePanelIsNotRecentredOnRestore) {
   HWND panel = program[fMain::ID_picInterface];
   Box centred = BoxOf(panel);
   EXPECT_EQ(5, centred.left);  // where start-up put it
@@ -147,8 +145,7 @@ TEST(Layout, ThePanelIsNotRecentredOnRestore) {
   ExpectDesignRow(program);  // in the panel's own pixels
 }
 
-TEST(Layout, TheRowFollowsTheSymbolViewWhateverTheWindowSize) {
-  Program program;
+TEST_F(Layout, TheRowFollowsTheSymbolViewWhateverTheWindowSize) {
   const std::map<int, Box> others = OtherControls(program);
   const RECT before = harness::ScreenRect(program.window());
   // Larger, then smaller than the panel, then back: each change of size is one pass that
@@ -167,8 +164,7 @@ TEST(Layout, TheRowFollowsTheSymbolViewWhateverTheWindowSize) {
   }
 }
 
-TEST(Layout, NoOtherControlMovesWithMinimiseAndRestore) {
-  Program program;
+TEST_F(Layout, NoOtherControlMovesWithMinimiseAndRestore) {
   const std::map<int, Box> others = OtherControls(program);
   Minimise(program.window());
   EXPECT_EQ(others, OtherControls(program));
@@ -176,8 +172,7 @@ TEST(Layout, NoOtherControlMovesWithMinimiseAndRestore) {
   EXPECT_EQ(others, OtherControls(program));
 }
 
-TEST(Layout, TheAboutWidthUsesTheHelpWidthFromBeforeThePass) {
-  Program program;
+TEST_F(Layout, TheAboutWidthUsesTheHelpWidthFromBeforeThePass) {
   HWND about = program[fMain::ID_cmdAbout], help = program[fMain::ID_cmdHelp],
        visit = program[fMain::ID_cmdVisit];
   // A Help button 100 wide, and About and web buttons of other heights than designed.

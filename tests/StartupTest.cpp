@@ -26,12 +26,6 @@ std::vector<std::string> EnumerateFamilies() {
   return names;
 }
 
-std::vector<std::string> ComboItems(HWND combo) {
-  std::vector<std::string> items;
-  for (int i = 0; i < harness::ComboCount(combo); ++i) items.push_back(harness::ComboItem(combo, i));
-  return items;
-}
-
 int WINAPI EnumerateNothing(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { return 1; }
 
 }  // namespace
@@ -103,7 +97,7 @@ TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
 TEST(Startup, FontListIsWhatTheSystemReportsSorted) {
   Program program;
   std::vector<std::string> reported = EnumerateFamilies();
-  std::vector<std::string> listed = ComboItems(program[fMain::ID_cboFonts]);
+  std::vector<std::string> listed = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(reported.size(), listed.size());  // duplicates kept
   for (size_t i = 1; i < listed.size(); ++i)
     EXPECT_LE(::lstrcmpiA(listed[i - 1].c_str(), listed[i].c_str()), 0) << listed[i];
@@ -120,7 +114,7 @@ TEST(Startup, PrivateFontsWithAwkwardNamesAppearWholeInTheirPlace) {
   ASSERT_GT(::AddFontResourceExA((dir + "long31.ttf").c_str(), FR_PRIVATE, nullptr), 0);
   ASSERT_GT(::AddFontResourceExA((dir + "highbit.ttf").c_str(), FR_PRIVATE, nullptr), 0);
   Program program;
-  std::vector<std::string> listed = ComboItems(program[fMain::ID_cboFonts]);
+  std::vector<std::string> listed = harness::ComboItems(program[fMain::ID_cboFonts]);
   const std::string longName = "Varnelo Test Family Thirty One!";
   const std::string highBit = "Z\xF6rnig Fa\xE7" "ade Test";  // code page 1252 bytes
   ASSERT_EQ(31u, longName.size());

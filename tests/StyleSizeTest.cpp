@@ -14,6 +14,8 @@ using harness::Program;
 
 namespace {
 
+using StyleSize = harness::MainWindowTest;
+
 // The list of the size box with the LOGFONT height of each size at 96 dpi: points * 96 / 72
 // to the nearest pixel, negative for a character height.
 struct Size {
@@ -82,29 +84,23 @@ LRESULT CALLBACK WatchPreview(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
 
 }  // namespace
 
-TEST(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
-  Program program;
-  EXPECT_EQ("24", harness::Text(program[fMain::ID_cboSize]));
-  EXPECT_EQ(-32, harness::FontOf(program[fMain::ID_txtSymbol]).lfHeight);
-  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
-  EXPECT_EQ(0, FlagsOf(program[fMain::ID_txtSymbol]));
-  EXPECT_EQ(0, FlagsOf(program[fMain::ID_lblPreview]));
+TEST_F(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
+  EXPECT_EQ("24", harness::Text(sizes));
+  EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
+  EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
+  EXPECT_EQ(0, FlagsOf(view));
+  EXPECT_EQ(0, FlagsOf(preview));
   EXPECT_EQ(0, TickedBoxes(program));
 }
 
-TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
-  Program program;
-  HWND sizes = program[fMain::ID_cboSize];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
   harness::ClickListRow(list, 64);
   const std::string listBefore = ListState(list);
   const std::string face = harness::FontOf(view).lfFaceName;
   const RECT rect = harness::RectInParent(view);
-  harness::MessageCounter rebuilds(list, LVM_SETSELECTIONMARK);  // ends every rebuild
-  harness::MessageCounter listFonts(list, WM_SETFONT);
-  harness::MessageCounter previewFonts(preview, WM_SETFONT);
+  harness::MessageLog rebuilds(list, {LVM_SETSELECTIONMARK});  // ends every rebuild
+  harness::MessageLog listFonts(list, {WM_SETFONT});
+  harness::MessageLog previewFonts(preview, {WM_SETFONT});
 
   for (int i = 0; i < 15; ++i) {
     SCOPED_TRACE(kSizes[i].text);
@@ -116,19 +112,15 @@ TEST(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
   }
   harness::Pump();
-  EXPECT_EQ(0, rebuilds.count());
-  EXPECT_EQ(0, listFonts.count());
-  EXPECT_EQ(0, previewFonts.count());
+  EXPECT_TRUE(harness::Sequence(rebuilds, {}));
+  EXPECT_TRUE(harness::Sequence(listFonts, {}));
+  EXPECT_TRUE(harness::Sequence(previewFonts, {}));
   EXPECT_EQ(listBefore, ListState(list));
   RECT now = harness::RectInParent(view);
   EXPECT_TRUE(::EqualRect(&rect, &now));  // the view keeps its size on screen
 }
 
-TEST(StyleSize, EightThenSeventyTwoThenEightAgain) {
-  Program program;
-  HWND sizes = program[fMain::ID_cboSize];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
   ::SendMessageA(program[fMain::ID_chkItalic], BM_CLICK, 0, 0);
   for (int i : {k8, k72, k8}) {
     SCOPED_TRACE(kSizes[i].text);
@@ -151,10 +143,7 @@ TEST(StyleSize, EightThenSeventyTwoThenEightAgain) {
   EXPECT_GT(bar.nMax - bar.nMin + 1, static_cast<int>(bar.nPage));
 }
 
-TEST(StyleSize, ArrowKeysInTheSizeBoxChooseSizes) {
-  Program program;
-  HWND sizes = program[fMain::ID_cboSize];
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(StyleSize, ArrowKeysInTheSizeBoxChooseSizes) {
   harness::FocusControl(sizes);
   harness::PressKey(VK_DOWN);
   EXPECT_EQ(k24 + 1, harness::ComboSelection(sizes));
@@ -164,20 +153,17 @@ TEST(StyleSize, ArrowKeysInTheSizeBoxChooseSizes) {
   harness::PressKey(VK_UP);
   EXPECT_EQ("22", harness::Text(sizes));
   EXPECT_EQ(-29, harness::FontOf(view).lfHeight);
-  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
+  EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 }
 
-TEST(StyleSize, TypedSizeIsNeverApplied) {
-  Program program;
-  HWND sizes = program[fMain::ID_cboSize];
-  HWND view = program[fMain::ID_txtSymbol];
+TEST_F(StyleSize, TypedSizeIsNeverApplied) {
   harness::FocusControl(sizes);
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   ASSERT_TRUE(::GetComboBoxInfo(sizes, &info));
   ASSERT_EQ(info.hwndItem, ::GetFocus());  // the box's text field has the focus
   ::SendMessageA(sizes, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-  harness::MessageCounter viewFonts(view, WM_SETFONT);
+  harness::MessageLog viewFonts(view, {WM_SETFONT});
 
   harness::TypeText("20");
   EXPECT_EQ("20", harness::Text(sizes));  // the typing arrived
@@ -198,25 +184,21 @@ TEST(StyleSize, TypedSizeIsNeverApplied) {
   harness::PressKey(VK_TAB);
   harness::Pump();
   EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
-  EXPECT_EQ(0, viewFonts.count());
-  EXPECT_EQ(-21, harness::FontOf(program[fMain::ID_lblPreview]).lfHeight);
+  EXPECT_TRUE(harness::Sequence(viewFonts, {}));
+  EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 }
 
-TEST(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  HWND list = program[fMain::ID_ListChars];
+TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
   const std::string listBefore = ListState(list);
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(harness::Text(program[kBox[f]]));
-    harness::MessageCounter viewFonts(view, WM_SETFONT), previewFonts(preview, WM_SETFONT);
+    harness::MessageLog viewFonts(view, {WM_SETFONT}), previewFonts(preview, {WM_SETFONT});
     ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
     EXPECT_TRUE(harness::IsChecked(program[kBox[f]]));
     EXPECT_EQ(1 << f, FlagsOf(view));
     EXPECT_EQ(1 << f, FlagsOf(preview));
-    EXPECT_EQ(1, viewFonts.count());
-    EXPECT_EQ(1, previewFonts.count());
+    EXPECT_TRUE(harness::Sequence(viewFonts, {{WM_SETFONT}}));
+    EXPECT_TRUE(harness::Sequence(previewFonts, {{WM_SETFONT}}));
     EXPECT_EQ(-32, harness::FontOf(view).lfHeight);    // the size stays
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 
@@ -230,10 +212,7 @@ TEST(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
   EXPECT_EQ(listBefore, ListState(list));
 }
 
-TEST(StyleSize, ViewIsRestyledBeforeThePreview) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(StyleSize, ViewIsRestyledBeforeThePreview) {
   // When the preview receives its new font, the view already shows the flag.
   int viewFlagsAtPreview = -1;
   PreviewWatch watch{view, &viewFlagsAtPreview};
@@ -244,10 +223,7 @@ TEST(StyleSize, ViewIsRestyledBeforeThePreview) {
   EXPECT_TRUE(harness::FontOf(preview).lfUnderline);
 }
 
-TEST(StyleSize, RealClicksAndSpaceTickTheBoxes) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
   int expected = 0;
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
@@ -271,10 +247,7 @@ TEST(StyleSize, RealClicksAndSpaceTickTheBoxes) {
   }
 }
 
-TEST(StyleSize, AccessKeysTickTheBoxes) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(StyleSize, AccessKeysTickTheBoxes) {
   int expected = 0;
   for (int round = 0; round < 2; ++round) {
     for (int f = Bold; f <= StrikeOut; ++f) {
@@ -284,7 +257,7 @@ TEST(StyleSize, AccessKeysTickTheBoxes) {
       // carries the key, and in tab order that is "&StrikeOut". (Wine: whether a key that
       // several captions share presses the button or only moves the focus to it is the dialog
       // manager's choice; this is what Wine's does.)
-      harness::FocusControl(program[fMain::ID_cboFonts]);
+      harness::FocusControl(fonts);
       harness::PressKey(kAccessKey[f], false, false, true);
       expected ^= 1 << f;
       EXPECT_EQ(expected, TickedBoxes(program));
@@ -295,10 +268,7 @@ TEST(StyleSize, AccessKeysTickTheBoxes) {
   EXPECT_EQ(0, expected);
 }
 
-TEST(StyleSize, FlagsCombineAndClearOneByOne) {
-  Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
+TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
   // Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
   for (int wanted = 0; wanted < 16; ++wanted) {
     SCOPED_TRACE(wanted);
@@ -320,12 +290,8 @@ TEST(StyleSize, FlagsCombineAndClearOneByOne) {
   EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
 }
 
-TEST(StyleSize, FlagsAndSizeStayThroughFontChanges) {
-  Program program;
-  HWND fonts = program[fMain::ID_cboFonts];
-  HWND view = program[fMain::ID_txtSymbol];
-  HWND preview = program[fMain::ID_lblPreview];
-  harness::ChooseComboItem(program[fMain::ID_cboSize], k8);
+TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
+  harness::ChooseComboItem(sizes, k8);
   ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
   ::SendMessageA(program[kBox[StrikeOut]], BM_CLICK, 0, 0);
   const int flags = (1 << Bold) | (1 << StrikeOut);

@@ -96,6 +96,29 @@ class SysInfo : public testing::Test {
     EXPECT_TRUE(harness::ReadLines(log).empty()) << harness::ReadLines(log).front();
   }
 
+  // The About dialog of a freshly started program with "&System Info..." pressed: the
+  // message came, and nothing was started. The dialog, for what the test checks next.
+  HWND PressExpectingTheMessage() {
+    HWND about = OpenAbout();
+    [&] {
+      ASSERT_NE(nullptr, about);
+      ExpectTheMessage(ClickSystemInfo(about));
+      ExpectNothingStarted(log_);
+    }();
+    return about;
+  }
+
+  // The same with the tool found: no message, and the log shows that `path` was started.
+  HWND PressExpectingAStart(const std::string& log, const std::string& path) {
+    HWND about = OpenAbout();
+    [&] {
+      ASSERT_NE(nullptr, about);
+      EXPECT_TRUE(ClickSystemInfo(about).empty());  // no message
+      ExpectStarted(log, path);
+    }();
+    return about;
+  }
+
   // The marker's line names exactly the program file that was started.
   static void ExpectStarted(const std::string& log, const std::string& path, size_t times = 1) {
     ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
@@ -140,6 +163,12 @@ Reading Read(DWORD type, const std::string& bytes, const std::string& before = "
   return {result, value};
 }
 
+// The result and the value of a reading.
+void ExpectReading(bool result, const std::string& value, const Reading& reading) {
+  EXPECT_EQ(result, reading.result);
+  EXPECT_EQ(value, reading.value);
+}
+
 // How many bytes the registry holds for the test value, read as UTF-16 as it is stored: 2
 // per character, so an odd count or a missing NUL shows.
 DWORD StoredWideBytes() {
@@ -160,10 +189,8 @@ TEST_F(SysInfo, PathNamingTheToolStartsExactlyThatFile) {
   const std::string tool = dir_ + "tool\\marker.exe";
   ASSERT_TRUE(harness::CopyMarkerTo(tool));
   ASSERT_TRUE(SetPath(tool));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());  // no message
-  ExpectStarted(log_, tool);
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(about = PressExpectingAStart(log_, tool));
   EXPECT_TRUE(::IsWindowVisible(about));  // the dialog stays open
 }
 
@@ -175,10 +202,7 @@ TEST_F(SysInfo, WithPathFoundTheSecondLocationIsNotUsed) {
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
   ASSERT_TRUE(SetPath(first));
   ASSERT_TRUE(SetFolder(dir_ + "second"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(dir_ + "first\\marker.log", first);
+  ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(dir_ + "first\\marker.log", first));
   ExpectNothingStarted(dir_ + "second\\marker.log");
 }
 
@@ -186,40 +210,30 @@ TEST_F(SysInfo, PathNamingAMissingFileShowsTheMessageWithoutTryingTheSecondLocat
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
   ASSERT_TRUE(SetPath(dir_ + "gone\\msinfo32.exe"));
   ASSERT_TRUE(SetFolder(dir_ + "second"));  // a valid folder that must not be used
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
   EXPECT_TRUE(::IsWindowVisible(about));
 }
 
 TEST_F(SysInfo, PathNamingAFolderShowsTheMessage) {
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "folder\\MSINFO32.EXE"));
   ASSERT_TRUE(SetPath(dir_ + "folder"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, NoPathAndAFolderHoldingTheToolStartsItFromThere) {
   const std::string folder = dir_ + "Shared Tools";
   ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
   ASSERT_TRUE(SetFolder(folder));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(log_, folder + "\\MSINFO32.EXE");
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(about = PressExpectingAStart(log_, folder + "\\MSINFO32.EXE"));
   EXPECT_TRUE(::IsWindowVisible(about));
 }
 
 TEST_F(SysInfo, NoPathAndAFolderWithoutTheToolShowsTheMessage) {
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "tools\\marker.exe"));  // another name
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, NoPathAndAFolderNamedLikeTheToolShowsTheMessage) {
@@ -227,10 +241,7 @@ TEST_F(SysInfo, NoPathAndAFolderNamedLikeTheToolShowsTheMessage) {
   ::CreateDirectoryA((dir_ + "tools").c_str(), nullptr);
   ASSERT_TRUE(::CreateDirectoryA((dir_ + "tools\\MSINFO32.EXE").c_str(), nullptr));
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, NoPathAndAHiddenToolShowsTheMessage) {
@@ -243,10 +254,7 @@ TEST_F(SysInfo, NoPathAndAHiddenToolShowsTheMessage) {
     GTEST_SKIP() << "Wine could not mark the file hidden on this file system";
   }
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, NeitherValueShowsTheMessage) {
@@ -257,8 +265,7 @@ TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   EXPECT_TRUE(::IsWindowVisible(about));
   // The main window and the dialog take input again after the box.
   ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  harness::Pump(30);
-  EXPECT_FALSE(::IsWindow(about));
+  EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(::IsWindowEnabled(program_->window()));
 }
 
@@ -266,10 +273,8 @@ TEST_F(SysInfo, ZeroLengthPathShowsTheMessageWithoutTryingTheSecondLocation) {
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
   ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", REG_SZ, "", 0));
   ASSERT_TRUE(SetFolder(dir_ + "second"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
   EXPECT_TRUE(::IsWindowVisible(about));
 }
 
@@ -277,10 +282,7 @@ TEST_F(SysInfo, EmptyTextPathCountsAsFoundAndShowsTheMessage) {
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
   ASSERT_TRUE(SetPath(""));  // just its terminating NUL
   ASSERT_TRUE(SetFolder(dir_ + "second"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, NumberPathShowsTheMessageWithoutTryingTheSecondLocation) {
@@ -302,10 +304,7 @@ TEST_F(SysInfo, PathOfAnotherTypeIsFoundEmptyAndShowsTheMessage) {
   ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", REG_EXPAND_SZ, tool.c_str(),
                                         static_cast<DWORD>(tool.size() + 1)));
   ASSERT_TRUE(SetFolder(dir_ + "second"));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 TEST_F(SysInfo, BlankInAFolderNameNeverStartsTheDecoyBeforeIt) {
@@ -316,10 +315,7 @@ TEST_F(SysInfo, BlankInAFolderNameNeverStartsTheDecoyBeforeIt) {
   ASSERT_TRUE(harness::CopyMarkerTo(tool));
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "Program.exe"));
   ASSERT_TRUE(SetPath(tool));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(dir_ + "Program Files Test\\marker.log", tool);
+  ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(dir_ + "Program Files Test\\marker.log", tool));
   ExpectNothingStarted(dir_ + "marker.log");  // the decoy's
 }
 
@@ -329,10 +325,7 @@ TEST_F(SysInfo, BlankInTheFolderOfTheSecondLocationToo) {
   ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "Program.exe"));
   ASSERT_TRUE(SetFolder(folder));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(folder + "\\marker.log", folder + "\\MSINFO32.EXE");
+  ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(folder + "\\marker.log", folder + "\\MSINFO32.EXE"));
   ExpectNothingStarted(dir_ + "marker.log");
 }
 
@@ -405,10 +398,7 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
     ASSERT_TRUE(harness::CopyMarkerTo(tool));
   }
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_64KEY));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(log_, tool);
+  PressExpectingAStart(log_, tool);
   NativeFolders native;
   harness::RemoveTree(folder);
 }
@@ -495,10 +485,7 @@ TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
   std::string value;
   EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
   EXPECT_EQ(tool, value);
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(log_, tool);
+  PressExpectingAStart(log_, tool);
 }
 
 TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
@@ -515,60 +502,40 @@ TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
   std::string value = "as passed";
   EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
   EXPECT_EQ("", value);
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
-  ExpectNothingStarted(log_);
+  PressExpectingTheMessage();
 }
 
 // --- GetKeyValue ------------------------------------------------------------------------
 
 TEST_F(SysInfo, GetKeyValueReadsTextOfUpTo1024Bytes) {
   // 1024 bytes with the NUL, and 1024 bytes of text stored without one.
-  Reading withNul = Read(REG_SZ, std::string(1023, 'a') + '\0');
-  EXPECT_TRUE(withNul.result);
-  EXPECT_EQ(std::string(1023, 'a'), withNul.value);
+  ExpectReading(true, std::string(1023, 'a'), Read(REG_SZ, std::string(1023, 'a') + '\0'));
   Reading withoutNul = Read(REG_SZ, std::string(1024, 'b'));
   ASSERT_EQ(2u * 1024, StoredWideBytes());  // really stored without a NUL
-  EXPECT_TRUE(withoutNul.result);
-  EXPECT_EQ(std::string(1024, 'b'), withoutNul.value);
+  ExpectReading(true, std::string(1024, 'b'), withoutNul);
 }
 
 TEST_F(SysInfo, GetKeyValueCountsDataOver1024BytesAsMissing) {
   for (const std::string& bytes : {std::string(1024, 'c') + '\0', std::string(1025, 'd'),
                                    std::string(5000, 'e') + '\0'}) {
     SCOPED_TRACE(bytes.size());
-    Reading r = Read(REG_SZ, bytes);
-    EXPECT_FALSE(r.result);
-    EXPECT_EQ("", r.value);
+    ExpectReading(false, "", Read(REG_SZ, bytes));
   }
-  Reading binary = Read(REG_BINARY, std::string(1025, '\x01'));
-  EXPECT_FALSE(binary.result);
-  EXPECT_EQ("", binary.value);
-  Reading binary1024 = Read(REG_BINARY, std::string(1024, '\x01'));
-  EXPECT_TRUE(binary1024.result);
-  EXPECT_EQ("as passed", binary1024.value);
+  ExpectReading(false, "", Read(REG_BINARY, std::string(1025, '\x01')));
+  ExpectReading(true, "as passed", Read(REG_BINARY, std::string(1024, '\x01')));
 }
 
 TEST_F(SysInfo, GetKeyValueDropsOnlyTheOneFinalNul) {
-  Reading with = Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0');
-  EXPECT_TRUE(with.result);
-  EXPECT_EQ("C:\\Tools\\msinfo32.exe", with.value);
+  ExpectReading(true, "C:\\Tools\\msinfo32.exe", Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0'));
   Reading without = Read(REG_SZ, "C:\\Tools\\msinfo32.exe");
   ASSERT_EQ(2u * 21, StoredWideBytes());  // 21 characters, no NUL
-  EXPECT_TRUE(without.result);
-  EXPECT_EQ("C:\\Tools\\msinfo32.exe", without.value);
-  Reading two = Read(REG_SZ, std::string("abc") + '\0' + '\0');
-  EXPECT_TRUE(two.result);
-  EXPECT_EQ(std::string("abc") + '\0', two.value);
+  ExpectReading(true, "C:\\Tools\\msinfo32.exe", without);
+  ExpectReading(true, std::string("abc") + '\0', Read(REG_SZ, std::string("abc") + '\0' + '\0'));
   // The bytes the query returned, all of them: not cut at an inner NUL.
   Reading inner = Read(REG_SZ, std::string("ab") + '\0' + "cd");
   ASSERT_EQ(2u * 5, StoredWideBytes());
-  EXPECT_TRUE(inner.result);
-  EXPECT_EQ(std::string("ab") + '\0' + "cd", inner.value);
-  Reading nul = Read(REG_SZ, std::string(1, '\0'));
-  EXPECT_TRUE(nul.result);
-  EXPECT_EQ("", nul.value);
+  ExpectReading(true, std::string("ab") + '\0' + "cd", inner);
+  ExpectReading(true, "", Read(REG_SZ, std::string(1, '\0')));
 }
 
 TEST_F(SysInfo, GetKeyValueGivesANumberAsAmpersandHAndHexDigits) {
@@ -591,9 +558,7 @@ TEST_F(SysInfo, GetKeyValueLeavesTheValueOfAnotherTypeAsPassed) {
   for (DWORD type : {DWORD{REG_EXPAND_SZ}, DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_QWORD}}) {
     SCOPED_TRACE(type);
     std::string bytes = type == REG_MULTI_SZ ? text + '\0' : type == REG_QWORD ? std::string(8, '\x07') : text;
-    Reading r = Read(type, bytes, "as passed");
-    EXPECT_TRUE(r.result);
-    EXPECT_EQ("as passed", r.value);
+    ExpectReading(true, "as passed", Read(type, bytes, "as passed"));
   }
 }
 

@@ -1,0 +1,446 @@
+#include "tests/harness/Program.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <stdexcept>
+#include <vector>
+
+namespace harness {
+
+void Pump(DWORD ms) {
+  PumpUntil([] { return false; }, ms);
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = ::GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) continue;  // the main window closed; tests go on
+      mStartup::ProcessMessage(msg);
+    }
+    if (done()) return true;
+    DWORD elapsed = ::GetTickCount() - start;
+    if (elapsed >= timeoutMs) return false;
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10,
+                                QS_ALLINPUT);
+  }
+}
+
+Program::Program(fMainOptions options) {
+  if (!mStartup::Main(options)) throw std::runtime_error("the main window could not be loaded");
+  ::SetForegroundWindow(window());
+  Pump(100);
+}
+
+Program::~Program() { End(); }
+
+void Program::End() {
+  if (ended_) return;
+  ended_ = true;
+  mStartup::Unload();
+  Pump(20);
+}
+
+std::string Text(HWND window) { return win::GetText(window); }
+
+std::string FaceOf(HWND control) { return FontOf(control).lfFaceName; }
+
+LOGFONTA FontOf(HWND control) {
+  LOGFONTA lf{};
+  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0));
+  if (font) ::GetObjectA(font, sizeof lf, &lf);
+  return lf;
+}
+
+RECT ScreenRect(HWND window) {
+  RECT r;
+  ::GetWindowRect(window, &r);
+  return r;
+}
+
+COLORREF ShownPixel(HWND window, int x, int y) {
+  Pump(30);
+  HDC dc = ::GetDC(window);
+  COLORREF color = ::GetPixel(dc, x, y);
+  ::ReleaseDC(window, dc);
+  return color;
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return ShownPixel(window, x, y);
+}
+
+namespace {
+std::vector<COLORREF> ClientPixels(HWND window) {
+  RECT r;
+  ::GetClientRect(window, &r);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<COLORREF> pixels(static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom));
+  HDC dc = ::GetDC(window);
+  HDC memory = ::CreateCompatibleDC(dc);
+  HBITMAP bitmap = ::CreateCompatibleBitmap(dc, r.right, r.bottom);
+  HGDIOBJ old = ::SelectObject(memory, bitmap);
+  ::BitBlt(memory, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
+  ::SelectObject(memory, old);
+  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(r.bottom), pixels.data(), &info, DIB_RGB_COLORS);
+  ::DeleteObject(bitmap);
+  ::DeleteDC(memory);
+  ::ReleaseDC(window, dc);
+  return pixels;
+}
+}  // namespace
+
+int StalePixels(HWND window) {
+  Pump(30);
+  std::vector<COLORREF> shown = ClientPixels(window);
+  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Pump(30);
+  std::vector<COLORREF> painted = ClientPixels(window);
+  int stale = 0;
+  for (size_t i = 0; i < shown.size() && i < painted.size(); ++i) stale += shown[i] != painted[i];
+  return stale;
+}
+
+std::map<COLORREF, int> ColoursIn(HDC dc, const RECT& r, int step) {
+  std::map<COLORREF, int> counts;
+  for (int y = r.top; y < r.bottom; y += step)
+    for (int x = r.left; x < r.right; x += step) ++counts[::GetPixel(dc, x, y)];
+  return counts;
+}
+
+std::map<COLORREF, int> Colours(HWND control, int step) {
+  PixelAt(control, 0, 0);  // painted first
+  RECT r;
+  ::GetClientRect(control, &r);
+  HDC dc = ::GetDC(control);
+  std::map<COLORREF, int> counts = ColoursIn(dc, r, step);
+  ::ReleaseDC(control, dc);
+  return counts;
+}
+
+COLORREF MostCommon(const std::map<COLORREF, int>& counts) {
+  COLORREF best = CLR_INVALID;
+  int most = 0;
+  for (auto [color, count] : counts)
+    if (count > most) best = color, most = count;
+  return best;
+}
+
+int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
+
+std::string ComboItem(HWND combo, int index) {
+  LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+std::vector<std::string> ComboItems(HWND combo) {
+  std::vector<std::string> items;
+  for (int i = 0; i < ComboCount(combo); ++i) items.push_back(ComboItem(combo, i));
+  return items;
+}
+
+int ComboSelection(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+
+void ChooseComboItem(HWND combo, int index) {
+  ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageA(::GetParent(combo), WM_COMMAND,
+                 MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+int ListCount(HWND list) { return ListView_GetItemCount(list); }
+
+std::string ListItem(HWND list, int index) {
+  char buffer[64] = {};
+  ListView_GetItemText(list, index, 0, buffer, sizeof buffer);
+  return buffer;
+}
+
+int ListSelection(HWND list) { return static_cast<int>(ListView_GetNextItem(list, -1, LVNI_SELECTED)); }
+
+RECT ListItemRect(HWND list, int index) {
+  RECT r{};
+  ListView_GetItemRect(list, index, &r, LVIR_BOUNDS);
+  return r;
+}
+
+namespace {
+void SendMouse(DWORD flags, int screenX, int screenY) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = ::MulDiv(screenX, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = ::MulDiv(screenY, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+  ::SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  ::SendInput(1, &input, sizeof input);
+}
+
+POINT ToScreen(HWND window, int x, int y) {
+  POINT p{x, y};
+  ::ClientToScreen(window, &p);
+  return p;
+}
+}  // namespace
+
+void MoveMouse(int screenX, int screenY) {
+  SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
+  Pump(30);
+}
+
+void Click(HWND window, int clientX, int clientY, DWORD downFlag, DWORD upFlag) {
+  POINT p = ToScreen(window, clientX, clientY);
+  SendMouse(MOUSEEVENTF_MOVE, p.x, p.y);
+  Pump(20);
+  SendMouse(downFlag, p.x, p.y);
+  Pump(20);
+  SendMouse(upFlag, p.x, p.y);
+  Pump(80);
+}
+
+void Drag(HWND window, POINT from, POINT to) {
+  POINT a = ToScreen(window, from.x, from.y), b = ToScreen(window, to.x, to.y);
+  SendMouse(MOUSEEVENTF_MOVE, a.x, a.y);
+  Pump(20);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
+  Pump(20);
+  for (int step = 1; step <= 4; ++step) {
+    SendMouse(MOUSEEVENTF_MOVE, a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4);
+    Pump(20);
+  }
+  SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
+  Pump(80);
+}
+
+void PressKey(WORD vk, bool shift, bool control, bool alt) {
+  if (shift) SendKey(VK_SHIFT, false);
+  if (control) SendKey(VK_CONTROL, false);
+  if (alt) SendKey(VK_MENU, false);
+  SendKey(vk, false);
+  SendKey(vk, true);
+  if (alt) SendKey(VK_MENU, true);
+  if (control) SendKey(VK_CONTROL, true);
+  if (shift) SendKey(VK_SHIFT, true);
+  Pump(60);
+}
+
+void TypeText(const std::string& text) {
+  for (char c : text) {
+    SHORT key = ::VkKeyScanA(c);
+    PressKey(static_cast<WORD>(LOBYTE(key)), (HIBYTE(key) & 1) != 0);
+  }
+}
+
+void FocusControl(HWND control) {
+  HWND root = ::GetAncestor(control, GA_ROOT);
+  ::SetForegroundWindow(root);
+  ::SetActiveWindow(root);
+  ::SetFocus(control);
+  Pump(30);
+}
+
+bool OpenClipboardPatiently(HWND owner) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (::OpenClipboard(owner)) return true;
+    ::Sleep(10);
+  }
+  return false;
+}
+
+namespace {
+// The whole block of one format, as bytes; "" when there is none.
+std::string ClipboardBlock(UINT format) {
+  std::string bytes;
+  OpenClipboardPatiently();
+  if (HANDLE data = ::GetClipboardData(format)) {
+    if (const char* p = static_cast<const char*>(::GlobalLock(data))) {
+      bytes.assign(p, ::GlobalSize(data));
+      ::GlobalUnlock(data);
+    }
+  }
+  ::CloseClipboard();
+  return bytes;
+}
+}  // namespace
+
+std::string ClipboardBytes(UINT format) {
+  std::string bytes = ClipboardBlock(format);
+  return bytes.substr(0, strnlen(bytes.c_str(), bytes.size()));
+}
+
+std::string ClipboardText() { return ClipboardBytes(CF_TEXT); }
+
+std::wstring ClipboardUnicode() {
+  std::string bytes = ClipboardBlock(CF_UNICODETEXT);
+  std::wstring text(bytes.size() / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), bytes.data(), text.size() * sizeof(wchar_t));
+  return text.substr(0, text.find(L'\0'));
+}
+
+std::set<UINT> ClipboardFormats() {
+  std::set<UINT> formats;
+  OpenClipboardPatiently();
+  for (UINT f = ::EnumClipboardFormats(0); f; f = ::EnumClipboardFormats(f)) formats.insert(f);
+  ::CloseClipboard();
+  return formats;
+}
+
+bool ClipboardHas(UINT format) { return ::IsClipboardFormatAvailable(format) != FALSE; }
+
+HGLOBAL GlobalText(const std::string& bytes) {
+  HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  std::memcpy(::GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+  ::GlobalUnlock(block);
+  return block;
+}
+
+void PutPrivateFormat(UINT format, const std::string& data) {
+  OpenClipboardPatiently();
+  ::EmptyClipboard();
+  HGLOBAL block = GlobalText(data);
+  if (!::SetClipboardData(format, block)) ::GlobalFree(block);
+  ::CloseClipboard();
+}
+
+std::string TestDir() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path);
+  return dir.substr(0, dir.find_last_of("\\/") + 1);
+}
+
+namespace {
+std::wstring CharactersOfCodes(int first, int last) {
+  std::string codes;
+  for (int code = first; code <= last; ++code) codes += static_cast<char>(code);
+  if (codes.empty()) return {};
+  wchar_t characters[256] = {};
+  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()), characters, 256);
+  return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
+}
+}  // namespace
+
+std::wstring SymbolCharacters() { return CharactersOfCodes(1, 255); }
+
+int SymbolIndex(int code) { return static_cast<int>(CharactersOfCodes(1, code - 1).size()); }
+
+std::string ToAnsi(const std::wstring& text) {
+  char bytes[1024] = {};
+  int count = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes,
+                                    sizeof bytes, nullptr, nullptr);
+  return std::string(bytes, count > 0 ? static_cast<size_t>(count) : 0);
+}
+
+std::string AllSymbols() { return ToAnsi(SymbolCharacters()); }
+
+
+namespace {
+DWORD g_lastPressTime = 0;
+POINT g_lastPress{-10000, -10000};  // screen
+
+// Two presses at one place within the double-click time make a double-click; a helper that
+// means a single click waits that time out first. (Rows scrolled into view often come to the
+// same place, and Wine's list view takes a double-click without selecting the row.)
+void AwaitSingleClick(HWND window, POINT client) {
+  POINT screen = client;
+  ::ClientToScreen(window, &screen);
+  if (std::abs(screen.x - g_lastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(screen.y - g_lastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+    const DWORD wait = ::GetDoubleClickTime() + 50;
+    PumpUntil([wait] { return ::GetTickCount() - g_lastPressTime > wait; }, wait);
+  }
+  g_lastPress = screen;
+  g_lastPressTime = ::GetTickCount();
+}
+}  // namespace
+
+void ClickListRow(HWND list, int index, DWORD downFlag, DWORD upFlag) {
+  ListView_EnsureVisible(list, index, FALSE);
+  Pump(20);
+  RECT r = ListItemRect(list, index);
+  POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  SingleClick(list, at, downFlag, upFlag);
+}
+
+void SingleClick(HWND window, POINT client, DWORD downFlag, DWORD upFlag) {
+  AwaitSingleClick(window, client);
+  Click(window, client.x, client.y, downFlag, upFlag);
+  g_lastPressTime = ::GetTickCount();
+}
+
+void ScrollToChar(HWND edit, int index) {
+  LRESULT line = ::SendMessageA(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0);
+  LRESULT first = ::SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+  ::SendMessageA(edit, EM_LINESCROLL, 0, line - first);
+  Pump(20);
+}
+
+POINT CharMiddle(HWND edit, int index, int* width) {
+  LRESULT at = ::SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0);
+  LRESULT next = ::SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(index + 1), 0);
+  const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
+  int w = static_cast<short>(LOWORD(next)) - x;
+  if (next == -1 || static_cast<short>(HIWORD(next)) != y || w <= 0) {
+    // The last one on its line, or of the text: as wide as the font draws it.
+    std::string text = Text(edit);
+    SIZE size{8, 0};
+    if (index >= 0 && static_cast<size_t>(index) < text.size()) {
+      HDC dc = ::GetDC(edit);
+      HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
+      ::GetTextExtentPoint32A(dc, &text[static_cast<size_t>(index)], 1, &size);
+      ::SelectObject(dc, old);
+      ::ReleaseDC(edit, dc);
+    }
+    w = size.cx > 0 ? size.cx : 8;
+  }
+  if (width) *width = w;
+  const int height = FontOf(edit).lfHeight;
+  return POINT{x + w / 2, y + (height < 0 ? -height : height) / 2};
+}
+
+void DragOverChars(HWND edit, int first, int last) {
+  int w1 = 0, w2 = 0;
+  POINT a = CharMiddle(edit, first, &w1), b = CharMiddle(edit, last, &w2);
+  a.x -= w1 / 4;
+  b.x += w2 / 4;
+  AwaitSingleClick(edit, a);
+  Drag(edit, a, b);
+  g_lastPressTime = ::GetTickCount();
+}
+
+std::pair<DWORD, DWORD> EditSelection(HWND edit) {
+  DWORD start = 0, end = 0;
+  ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+bool IsChecked(HWND button) { return ::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool RunningOnWine() {
+  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+  return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
+bool WineDiffers(const std::string& reason) {
+  if (!RunningOnWine()) return false;
+  std::cout << "[   WINE   ] " << reason << "\n";
+  return true;
+}
+
+}  // namespace harness

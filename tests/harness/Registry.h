@@ -1,0 +1,78 @@
+// What the launcher, web-site and fault tests change around the program and put back: the
+// registry of the test prefix, environment variables, folders under the test program's own,
+// and the marker program that records how it was started.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace harness {
+
+// A lock shared by the test programs that change the same registry values of the prefix,
+// so that two of them running at once don't see each other's settings.
+class NamedLock {
+ public:
+  explicit NamedLock(const char* name);
+  ~NamedLock();
+  NamedLock(const NamedLock&) = delete;
+  NamedLock& operator=(const NamedLock&) = delete;
+
+ private:
+  HANDLE mutex_ = nullptr;
+};
+
+// One registry value as it stands now; put back as it was when the object goes (or deleted
+// if it was absent), and the keys that did not exist then are removed again. `view` is 0
+// (this program's own view of HKLM\SOFTWARE), KEY_WOW64_64KEY or KEY_WOW64_32KEY.
+class SavedRegistryValue {
+ public:
+  SavedRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view = 0);
+  ~SavedRegistryValue();
+  SavedRegistryValue(const SavedRegistryValue&) = delete;
+  SavedRegistryValue& operator=(const SavedRegistryValue&) = delete;
+
+ private:
+  HKEY root_;
+  std::string key_, name_;
+  REGSAM view_;
+  std::string firstMissingKey_;  // "" when the whole key path existed
+  bool existed_ = false;
+  DWORD type_ = 0;
+  std::vector<BYTE> data_;
+};
+
+// Writes one value, creating its key; `size` bytes of `data` exactly (0 allowed).
+bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
+                      const void* data, DWORD size, REGSAM view = 0);
+bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
+                     const std::string& text, REGSAM view = 0);  // REG_SZ with its NUL
+void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view = 0);
+bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view = 0);
+
+// An environment variable of this process (inherited by what it starts), set for a scope.
+class ScopedEnvironment {
+ public:
+  ScopedEnvironment(const char* name, const char* value);  // a null value removes it
+  ~ScopedEnvironment();
+  ScopedEnvironment(const ScopedEnvironment&) = delete;
+  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+ private:
+  std::string name_, old_;
+  bool had_ = false;
+};
+
+// A folder under the test program's folder, emptied; with a trailing backslash.
+std::string FreshFolder(const std::string& name);
+void RemoveTree(const std::string& folder);
+// Copies the marker program (TestDir() + "marker.exe") to `path`, making its folders.
+bool CopyMarkerTo(const std::string& path);
+// The lines of a text file; none when it does not exist.
+std::vector<std::string> ReadLines(const std::string& path);
+// Pumps until the file holds at least `count` lines or `timeoutMs` has passed.
+bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs = 10000);
+std::string StripQuotes(const std::string& text);  // one pair of surrounding quotes
+
+}  // namespace harness

@@ -1,0 +1,218 @@
+#include "tests/harness/Windows.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "tests/harness/Program.h"
+
+namespace harness {
+
+std::string ClassName(HWND window) {
+  char name[256] = {};
+  ::GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+namespace {
+struct WindowQuery {
+  const char* className;
+  const char* title;
+  std::vector<HWND>* found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
+  const WindowQuery& query = *reinterpret_cast<const WindowQuery*>(lp);
+  DWORD process = 0;
+  ::GetWindowThreadProcessId(window, &process);
+  if (process != ::GetCurrentProcessId()) return TRUE;
+  if (query.className && ClassName(window) != query.className) return TRUE;
+  if (query.title) {
+    DWORD_PTR length = 0;
+    char text[512] = {};
+    // Windows of another thread of this process may be inside a modal loop; bounded.
+    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                               SMTO_ABORTIFHUNG, 1000, &length))
+      return TRUE;
+    if (std::string(text) != query.title) return TRUE;
+  }
+  query.found->push_back(window);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> ProcessWindows(const char* className, const char* title) {
+  std::vector<HWND> found;
+  WindowQuery query{className, title, &found};
+  ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&query));
+  return found;
+}
+
+namespace {
+std::string TextOf(HWND window) {
+  char text[2048] = {};
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 1000, &length);
+  return text;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
+  return TRUE;
+}
+}  // namespace
+
+std::function<bool(HWND)> CaptionIs(const std::string& caption) {
+  return [caption](HWND box) { return TextOf(box) == caption; };
+}
+
+DialogWatcher::DialogWatcher(std::function<bool(HWND)> wanted)
+    : wanted_(std::move(wanted)), thread_([this] { Watch(); }) {}
+
+DialogWatcher::~DialogWatcher() {
+  stop_ = true;
+  thread_.join();
+}
+
+std::vector<SeenDialog> DialogWatcher::Seen() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return seen_;
+}
+
+bool DialogWatcher::WaitForCount(size_t count, DWORD timeoutMs) const {
+  return PumpUntil([&] { return Seen().size() >= count; }, timeoutMs);
+}
+
+void DialogWatcher::Watch() {
+  while (!stop_) {
+    for (HWND box : ProcessWindows("#32770")) {
+      if (!::IsWindowVisible(box)) continue;
+      if (std::find(handled_.begin(), handled_.end(), box) != handled_.end()) continue;
+      if (!wanted_(box)) continue;
+      handled_.push_back(box);
+      SeenDialog seen;
+      seen.hwnd = box;
+      seen.owner = ::GetWindow(box, GW_OWNER);
+      seen.caption = TextOf(box);
+      std::vector<HWND> children;
+      ::EnumChildWindows(box, &CollectChild, reinterpret_cast<LPARAM>(&children));
+      HWND ok = nullptr, first = nullptr;
+      for (HWND child : children) {
+        if (!::IsWindowVisible(child)) continue;
+        const std::string kind = ClassName(child);
+        if (kind == "Static") {
+          LONG_PTR style = ::GetWindowLongPtrA(child, GWL_STYLE);
+          if ((style & SS_TYPEMASK) == SS_ICON) {
+            DWORD_PTR icon = 0;
+            ::SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &icon);
+            if (icon) seen.showsIcon = true;
+          } else if (!TextOf(child).empty()) {
+            seen.texts.push_back(TextOf(child));
+          }
+        } else if (kind == "Button") {
+          seen.buttons.push_back(TextOf(child));
+          if (!first) first = child;
+          if (::GetDlgCtrlID(child) == IDOK) ok = child;
+        }
+      }
+      {
+        std::lock_guard<std::mutex> lock(mutex_);
+        seen_.push_back(seen);
+      }
+      HWND press = ok ? ok : first;
+      DWORD_PTR ignored = 0;
+      if (press) ::SendMessageTimeoutA(press, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+      for (int wait = 0; wait < 100 && ::IsWindow(box); ++wait) ::Sleep(10);
+      if (::IsWindow(box)) ::PostMessageA(box, WM_COMMAND, IDOK, 0);  // the click did not reach it
+    }
+    ::Sleep(20);
+  }
+}
+
+std::vector<HWND> VisibleWindows(const char* title) {
+  std::vector<HWND> shown;
+  for (HWND w : ProcessWindows(nullptr, title))
+    if (::IsWindowVisible(w)) shown.push_back(w);
+  return shown;
+}
+
+HWND OpenWindow(const Program& program, int buttonId, const char* title) {
+  ::SendMessageA(program[buttonId], BM_CLICK, 0, 0);
+  std::vector<HWND> shown;
+  PumpUntil([&] { return (shown = VisibleWindows(title)).size() == 1; }, 1000);
+  return shown.size() == 1 ? shown.front() : nullptr;
+}
+
+bool Gone(HWND window) {
+  return PumpUntil([window] { return !::IsWindow(window); }, 1000);
+}
+
+bool Iconic(HWND window, bool minimised, DWORD timeoutMs) {
+  return PumpUntil([=] { return (::IsIconic(window) != FALSE) == minimised; }, timeoutMs);
+}
+
+std::string MessageName(UINT message) {
+  static const struct {
+    UINT message;
+    const char* name;
+  } kNames[] = {
+#define NAME(m) {m, #m}
+      NAME(WM_SETTEXT),        NAME(WM_SETFONT),         NAME(WM_SETREDRAW),     NAME(WM_PAINT),
+      NAME(WM_COMMAND),        NAME(WM_NOTIFY),          NAME(WM_SIZE),          NAME(WM_MOVE),
+      NAME(WM_WINDOWPOSCHANGED), NAME(EM_SETSEL),        NAME(BM_SETCHECK),      NAME(CB_SETCURSEL),
+      NAME(LVM_DELETEALLITEMS), NAME(LVM_DELETEITEM),    NAME(LVM_INSERTITEMA),  NAME(LVM_SETITEMA),
+      NAME(LVM_SETITEMCOUNT),  NAME(LVM_SETITEMSTATE),   NAME(LVM_SETITEMTEXTA), NAME(LVM_ENSUREVISIBLE),
+      NAME(LVM_SCROLL),        NAME(LVM_REDRAWITEMS),    NAME(LVM_SETSELECTIONMARK),
+#undef NAME
+  };
+  for (const auto& entry : kNames)
+    if (entry.message == message) return entry.name;
+  char number[16];
+  std::snprintf(number, sizeof number, "0x%04x", message);
+  return number;
+}
+
+MessageLog::MessageLog(HWND window, std::vector<UINT> kinds) : window_(window), kinds_(std::move(kinds)) {
+  ::SetWindowSubclass(window_, &MessageLog::Proc, reinterpret_cast<UINT_PTR>(this),
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+MessageLog::~MessageLog() {
+  if (::IsWindow(window_)) ::RemoveWindowSubclass(window_, &MessageLog::Proc, reinterpret_cast<UINT_PTR>(this));
+}
+
+int MessageLog::Count(UINT message) const {
+  return static_cast<int>(std::count(messages_.begin(), messages_.end(), message));
+}
+
+LRESULT CALLBACK MessageLog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  auto* log = reinterpret_cast<MessageLog*>(self);
+  if (std::find(log->kinds_.begin(), log->kinds_.end(), msg) != log->kinds_.end()) log->messages_.push_back(msg);
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+testing::AssertionResult Sequence(const MessageLog& log, const std::vector<Expected>& expected) {
+  const std::vector<UINT>& actual = log.messages();
+  size_t a = 0;
+  bool same = true;
+  for (const Expected& e : expected) {
+    if (a < actual.size() && actual[a] == e.message) {
+      ++a;
+    } else if (!e.optional) {
+      same = false;
+      break;
+    }
+  }
+  if (same && a == actual.size()) return testing::AssertionSuccess();
+  testing::AssertionResult failure = testing::AssertionFailure();
+  failure << "expected:";
+  for (const Expected& e : expected) failure << " " << MessageName(e.message) << (e.optional ? "(optional)" : "");
+  failure << "\n  actual:";
+  for (UINT m : actual) failure << " " << MessageName(m);
+  if (actual.empty()) failure << " (none)";
+  return failure;
+}
+
+}  // namespace harness
