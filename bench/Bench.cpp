@@ -178,13 +178,14 @@ double ListFloor(HWND list, int fonts) {
   return (Now() - start) / fonts;
 }
 
-// A font handed to a control the plainest way: create, set, delete the old one, repaint.
-double FontSwapFloor(HWND control, int height, int weight, int times) {
+// Fonts handed to a control the plainest way: create, set, delete the old one, repaint;
+// `make(i)` creates the font of step i.
+template <typename Make>
+double SwapFonts(HWND control, int times, Make make) {
   HFONT current = nullptr;
   const double start = Now();
   for (int i = 0; i < times; ++i) {
-    HFONT next = ::CreateFontA(i % 2 ? height : height * 2, 0, 0, 0, i % 2 ? weight : FW_NORMAL, 0, 0, 0,
-                               DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+    HFONT next = make(i);
     ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
     if (current) ::DeleteObject(current);
     current = next;
@@ -196,24 +197,21 @@ double FontSwapFloor(HWND control, int height, int weight, int times) {
   return elapsed;
 }
 
-// The sizes the program shows, 8 and 72 points in the Symbol View's face, handed to the bare
-// edit the same plain way.
+// Arial in turn at two sizes, or two weights.
+double FontSwapFloor(HWND control, int height, int weight, int times) {
+  return SwapFonts(control, times, [&](int i) {
+    return ::CreateFontA(i % 2 ? height : height * 2, 0, 0, 0, i % 2 ? weight : FW_NORMAL, 0, 0, 0,
+                         DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
+  });
+}
+
+// The sizes the program shows, 8 and 72 points, in the Symbol View's face.
 double SizeSwapFloor(HWND edit, const char* face, int times) {
   const int dpi = win::ScreenDpi();
-  HFONT current = nullptr;
-  const double start = Now();
-  for (int i = 0; i < times; ++i) {
-    HFONT next = ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                               DEFAULT_CHARSET, 0, 0, 0, 0, face);
-    ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
-    if (current) ::DeleteObject(current);
-    current = next;
-    Drain();
-  }
-  const double elapsed = (Now() - start) / times;
-  ::SendMessageA(edit, WM_SETFONT, 0, FALSE);
-  ::DeleteObject(current);
-  return elapsed;
+  return SwapFonts(edit, times, [&](int i) {
+    return ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                         DEFAULT_CHARSET, 0, 0, 0, 0, face);
+  });
 }
 
 // The name of a font-list entry; empty for one too long for a face name.

@@ -80,7 +80,7 @@ std::string fMain::SelectedSymbolText() const {
 
 void fMain::txtSymbol_MouseUp() {
   const auto [from, to] = SymbolSelection();
-  if (to > from && to - from == 1)  // one character, of one byte or two
+  if (to == from + 1)  // one character, of one byte or two
     ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(SelectedSymbolText())).c_str());
 }
 
