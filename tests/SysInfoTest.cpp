@@ -25,7 +25,6 @@ const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kTestKey[] = "SOFTWARE\\VarneloTests\\GetKeyValue";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with about_dialog_test
 const char kUnavailable[] = "System Information Is Unavailable At This Time";
-const DWORD kNoStartWaitMs = 1500;  // long enough for a started marker to have written
 
 std::string TestName() { return testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
@@ -51,10 +50,8 @@ class SysInfo : public testing::Test {
   }
 
   void TearDown() override {
-    if (program_) {
-      program_.reset();
-      harness::Pump(200);
-    }
+    program_.reset();
+    harness::StartedProgramsEnded();  // a late start still finds its log
     environment_.reset();
     while (!saved_.empty()) saved_.pop_back();  // the last saved is put back first
     ::RegDeleteTreeA(kRoot, kTestKey);
@@ -66,17 +63,16 @@ class SysInfo : public testing::Test {
   // The About dialog of a freshly started program.
   HWND OpenAbout() {
     program_ = std::make_unique<Program>();
-    ::SendMessageA((*program_)[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-    harness::Pump(50);
-    return program_->form().AboutDialog() ? program_->form().AboutDialog()->hwnd() : nullptr;
+    return harness::OpenWindow(*program_, fMain::ID_cmdAbout, "About Varnelo");
   }
 
   // Presses "&System Info..." and returns the dialog boxes that came up meanwhile, each read
-  // and closed from another thread (the box is modal: the click returns once it is closed).
+  // and closed from another thread (the box is modal: the click returns once it is closed,
+  // and the attempt to start the tool is over).
   std::vector<SeenDialog> ClickSystemInfo(HWND about) {
     harness::DialogWatcher watcher([about](HWND box) { return box != about; });
     ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
-    harness::Pump(100);
+    harness::Drain();
     return watcher.Seen();
   }
 
@@ -90,9 +86,10 @@ class SysInfo : public testing::Test {
     EXPECT_FALSE(seen[0].showsIcon);
   }
 
-  // Nothing that the log would show was started.
+  // Nothing that the log would show was started: whatever was started has ended, and so
+  // has written its line.
   void ExpectNothingStarted(const std::string& log) {
-    harness::Pump(kNoStartWaitMs);
+    EXPECT_TRUE(harness::StartedProgramsEnded());
     EXPECT_TRUE(harness::ReadLines(log).empty()) << harness::ReadLines(log).front();
   }
 
@@ -122,7 +119,7 @@ class SysInfo : public testing::Test {
   // The marker's line names exactly the program file that was started.
   static void ExpectStarted(const std::string& log, const std::string& path, size_t times = 1) {
     ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
-    harness::Pump(300);
+    EXPECT_TRUE(harness::StartedProgramsEnded());  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log);
     std::string all;
     for (const std::string& line : lines) all += line + "\n";
@@ -363,7 +360,7 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
   harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
   ExpectTheMessage(ClickSystemInfo(about));
-  harness::Pump(kNoStartWaitMs);
+  EXPECT_TRUE(harness::StartedProgramsEnded());
   EXPECT_EQ(2u, harness::ReadLines(log_).size());
 }
 

@@ -14,6 +14,8 @@ void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
+void Drain() { PumpUntil([] { return true; }, 0); }
+
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   for (;;) {
@@ -33,7 +35,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 Program::Program(fMainOptions options) {
   if (!mStartup::Main(options)) throw std::runtime_error("the main window could not be loaded");
   ::SetForegroundWindow(window());
-  Pump(100);
+  PumpUntil([this] { return ::GetForegroundWindow() == window() && ::IsWindowVisible(window()); }, 1000);
 }
 
 Program::~Program() { End(); }
@@ -42,7 +44,7 @@ void Program::End() {
   if (ended_) return;
   ended_ = true;
   mStartup::Unload();
-  Pump(20);
+  Drain();
 }
 
 std::string Text(HWND window) { return win::GetText(window); }
@@ -197,38 +199,55 @@ POINT ToScreen(HWND window, int x, int y) {
   ::ClientToScreen(window, &p);
   return p;
 }
+
+// Pumps until this thread has taken a press of the key (or mouse button) that was sent after
+// `before` was read from GetKeyState: its toggle bit flips with each press, and it is up
+// again. Keys that went to another thread's window are not waited for beyond a second.
+void AwaitPress(int vk, SHORT before) {
+  PumpUntil([=] {
+    const SHORT now = ::GetKeyState(vk);
+    return ((now ^ before) & 1) && !(now & 0x8000);
+  }, 1000);
+}
+
+int ButtonOf(DWORD downFlag) {
+  return downFlag == MOUSEEVENTF_RIGHTDOWN ? VK_RBUTTON : downFlag == MOUSEEVENTF_MIDDLEDOWN ? VK_MBUTTON : VK_LBUTTON;
+}
 }  // namespace
 
 void MoveMouse(int screenX, int screenY) {
   SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
-  Pump(30);
+  Drain();
 }
 
 void Click(HWND window, int clientX, int clientY, DWORD downFlag, DWORD upFlag) {
   POINT p = ToScreen(window, clientX, clientY);
+  const SHORT before = ::GetKeyState(ButtonOf(downFlag));
   SendMouse(MOUSEEVENTF_MOVE, p.x, p.y);
-  Pump(20);
+  Drain();
   SendMouse(downFlag, p.x, p.y);
-  Pump(20);
+  Drain();
   SendMouse(upFlag, p.x, p.y);
-  Pump(80);
+  AwaitPress(ButtonOf(downFlag), before);
 }
 
 void Drag(HWND window, POINT from, POINT to) {
   POINT a = ToScreen(window, from.x, from.y), b = ToScreen(window, to.x, to.y);
+  const SHORT before = ::GetKeyState(VK_LBUTTON);
   SendMouse(MOUSEEVENTF_MOVE, a.x, a.y);
-  Pump(20);
+  Drain();
   SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
-  Pump(20);
+  Drain();
   for (int step = 1; step <= 4; ++step) {
     SendMouse(MOUSEEVENTF_MOVE, a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4);
-    Pump(20);
+    Drain();
   }
   SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
-  Pump(80);
+  AwaitPress(VK_LBUTTON, before);
 }
 
 void PressKey(WORD vk, bool shift, bool control, bool alt) {
+  const SHORT before = ::GetKeyState(vk);
   if (shift) SendKey(VK_SHIFT, false);
   if (control) SendKey(VK_CONTROL, false);
   if (alt) SendKey(VK_MENU, false);
@@ -237,7 +256,7 @@ void PressKey(WORD vk, bool shift, bool control, bool alt) {
   if (alt) SendKey(VK_MENU, true);
   if (control) SendKey(VK_CONTROL, true);
   if (shift) SendKey(VK_SHIFT, true);
-  Pump(60);
+  AwaitPress(vk, before);
 }
 
 void TypeText(const std::string& text) {
@@ -252,7 +271,10 @@ void FocusControl(HWND control) {
   ::SetForegroundWindow(root);
   ::SetActiveWindow(root);
   ::SetFocus(control);
-  Pump(30);
+  PumpUntil([=] {
+    HWND focus = ::GetFocus();
+    return ::GetForegroundWindow() == root && focus && (focus == control || ::IsChild(control, focus));
+  }, 1000);
 }
 
 bool OpenClipboardPatiently(HWND owner) {
@@ -372,9 +394,20 @@ void AwaitSingleClick(HWND window, POINT client) {
 
 void ClickListRow(HWND list, int index, DWORD downFlag, DWORD upFlag) {
   ListView_EnsureVisible(list, index, FALSE);
-  Pump(20);
+  Drain();
   RECT r = ListItemRect(list, index);
+  // Anywhere on the row selects it (full-row selection): away from the last press if the
+  // middle is where it was, so there is no double-click time to wait out.
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  for (int x : {at.x, r.left + (r.right - r.left) / 4, r.right - (r.right - r.left) / 4}) {
+    POINT screen{x, at.y};
+    ::ClientToScreen(list, &screen);
+    if (std::abs(screen.x - g_lastPress.x) > ::GetSystemMetrics(SM_CXDOUBLECLK) ||
+        std::abs(screen.y - g_lastPress.y) > ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+      at.x = x;
+      break;
+    }
+  }
   SingleClick(list, at, downFlag, upFlag);
 }
 
@@ -388,7 +421,7 @@ void ScrollToChar(HWND edit, int index) {
   LRESULT line = ::SendMessageA(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0);
   LRESULT first = ::SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
   ::SendMessageA(edit, EM_LINESCROLL, 0, line - first);
-  Pump(20);
+  Drain();
 }
 
 POINT CharMiddle(HWND edit, int index, int* width) {

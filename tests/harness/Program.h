@@ -21,6 +21,8 @@ namespace harness {
 
 // Runs the program's own message handling for `ms` milliseconds.
 void Pump(DWORD ms = 50);
+// Runs what is waiting in the message queue now, without waiting for more.
+void Drain();
 // Pumps until `done` holds or `timeoutMs` has passed; tells which.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
 
