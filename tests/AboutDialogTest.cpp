@@ -67,7 +67,7 @@ class MarkerAsSystemInformation {
           harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir_ + "tool.exe");
   }
   ~MarkerAsSystemInformation() {
-    harness::Pump(200);  // a late start still finds its log
+    harness::StartedProgramsEnded();  // a late start still finds its log
     harness::RemoveTree(dir_);
   }
 
@@ -100,7 +100,7 @@ size_t TitleIconColoursShown(HWND window) {
   ::ReleaseDC(nullptr, screen);
 
   ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  harness::Pump(30);
+  harness::Drain();
   RECT frame{0, 0, 0, 0};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
@@ -225,7 +225,7 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
     EXPECT_TRUE(harness::Gone(about));
     EXPECT_TRUE(harness::VisibleWindows(kTitle).empty());
   }
-  harness::Pump(1500);  // a start would have written by now
+  EXPECT_TRUE(harness::StartedProgramsEnded());  // a start would have written by now
   EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
@@ -262,7 +262,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
       harness::Drag(info, POINT{r.right / 2, r.bottom / 2}, off);
     } else {
       ::SetFocus(info);
-      harness::Pump(30);
+      harness::Drain();
     }
     ASSERT_EQ(info, ::GetFocus());
     ASSERT_TRUE(harness::ReadLines(tool.log()).size() == started);  // not pressed yet
@@ -277,7 +277,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     EXPECT_TRUE(harness::Gone(about));
     if (::IsWindow(about)) ::DestroyWindow(about);
   }
-  harness::Pump(1000);
+  EXPECT_TRUE(harness::StartedProgramsEnded());
   EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
 }
 

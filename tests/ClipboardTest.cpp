@@ -351,7 +351,8 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
 
 namespace {
 
-// Holds the clipboard open from a thread of its own, with its own text on it, for `holdMs`.
+// Holds the clipboard open from a thread of its own, with its own text on it, until released
+// or for `holdMs` at most.
 class ClipboardHolder {
  public:
   // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
@@ -365,7 +366,8 @@ class ClipboardHolder {
   }
   bool Holding() const { return holding_ && !released_; }
   bool Failed() const { return failed_; }
-  bool WaitForRelease(DWORD timeoutMs) const {
+  bool Release(DWORD timeoutMs) {
+    release_ = true;
     return harness::PumpUntil([this] { return released_.load(); }, timeoutMs);
   }
 
@@ -384,7 +386,7 @@ class ClipboardHolder {
       // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
       // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
       // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < holdMs;) {
+      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
@@ -401,7 +403,7 @@ class ClipboardHolder {
     ::DestroyWindow(owner);
   }
 
-  std::atomic<bool> holding_{false}, released_{false}, failed_{false}, done_{false};
+  std::atomic<bool> holding_{false}, release_{false}, released_{false}, failed_{false}, done_{false};
   std::thread thread_;
 };
 
@@ -414,14 +416,14 @@ TEST_F(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
     SCOPED_TRACE(fromView ? "view" : "list");
     ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
     {
-      ClipboardHolder holder(1500);
+      ClipboardHolder holder(5000);
       ASSERT_FALSE(holder.Failed());
       const DWORD start = ::GetTickCount();
       ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
       const DWORD took = ::GetTickCount() - start;
       EXPECT_LT(took, 1000u);
       EXPECT_TRUE(holder.Holding()) << "the clipboard was released before the copy gave up";
-      ASSERT_TRUE(holder.WaitForRelease(5000));
+      ASSERT_TRUE(holder.Release(5000));
       EXPECT_EQ("held", harness::ClipboardText());  // the holder's text is untouched
       EXPECT_TRUE(::IsWindow(program.window()));
     }
