@@ -35,6 +35,15 @@ std::string ExpectedDescription() {
          product::kMakerUrl;
 }
 
+// The title and the texts that every load sets.
+void ExpectTheTexts(HWND about) {
+  EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
+  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
+  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
+  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+}
+
 // Major, minor and revision (the last of the four numbers) of this program's version record.
 std::string VersionOfThisProgram() {
   char path[MAX_PATH] = {};
@@ -160,16 +169,12 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
-  EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
-  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
-  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  ExpectTheTexts(about);
   EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
   const std::string description = ItemText(about, fAbout::ID_lblDescription);
-  EXPECT_EQ(ExpectedDescription(), description);
   const std::string url = product::kMakerUrl;
   ASSERT_GE(description.size(), url.size());
   EXPECT_EQ(url, description.substr(description.size() - url.size()));
-  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
   EXPECT_TRUE(::IsWindowVisible(Item(about, fAbout::ID_lblDisclaimer)));  // present, empty
   // Labels wrap their text within their width.
   RECT descriptionRect = harness::RectInParent(Item(about, fAbout::ID_lblDescription));
@@ -306,11 +311,7 @@ TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
 
   about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
-  EXPECT_EQ(kTitle, harness::Text(about));
-  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
-  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
-  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
-  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+  ExpectTheTexts(about);
   EXPECT_NE(0, ::SendMessageA(Item(about, fAbout::ID_picIcon), STM_GETICON, 0, 0));
 }
 

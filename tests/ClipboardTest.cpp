@@ -322,29 +322,27 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     return {read(file), read(file + ".paste")};
   };
 
-  ::SendMessageA(view, EM_SETSEL, 64, 67);
-  PressCopy(program);
-  auto result = pasteElsewhere();
-  EXPECT_EQ("ABC", result.first);   // the plain text it finds
-  EXPECT_EQ("ABC", result.second);  // what its paste gives
-
-  ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(harness::SymbolIndex(0xa1)), harness::SymbolIndex(0xa4));
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("\xa1\xa2\xa3", result.first);
-  EXPECT_EQ("\xa1\xa2\xa3", result.second);
-
-  ::SendMessageA(view, EM_SETSEL, 8, 11);  // tab, line feed, vertical tab
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("\t\n\x0b", result.first);
-
-  harness::ClickListRow(list, 90);
-  ::SendMessageA(view, EM_SETSEL, 0, 0);
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("[", result.first);
-  EXPECT_EQ("[", result.second);
+  // The view's selection (first, last + 1), else the row clicked: the plain text the other
+  // program finds, and what its paste gives (not compared where null).
+  struct Copy {
+    int first, end, row;
+    const char *text, *pasted;
+  };
+  const Copy copies[] = {{64, 67, -1, "ABC", "ABC"},
+                         {harness::SymbolIndex(0xa1), harness::SymbolIndex(0xa4), -1, "\xa1\xa2\xa3", "\xa1\xa2\xa3"},
+                         {8, 11, -1, "\t\n\x0b", nullptr},  // tab, line feed, vertical tab
+                         {0, 0, 90, "[", "["}};
+  for (const Copy& copy : copies) {
+    SCOPED_TRACE(copy.text);
+    if (copy.row >= 0) harness::ClickListRow(list, copy.row);
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(copy.first), copy.end);
+    PressCopy(program);
+    auto result = pasteElsewhere();
+    EXPECT_EQ(copy.text, result.first);
+    if (copy.pasted) {
+      EXPECT_EQ(copy.pasted, result.second);
+    }
+  }
   ::DeleteFileA(file.c_str());
   ::DeleteFileA((file + ".paste").c_str());
 }

@@ -149,14 +149,8 @@ TEST(Fault, RapidRepeatedClicksOnEveryButton) {
       ::PostMessageA(program[id], BM_CLICK, 0, 0);
   }
   harness::Drain();
-  auto visible = [](const char* title) {
-    int count = 0;
-    for (HWND window : harness::ProcessWindows(nullptr, title)) count += ::IsWindowVisible(window) ? 1 : 0;
-    return count;
-  };
-  const int helps = visible("Help"), abouts = visible("About Varnelo");
-  EXPECT_EQ(1, helps);
-  EXPECT_EQ(1, abouts);
+  EXPECT_EQ(1u, harness::VisibleWindows("Help").size());
+  EXPECT_EQ(1u, harness::VisibleWindows("About Varnelo").size());
   EXPECT_EQ("G", harness::ClipboardText());  // code 71
   // Twenty toggles of each box leave every style off again, and no font behind.
   LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);

@@ -200,40 +200,54 @@ POINT ToScreen(HWND window, int x, int y) {
   return p;
 }
 
-// Pumps until this thread has taken a press of the key (or mouse button) that was sent after
-// `before` was read from GetKeyState: its toggle bit flips with each press, and it is up
-// again. Keys that went to another thread's window are not waited for beyond a second.
-void AwaitPress(int vk, SHORT before) {
-  PumpUntil([=] {
-    const SHORT now = ::GetKeyState(vk);
-    return ((now ^ before) & 1) && !(now & 0x8000);
-  }, 1000);
+// The last event of the input a helper sends, which this thread is to take from its queue:
+// the key going up, or the button's up message (in the client area or on the frame).
+// (GetKeyState can't tell: Wine brings a thread's key state up to date with the input sent
+// before the thread has taken it, whenever the thread asks for it.)
+WPARAM g_lastKey = 0;
+UINT g_lastMessage = 0, g_lastFrameMessage = 0;
+bool g_taken = false;
+
+LRESULT CALLBACK KeyboardTaken(int code, WPARAM vk, LPARAM info) {
+  if (code == HC_ACTION && vk == g_lastKey && (info & 0x80000000)) g_taken = true;
+  return ::CallNextHookEx(nullptr, code, vk, info);
 }
 
-int ButtonOf(DWORD downFlag) {
-  return downFlag == MOUSEEVENTF_RIGHTDOWN ? VK_RBUTTON : downFlag == MOUSEEVENTF_MIDDLEDOWN ? VK_MBUTTON : VK_LBUTTON;
+LRESULT CALLBACK MouseTaken(int code, WPARAM message, LPARAM info) {
+  if (code == HC_ACTION && (message == g_lastMessage || message == g_lastFrameMessage)) g_taken = true;
+  return ::CallNextHookEx(nullptr, code, message, info);
+}
+
+// Sends input and pumps until this thread has taken its last event, seen through a hook of
+// this thread's; input that went to another thread's window is not waited for past a second.
+void SendAndAwait(int hookKind, const std::function<void()>& send) {
+  g_taken = false;
+  HHOOK hook = ::SetWindowsHookExA(hookKind, hookKind == WH_KEYBOARD ? KeyboardTaken : MouseTaken, nullptr,
+                                   ::GetCurrentThreadId());
+  send();
+  PumpUntil([] { return g_taken; }, 1000);
+  if (hook) ::UnhookWindowsHookEx(hook);
+}
+
+void SendClick(POINT at, DWORD downFlag, DWORD upFlag) {
+  const bool right = downFlag == MOUSEEVENTF_RIGHTDOWN, middle = downFlag == MOUSEEVENTF_MIDDLEDOWN;
+  g_lastMessage = right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : WM_LBUTTONUP;
+  g_lastFrameMessage = right ? WM_NCRBUTTONUP : middle ? WM_NCMBUTTONUP : WM_NCLBUTTONUP;
+  SendAndAwait(WH_MOUSE, [=] { SendMouse(upFlag, at.x, at.y); });
 }
 }  // namespace
 
-void MoveMouse(int screenX, int screenY) {
-  SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
-  Drain();
-}
-
 void Click(HWND window, int clientX, int clientY, DWORD downFlag, DWORD upFlag) {
   POINT p = ToScreen(window, clientX, clientY);
-  const SHORT before = ::GetKeyState(ButtonOf(downFlag));
   SendMouse(MOUSEEVENTF_MOVE, p.x, p.y);
   Drain();
   SendMouse(downFlag, p.x, p.y);
   Drain();
-  SendMouse(upFlag, p.x, p.y);
-  AwaitPress(ButtonOf(downFlag), before);
+  SendClick(p, downFlag, upFlag);
 }
 
 void Drag(HWND window, POINT from, POINT to) {
   POINT a = ToScreen(window, from.x, from.y), b = ToScreen(window, to.x, to.y);
-  const SHORT before = ::GetKeyState(VK_LBUTTON);
   SendMouse(MOUSEEVENTF_MOVE, a.x, a.y);
   Drain();
   SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
@@ -242,21 +256,22 @@ void Drag(HWND window, POINT from, POINT to) {
     SendMouse(MOUSEEVENTF_MOVE, a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4);
     Drain();
   }
-  SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
-  AwaitPress(VK_LBUTTON, before);
+  SendClick(b, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
 void PressKey(WORD vk, bool shift, bool control, bool alt) {
-  const SHORT before = ::GetKeyState(vk);
-  if (shift) SendKey(VK_SHIFT, false);
-  if (control) SendKey(VK_CONTROL, false);
-  if (alt) SendKey(VK_MENU, false);
-  SendKey(vk, false);
-  SendKey(vk, true);
-  if (alt) SendKey(VK_MENU, true);
-  if (control) SendKey(VK_CONTROL, true);
-  if (shift) SendKey(VK_SHIFT, true);
-  AwaitPress(vk, before);
+  // The last key to go up is the first modifier pressed, else the key itself.
+  g_lastKey = shift ? VK_SHIFT : control ? VK_CONTROL : alt ? VK_MENU : vk;
+  SendAndAwait(WH_KEYBOARD, [=] {
+    if (shift) SendKey(VK_SHIFT, false);
+    if (control) SendKey(VK_CONTROL, false);
+    if (alt) SendKey(VK_MENU, false);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    if (alt) SendKey(VK_MENU, true);
+    if (control) SendKey(VK_CONTROL, true);
+    if (shift) SendKey(VK_SHIFT, true);
+  });
 }
 
 void TypeText(const std::string& text) {
@@ -330,14 +345,6 @@ HGLOBAL GlobalText(const std::string& bytes) {
   std::memcpy(::GlobalLock(block), bytes.c_str(), bytes.size() + 1);
   ::GlobalUnlock(block);
   return block;
-}
-
-void PutPrivateFormat(UINT format, const std::string& data) {
-  OpenClipboardPatiently();
-  ::EmptyClipboard();
-  HGLOBAL block = GlobalText(data);
-  if (!::SetClipboardData(format, block)) ::GlobalFree(block);
-  ::CloseClipboard();
 }
 
 std::string TestDir() {

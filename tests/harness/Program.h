@@ -95,7 +95,6 @@ int ListSelection(HWND list);
 RECT ListItemRect(HWND list, int index);  // client coordinates
 
 // Real input through SendInput, then the queue drained.
-void MoveMouse(int screenX, int screenY);
 void Click(HWND window, int clientX, int clientY, DWORD downFlag = MOUSEEVENTF_LEFTDOWN,
            DWORD upFlag = MOUSEEVENTF_LEFTUP);
 void Drag(HWND window, POINT fromClient, POINT toClient);
@@ -133,7 +132,6 @@ std::wstring ClipboardUnicode();  // CF_UNICODETEXT, as a program that pastes Un
 std::set<UINT> ClipboardFormats();
 bool ClipboardHas(UINT format);
 HGLOBAL GlobalText(const std::string& bytes);  // a movable block with the bytes and a NUL
-void PutPrivateFormat(UINT format, const std::string& data);  // empties the clipboard first
 
 // The folder of the running test program, with a trailing backslash.
 std::string TestDir();
