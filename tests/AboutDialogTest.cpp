@@ -35,6 +35,15 @@ std::string ExpectedDescription() {
          product::kMakerUrl;
 }
 
+// The title and the texts that every load sets.
+void ExpectTheTexts(HWND about) {
+  EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
+  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
+  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
+  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+}
+
 // Major, minor and revision (the last of the four numbers) of this program's version record.
 std::string VersionOfThisProgram() {
   char path[MAX_PATH] = {};
@@ -67,7 +76,7 @@ class MarkerAsSystemInformation {
           harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir_ + "tool.exe");
   }
   ~MarkerAsSystemInformation() {
-    harness::Pump(200);  // a late start still finds its log
+    harness::StartedProgramsEnded();  // a late start still finds its log
     harness::RemoveTree(dir_);
   }
 
@@ -100,7 +109,7 @@ size_t TitleIconColoursShown(HWND window) {
   ::ReleaseDC(nullptr, screen);
 
   ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  harness::Pump(30);
+  harness::Drain();
   RECT frame{0, 0, 0, 0};
   ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(::GetWindowLongPtrA(window, GWL_EXSTYLE)));
@@ -160,16 +169,12 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
   HWND about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
-  EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
-  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
-  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  ExpectTheTexts(about);
   EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
   const std::string description = ItemText(about, fAbout::ID_lblDescription);
-  EXPECT_EQ(ExpectedDescription(), description);
   const std::string url = product::kMakerUrl;
   ASSERT_GE(description.size(), url.size());
   EXPECT_EQ(url, description.substr(description.size() - url.size()));
-  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
   EXPECT_TRUE(::IsWindowVisible(Item(about, fAbout::ID_lblDisclaimer)));  // present, empty
   // Labels wrap their text within their width.
   RECT descriptionRect = harness::RectInParent(Item(about, fAbout::ID_lblDescription));
@@ -225,7 +230,7 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
     EXPECT_TRUE(harness::Gone(about));
     EXPECT_TRUE(harness::VisibleWindows(kTitle).empty());
   }
-  harness::Pump(1500);  // a start would have written by now
+  harness::StartedProgramsEnded();  // a start would have written by now
   EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
@@ -262,7 +267,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
       harness::Drag(info, POINT{r.right / 2, r.bottom / 2}, off);
     } else {
       ::SetFocus(info);
-      harness::Pump(30);
+      harness::Drain();
     }
     ASSERT_EQ(info, ::GetFocus());
     ASSERT_TRUE(harness::ReadLines(tool.log()).size() == started);  // not pressed yet
@@ -277,7 +282,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     EXPECT_TRUE(harness::Gone(about));
     if (::IsWindow(about)) ::DestroyWindow(about);
   }
-  harness::Pump(1000);
+  harness::StartedProgramsEnded();
   EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
 }
 
@@ -306,11 +311,7 @@ TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
 
   about = OpenAbout(program);
   ASSERT_NE(nullptr, about);
-  EXPECT_EQ(kTitle, harness::Text(about));
-  EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
-  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
-  EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
-  EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
+  ExpectTheTexts(about);
   EXPECT_NE(0, ::SendMessageA(Item(about, fAbout::ID_picIcon), STM_GETICON, 0, 0));
 }
 

@@ -322,36 +322,35 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     return {read(file), read(file + ".paste")};
   };
 
-  ::SendMessageA(view, EM_SETSEL, 64, 67);
-  PressCopy(program);
-  auto result = pasteElsewhere();
-  EXPECT_EQ("ABC", result.first);   // the plain text it finds
-  EXPECT_EQ("ABC", result.second);  // what its paste gives
-
-  ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(harness::SymbolIndex(0xa1)), harness::SymbolIndex(0xa4));
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("\xa1\xa2\xa3", result.first);
-  EXPECT_EQ("\xa1\xa2\xa3", result.second);
-
-  ::SendMessageA(view, EM_SETSEL, 8, 11);  // tab, line feed, vertical tab
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("\t\n\x0b", result.first);
-
-  harness::ClickListRow(list, 90);
-  ::SendMessageA(view, EM_SETSEL, 0, 0);
-  PressCopy(program);
-  result = pasteElsewhere();
-  EXPECT_EQ("[", result.first);
-  EXPECT_EQ("[", result.second);
+  // The view's selection (first, last + 1), else the row clicked: the plain text the other
+  // program finds, and what its paste gives (not compared where null).
+  struct Copy {
+    int first, end, row;
+    const char *text, *pasted;
+  };
+  const Copy copies[] = {{64, 67, -1, "ABC", "ABC"},
+                         {harness::SymbolIndex(0xa1), harness::SymbolIndex(0xa4), -1, "\xa1\xa2\xa3", "\xa1\xa2\xa3"},
+                         {8, 11, -1, "\t\n\x0b", nullptr},  // tab, line feed, vertical tab
+                         {0, 0, 90, "[", "["}};
+  for (const Copy& copy : copies) {
+    SCOPED_TRACE(copy.text);
+    if (copy.row >= 0) harness::ClickListRow(list, copy.row);
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(copy.first), copy.end);
+    PressCopy(program);
+    auto result = pasteElsewhere();
+    EXPECT_EQ(copy.text, result.first);
+    if (copy.pasted) {
+      EXPECT_EQ(copy.pasted, result.second);
+    }
+  }
   ::DeleteFileA(file.c_str());
   ::DeleteFileA((file + ".paste").c_str());
 }
 
 namespace {
 
-// Holds the clipboard open from a thread of its own, with its own text on it, for `holdMs`.
+// Holds the clipboard open from a thread of its own, with its own text on it, until released
+// or for `holdMs` at most.
 class ClipboardHolder {
  public:
   // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
@@ -365,7 +364,8 @@ class ClipboardHolder {
   }
   bool Holding() const { return holding_ && !released_; }
   bool Failed() const { return failed_; }
-  bool WaitForRelease(DWORD timeoutMs) const {
+  bool Release(DWORD timeoutMs) {
+    release_ = true;
     return harness::PumpUntil([this] { return released_.load(); }, timeoutMs);
   }
 
@@ -384,7 +384,7 @@ class ClipboardHolder {
       // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
       // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
       // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); ::GetTickCount() - start < holdMs;) {
+      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;) {
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
@@ -401,7 +401,7 @@ class ClipboardHolder {
     ::DestroyWindow(owner);
   }
 
-  std::atomic<bool> holding_{false}, released_{false}, failed_{false}, done_{false};
+  std::atomic<bool> holding_{false}, release_{false}, released_{false}, failed_{false}, done_{false};
   std::thread thread_;
 };
 
@@ -414,14 +414,14 @@ TEST_F(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
     SCOPED_TRACE(fromView ? "view" : "list");
     ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
     {
-      ClipboardHolder holder(1500);
+      ClipboardHolder holder(5000);
       ASSERT_FALSE(holder.Failed());
       const DWORD start = ::GetTickCount();
       ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
       const DWORD took = ::GetTickCount() - start;
       EXPECT_LT(took, 1000u);
       EXPECT_TRUE(holder.Holding()) << "the clipboard was released before the copy gave up";
-      ASSERT_TRUE(holder.WaitForRelease(5000));
+      ASSERT_TRUE(holder.Release(5000));
       EXPECT_EQ("held", harness::ClipboardText());  // the holder's text is untouched
       EXPECT_TRUE(::IsWindow(program.window()));
     }

@@ -48,12 +48,6 @@ const Caption kCaptions[] = {{0, "&Font", {15, 15}},       {1, "&Size", {15, 63}
                              {2, "&Preview", {242, 15}},   {3, "&Keycode(ASCII)", {242, 182}},
                              {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
 
-std::string ClassOf(HWND window) {
-  char name[64] = {};
-  ::GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
 // The colour that covers most of a control's client area: its background.
@@ -70,7 +64,7 @@ TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
     SCOPED_TRACE(e.id);
     HWND control = program[e.id];
     ASSERT_TRUE(control);
-    EXPECT_STREQ(e.className, ClassOf(control).c_str());
+    EXPECT_STREQ(e.className, harness::ClassName(control).c_str());
     if (e.caption) {
       EXPECT_EQ(e.caption, harness::Text(control));
     }

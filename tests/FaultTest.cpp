@@ -148,15 +148,9 @@ TEST(Fault, RapidRepeatedClicksOnEveryButton) {
                    fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
       ::PostMessageA(program[id], BM_CLICK, 0, 0);
   }
-  harness::Pump(500);
-  auto visible = [](const char* title) {
-    int count = 0;
-    for (HWND window : harness::ProcessWindows(nullptr, title)) count += ::IsWindowVisible(window) ? 1 : 0;
-    return count;
-  };
-  const int helps = visible("Help"), abouts = visible("About Varnelo");
-  EXPECT_EQ(1, helps);
-  EXPECT_EQ(1, abouts);
+  harness::Drain();
+  EXPECT_EQ(1u, harness::VisibleWindows("Help").size());
+  EXPECT_EQ(1u, harness::VisibleWindows("About Varnelo").size());
   EXPECT_EQ("G", harness::ClipboardText());  // code 71
   // Twenty toggles of each box leave every style off again, and no font behind.
   LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);
@@ -195,7 +189,6 @@ TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
   harness::PressKey(VK_F4);  // opens the list
   harness::PressKey(VK_DOWN);
   harness::PressKey(VK_RETURN);  // closes it on the new choice
-  harness::Pump(100);
   const std::string chosen = harness::ComboItem(fonts, harness::ComboSelection(fonts));
   EXPECT_EQ(chosen, harness::Text(program[fMain::ID_lblPreview]));
   EXPECT_EQ(chosen, harness::FontOf(program[fMain::ID_lblPreview]).lfFaceName);
@@ -233,7 +226,7 @@ TEST(CodePage, ViewsAndKeystrokeFollowTheAnsiCodePage) {
     // The keystroke of that row.
     ListView_SetItemState(list, code - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, code - 1, FALSE);
-    harness::Pump(20);
+    harness::Drain();
     RECT r = harness::ListItemRect(list, code - 1);
     harness::Click(list, r.left + 20, (r.top + r.bottom) / 2);
     EXPECT_EQ("<ALT> + 0" + std::to_string(code), harness::Text(program[fMain::ID_lblKeycode]));

@@ -94,7 +94,7 @@ TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   ASSERT_EQ(first, FaceOf(view));
 
   harness::ChooseComboItem(fonts, other);
-  harness::Pump();
+  harness::Drain();
   ExpectChosen(otherName, view, preview);
   EXPECT_EQ(otherName, harness::Text(fonts));
   // The text of the view is not touched; only its font changes.
@@ -102,7 +102,7 @@ TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
 
   // And back to the first name.
   harness::ChooseComboItem(fonts, 0);
-  harness::Pump();
+  harness::Drain();
   ExpectChosen(first, view, preview);
 }
 
@@ -118,7 +118,7 @@ TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
     ASSERT_EQ(name, harness::Text(preview)) << i;
   }
   EXPECT_EQ(count, rebuilds.count());
-  harness::Pump();
+  harness::Drain();
   ExpectTheSymbolRows(list);
 }
 
@@ -128,14 +128,14 @@ TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
   SelectRow(list, 64);  // "A"
   RebuildLog rebuilds(list);
   harness::ChooseComboItem(fonts, other);
-  harness::Pump();
+  harness::Drain();
   ExpectOneRebuild(rebuilds, list);
 
   // Choosing the entry that is already chosen rebuilds the list all the same.
   SelectRow(list, 200);
   rebuilds.Clear();
   harness::ChooseComboItem(fonts, other);
-  harness::Pump();
+  harness::Drain();
   ExpectOneRebuild(rebuilds, list);
 }
 
@@ -156,7 +156,7 @@ TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
   SelectRow(list, 200);
   ASSERT_GT(ListView_GetTopIndex(list), 0);
   harness::ChooseComboItem(fonts, 0);
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(0, ListView_GetTopIndex(list));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
@@ -175,7 +175,7 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     harness::FocusControl(fonts);
     RebuildLog rebuilds(list);
     harness::PressKey(VK_DOWN);
-    harness::Pump();
+    harness::Drain();
     ASSERT_EQ(step, harness::ComboSelection(fonts));
     const std::string name = harness::ComboItem(fonts, step);
     ExpectChosen(name, view, preview);
@@ -185,7 +185,7 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
   RebuildLog rebuilds(list);
   harness::FocusControl(fonts);
   harness::PressKey(VK_UP);
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(2, harness::ComboSelection(fonts));
   EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
   EXPECT_TRUE(harness::Sequence(rebuilds, kOneRebuild));
@@ -207,7 +207,7 @@ TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   harness::FocusControl(fonts);
   RebuildLog rebuilds(list);
   harness::TypeText(std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
   ExpectChosen(name, view, preview);
   ExpectOneRebuild(rebuilds, list);
@@ -220,7 +220,7 @@ TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
 
   harness::MessageLog texts(label, {WM_SETTEXT});
   harness::ChooseComboItem(fonts, other);
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ("<ALT> + 065", harness::Text(label));
   EXPECT_TRUE(harness::Sequence(texts, {}));
   // By key as well.
@@ -252,7 +252,7 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     RebuildLog rebuilds(list);
     harness::MessageLog captions(preview, {WM_SETTEXT});
     harness::PressKey(VK_RETURN, m.shift, m.control, m.alt);
-    harness::Pump();
+    harness::Drain();
     EXPECT_EQ(otherName, FaceOf(view));
     EXPECT_EQ(first, FaceOf(preview));
     EXPECT_EQ(first, harness::Text(preview));
@@ -290,7 +290,7 @@ TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
   harness::ChooseComboItem(sizes, 14);  // "72"
   for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
     ::SendMessageA(program[id], BM_CLICK, 0, 0);
-  harness::Pump();
+  harness::Drain();
 
   auto expectKept = [&](const std::string& name) {
     LOGFONTA v = harness::FontOf(view);
@@ -325,7 +325,7 @@ TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
   for (int i = 0; i < 3; ++i) before[i] = harness::RectInParent(program[ids[i]]);
   harness::ChooseComboItem(sizes, 14);  // "72"
   for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
-  harness::Pump();
+  harness::Drain();
   for (int i = 0; i < 3; ++i) {
     RECT now = harness::RectInParent(program[ids[i]]);
     EXPECT_TRUE(::EqualRect(&before[i], &now)) << ids[i];
@@ -344,7 +344,7 @@ TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
     }
     if (i % 50 == 0) harness::Pump(5);
   }
-  harness::Pump();
+  harness::Drain();
   // One font per control, however often it changed.
   EXPECT_EQ(atStart, win::Font::Live());
   // Every font change went through: the view has the last size chosen (999 % 3 == 0, so

@@ -55,7 +55,7 @@ TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
   EXPECT_TRUE(harness::VisibleWindows("Help").empty());
   for (int click = 0; click < 3; ++click) {
     ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
-    harness::Pump(50);
+    harness::Drain();
   }
   std::vector<HWND> shown = harness::VisibleWindows("Help");
   ASSERT_EQ(1u, shown.size());

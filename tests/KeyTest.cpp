@@ -143,7 +143,7 @@ void PutBack(const Program& program) {
   HWND size = program[fMain::ID_cboSize];
   if (harness::ComboSelection(size) != 9 || harness::Text(size) != "24") harness::ChooseComboItem(size, 9);
   ::SetWindowTextA(program[fMain::ID_lblKeycode], "");
-  harness::Pump(20);
+  harness::Drain();
 }
 
 // The browser that the web button's address reaches: a copy of the marker program, for the
@@ -198,7 +198,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
         harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); }, 2000);
       if (effect.visits) {
         EXPECT_TRUE(browser.WaitFor(++visits)) << "the web button's address";
-        harness::Pump(500);  // the browser is done
+        harness::StartedProgramsEnded();  // the browser is done
       }
 
       // The window answers, with every control where it was.
@@ -242,6 +242,6 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       PutBack(program);
     }
   }
-  harness::Pump(300);
+  harness::StartedProgramsEnded();
   EXPECT_EQ(visits, browser.Requests()) << "no more requests than presses";
 }

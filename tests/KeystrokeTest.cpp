@@ -32,7 +32,7 @@ void ChooseHorizontalFace(const Program& program) {
     if (harness::ComboItem(fonts, i)[0] != '@') index = i;
   ASSERT_GE(index, 0);
   harness::ChooseComboItem(fonts, index);
-  harness::Pump();
+  harness::Drain();
 }
 
 // The Symbol View's character of a code (in a single-byte code page, code - 1).
@@ -155,22 +155,14 @@ TEST_F(Keystroke, ClickingTheSelectedRowAfterAViewPickShowsTheRowAgain) {
 TEST_F(Keystroke, ArrowKeysInTheListShowTheNewRow) {
   harness::ClickListRow(list, 64);
   ASSERT_EQ(list, ::GetFocus());
-  harness::PressKey(VK_DOWN);
-  EXPECT_EQ(65, harness::ListSelection(list));
-  EXPECT_EQ("<ALT> + 066", Label(program));
-  harness::PressKey(VK_DOWN);
-  EXPECT_EQ("<ALT> + 067", Label(program));
-  harness::PressKey(VK_UP);
-  harness::PressKey(VK_UP);
-  harness::PressKey(VK_UP);
-  EXPECT_EQ(63, harness::ListSelection(list));
-  EXPECT_EQ("<ALT> + 064", Label(program));
-  harness::PressKey(VK_END);
-  EXPECT_EQ(254, harness::ListSelection(list));
-  EXPECT_EQ("<ALT> + 0255", Label(program));
-  harness::PressKey(VK_HOME);
-  EXPECT_EQ(0, harness::ListSelection(list));
-  EXPECT_EQ("<ALT> + 01", Label(program));
+  const std::pair<WORD, int> steps[] = {{VK_DOWN, 65}, {VK_DOWN, 66}, {VK_UP, 65}, {VK_UP, 64},
+                                        {VK_UP, 63},   {VK_END, 254}, {VK_HOME, 0}};
+  for (const auto& [key, row] : steps) {
+    SCOPED_TRACE(row);
+    harness::PressKey(key);
+    EXPECT_EQ(row, harness::ListSelection(list));
+    EXPECT_EQ("<ALT> + 0" + std::to_string(row + 1), Label(program));
+  }
 }
 
 TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
@@ -178,7 +170,7 @@ TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   harness::ClickListRow(list, 199);
   ASSERT_EQ("<ALT> + 0200", Label(program));
   harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(-1, harness::ListSelection(list));  // rebuilt
   EXPECT_EQ("<ALT> + 0200", Label(program));
 
@@ -186,7 +178,7 @@ TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   DragOverCode(view, 'z');
   ASSERT_EQ("<ALT> + 0122", Label(program));
   harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ("<ALT> + 0122", Label(program));
 }
 

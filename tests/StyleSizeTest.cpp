@@ -62,6 +62,13 @@ int TickedBoxes(const Program& program) {
   return flags;
 }
 
+// The boxes ticked, and the view's and the preview's flags, all as `flags`.
+void ExpectFlags(const Program& program, int flags) {
+  EXPECT_EQ(flags, TickedBoxes(program));
+  EXPECT_EQ(flags, FlagsOf(program[fMain::ID_txtSymbol]));
+  EXPECT_EQ(flags, FlagsOf(program[fMain::ID_lblPreview]));
+}
+
 // Snapshot of the Symbol List: its rows and font, for "not changed".
 std::string ListState(HWND list) {
   std::string state;
@@ -111,7 +118,7 @@ TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
     EXPECT_EQ(face, lf.lfFaceName);
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
   }
-  harness::Pump();
+  harness::Drain();
   EXPECT_TRUE(harness::Sequence(rebuilds, {}));
   EXPECT_TRUE(harness::Sequence(listFonts, {}));
   EXPECT_TRUE(harness::Sequence(previewFonts, {}));
@@ -132,7 +139,7 @@ TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
   }
   // At 72 points the view scrolls: more lines than it shows.
   harness::ChooseComboItem(sizes, k72);
-  harness::Pump();
+  harness::Drain();
   RECT client;
   ::GetClientRect(view, &client);
   EXPECT_GT(::SendMessageA(view, EM_GETLINECOUNT, 0, 0) * 96, client.bottom);
@@ -168,11 +175,11 @@ TEST_F(StyleSize, TypedSizeIsNeverApplied) {
   harness::TypeText("20");
   EXPECT_EQ("20", harness::Text(sizes));  // the typing arrived
   harness::PressKey(VK_RETURN);
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
   // Nor when the box loses the focus.
   harness::PressKey(VK_TAB);
-  harness::Pump();
+  harness::Drain();
   EXPECT_NE(info.hwndItem, ::GetFocus());
   EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
 
@@ -182,7 +189,7 @@ TEST_F(StyleSize, TypedSizeIsNeverApplied) {
   harness::TypeText("72");
   harness::PressKey(VK_RETURN);
   harness::PressKey(VK_TAB);
-  harness::Pump();
+  harness::Drain();
   EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
   EXPECT_TRUE(harness::Sequence(viewFonts, {}));
   EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
@@ -231,9 +238,7 @@ TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
     ::GetClientRect(program[kBox[f]], &r);
     harness::SingleClick(program[kBox[f]], POINT{8, r.bottom / 2});  // on the check square
     expected |= 1 << f;
-    EXPECT_EQ(expected, TickedBoxes(program));
-    EXPECT_EQ(expected, FlagsOf(view));
-    EXPECT_EQ(expected, FlagsOf(preview));
+    ExpectFlags(program, expected);
   }
   // The space bar on a focused box clears it again.
   for (int f = Bold; f <= StrikeOut; ++f) {
@@ -241,9 +246,7 @@ TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
     harness::FocusControl(program[kBox[f]]);
     harness::PressKey(VK_SPACE);
     expected &= ~(1 << f);
-    EXPECT_EQ(expected, TickedBoxes(program));
-    EXPECT_EQ(expected, FlagsOf(view));
-    EXPECT_EQ(expected, FlagsOf(preview));
+    ExpectFlags(program, expected);
   }
 }
 
@@ -260,9 +263,7 @@ TEST_F(StyleSize, AccessKeysTickTheBoxes) {
       harness::FocusControl(fonts);
       harness::PressKey(kAccessKey[f], false, false, true);
       expected ^= 1 << f;
-      EXPECT_EQ(expected, TickedBoxes(program));
-      EXPECT_EQ(expected, FlagsOf(view));
-      EXPECT_EQ(expected, FlagsOf(preview));
+      ExpectFlags(program, expected);
     }
   }
   EXPECT_EQ(0, expected);

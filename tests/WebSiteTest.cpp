@@ -128,7 +128,7 @@ class WebSite : public testing::Test {
 
   void TearDown() override {
     program_.reset();
-    harness::Pump(300);  // a late request still finds its log
+    harness::StartedProgramsEnded();  // a late request still finds its log
     environment_.reset();
     machine_.reset();
     user_.reset();
@@ -166,13 +166,13 @@ class WebSite : public testing::Test {
 
   void ClickVisit() {
     ::SendMessageA((*program_)[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
-    harness::Pump(50);
+    harness::Drain();
   }
 
   // Every request the browser got carried exactly the maker's address.
   void ExpectRequests(size_t count) {
     ASSERT_TRUE(harness::WaitForLines(log_, count)) << "requests: " << harness::ReadLines(log_).size();
-    harness::Pump(500);  // and no more than that
+    harness::StartedProgramsEnded();  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log_);
     ASSERT_EQ(count, lines.size());
     for (const std::string& line : lines)
@@ -189,12 +189,13 @@ class WebSite : public testing::Test {
 };
 
 // Windows the watcher may close while the shell fails: any dialog box that is not the About
-// dialog. Boxes of the program's own carry its caption "Tindrel".
-std::vector<SeenDialog> ClickVisitWatchingForBoxes(Program& program, DWORD watchMs) {
+// dialog. Boxes of the program's own carry its caption "Tindrel". The attempt is over when
+// the click has returned and whatever it started has ended.
+std::vector<SeenDialog> ClickVisitWatchingForBoxes(Program& program) {
   HWND about = program.form().AboutDialog() ? program.form().AboutDialog()->hwnd() : nullptr;
   harness::DialogWatcher watcher([about](HWND box) { return box != about; });
   ::SendMessageA(program[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
-  harness::Pump(watchMs);
+  harness::StartedProgramsEnded();
   return watcher.Seen();
 }
 
@@ -265,7 +266,7 @@ TEST_F(WebSite, WorksTheSameWithTheHelpWindowAndTheAboutDialogOpen) {
   Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::Pump(50);
+  harness::Drain();
   ASSERT_EQ(1u, harness::ProcessWindows(nullptr, "Help").size());
   ASSERT_EQ(1u, harness::ProcessWindows(nullptr, "About Varnelo").size());
   ClickVisit();
@@ -278,7 +279,7 @@ TEST_F(WebSite, TheAboutDescriptionEndsWithTheAddressThatIsOpened) {
   ASSERT_TRUE(RegisterBrowser(browser_));
   Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::Pump(50);
+  harness::Drain();
   ASSERT_NE(nullptr, program.form().AboutDialog());
   HWND about = program.form().AboutDialog()->hwnd();
   ASSERT_NE(nullptr, about);
@@ -298,7 +299,7 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
   ASSERT_TRUE(RegisterBrowser(dir_ + "missing\\browser.exe"));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
-  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program, 1500);
+  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program);
   ExpectNoBoxOfTheProgram(seen);
   EXPECT_TRUE(before == StateOf(program));
   EXPECT_TRUE(harness::ReadLines(log_).empty());
@@ -315,12 +316,12 @@ TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
   ASSERT_FALSE(harness::RegistryKeyExists(HKEY_LOCAL_MACHINE, SchemeKey()));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
-  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program, 1500);
+  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program);
   ExpectNoBoxOfTheProgram(seen);
   EXPECT_TRUE(before == StateOf(program));
   EXPECT_TRUE(::IsWindowEnabled(program[fMain::ID_cmdVisit]));
   // A second click fails the same way.
-  seen = ClickVisitWatchingForBoxes(program, 500);
+  seen = ClickVisitWatchingForBoxes(program);
   ExpectNoBoxOfTheProgram(seen);
   EXPECT_TRUE(before == StateOf(program));
 }

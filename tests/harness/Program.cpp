@@ -14,6 +14,8 @@ void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
+void Drain() { PumpUntil([] { return true; }, 0); }
+
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
   for (;;) {
@@ -33,7 +35,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
 Program::Program(fMainOptions options) {
   if (!mStartup::Main(options)) throw std::runtime_error("the main window could not be loaded");
   ::SetForegroundWindow(window());
-  Pump(100);
+  PumpUntil([this] { return ::GetForegroundWindow() == window() && ::IsWindowVisible(window()); }, 1000);
 }
 
 Program::~Program() { End(); }
@@ -42,7 +44,7 @@ void Program::End() {
   if (ended_) return;
   ended_ = true;
   mStartup::Unload();
-  Pump(20);
+  Drain();
 }
 
 std::string Text(HWND window) { return win::GetText(window); }
@@ -197,47 +199,79 @@ POINT ToScreen(HWND window, int x, int y) {
   ::ClientToScreen(window, &p);
   return p;
 }
-}  // namespace
 
-void MoveMouse(int screenX, int screenY) {
-  SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
-  Pump(30);
+// The last event of the input a helper sends, which this thread is to take from its queue:
+// the key going up, or the button's up message (in the client area or on the frame).
+// (GetKeyState can't tell: Wine brings a thread's key state up to date with the input sent
+// before the thread has taken it, whenever the thread asks for it.)
+WPARAM g_lastKey = 0;
+UINT g_lastMessage = 0, g_lastFrameMessage = 0;
+bool g_taken = false;
+
+LRESULT CALLBACK KeyboardTaken(int code, WPARAM vk, LPARAM info) {
+  if (code == HC_ACTION && vk == g_lastKey && (info & 0x80000000)) g_taken = true;
+  return ::CallNextHookEx(nullptr, code, vk, info);
 }
+
+LRESULT CALLBACK MouseTaken(int code, WPARAM message, LPARAM info) {
+  if (code == HC_ACTION && (message == g_lastMessage || message == g_lastFrameMessage)) g_taken = true;
+  return ::CallNextHookEx(nullptr, code, message, info);
+}
+
+// Sends input and pumps until this thread has taken its last event, seen through a hook of
+// this thread's; input that went to another thread's window is not waited for past a second.
+void SendAndAwait(int hookKind, const std::function<void()>& send) {
+  g_taken = false;
+  HHOOK hook = ::SetWindowsHookExA(hookKind, hookKind == WH_KEYBOARD ? KeyboardTaken : MouseTaken, nullptr,
+                                   ::GetCurrentThreadId());
+  send();
+  PumpUntil([] { return g_taken; }, 1000);
+  if (hook) ::UnhookWindowsHookEx(hook);
+}
+
+void SendClick(POINT at, DWORD downFlag, DWORD upFlag) {
+  const bool right = downFlag == MOUSEEVENTF_RIGHTDOWN, middle = downFlag == MOUSEEVENTF_MIDDLEDOWN;
+  g_lastMessage = right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : WM_LBUTTONUP;
+  g_lastFrameMessage = right ? WM_NCRBUTTONUP : middle ? WM_NCMBUTTONUP : WM_NCLBUTTONUP;
+  SendAndAwait(WH_MOUSE, [=] { SendMouse(upFlag, at.x, at.y); });
+}
+}  // namespace
 
 void Click(HWND window, int clientX, int clientY, DWORD downFlag, DWORD upFlag) {
   POINT p = ToScreen(window, clientX, clientY);
   SendMouse(MOUSEEVENTF_MOVE, p.x, p.y);
-  Pump(20);
+  Drain();
   SendMouse(downFlag, p.x, p.y);
-  Pump(20);
-  SendMouse(upFlag, p.x, p.y);
-  Pump(80);
+  Drain();
+  SendClick(p, downFlag, upFlag);
 }
 
 void Drag(HWND window, POINT from, POINT to) {
   POINT a = ToScreen(window, from.x, from.y), b = ToScreen(window, to.x, to.y);
   SendMouse(MOUSEEVENTF_MOVE, a.x, a.y);
-  Pump(20);
+  Drain();
   SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
-  Pump(20);
+  Drain();
   for (int step = 1; step <= 4; ++step) {
     SendMouse(MOUSEEVENTF_MOVE, a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4);
-    Pump(20);
+    Drain();
   }
-  SendMouse(MOUSEEVENTF_LEFTUP, b.x, b.y);
-  Pump(80);
+  SendClick(b, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }
 
 void PressKey(WORD vk, bool shift, bool control, bool alt) {
-  if (shift) SendKey(VK_SHIFT, false);
-  if (control) SendKey(VK_CONTROL, false);
-  if (alt) SendKey(VK_MENU, false);
-  SendKey(vk, false);
-  SendKey(vk, true);
-  if (alt) SendKey(VK_MENU, true);
-  if (control) SendKey(VK_CONTROL, true);
-  if (shift) SendKey(VK_SHIFT, true);
-  Pump(60);
+  // The last key to go up is the first modifier pressed, else the key itself.
+  g_lastKey = shift ? VK_SHIFT : control ? VK_CONTROL : alt ? VK_MENU : vk;
+  SendAndAwait(WH_KEYBOARD, [=] {
+    if (shift) SendKey(VK_SHIFT, false);
+    if (control) SendKey(VK_CONTROL, false);
+    if (alt) SendKey(VK_MENU, false);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    if (alt) SendKey(VK_MENU, true);
+    if (control) SendKey(VK_CONTROL, true);
+    if (shift) SendKey(VK_SHIFT, true);
+  });
 }
 
 void TypeText(const std::string& text) {
@@ -252,7 +286,10 @@ void FocusControl(HWND control) {
   ::SetForegroundWindow(root);
   ::SetActiveWindow(root);
   ::SetFocus(control);
-  Pump(30);
+  PumpUntil([=] {
+    HWND focus = ::GetFocus();
+    return ::GetForegroundWindow() == root && focus && (focus == control || ::IsChild(control, focus));
+  }, 1000);
 }
 
 bool OpenClipboardPatiently(HWND owner) {
@@ -310,14 +347,6 @@ HGLOBAL GlobalText(const std::string& bytes) {
   return block;
 }
 
-void PutPrivateFormat(UINT format, const std::string& data) {
-  OpenClipboardPatiently();
-  ::EmptyClipboard();
-  HGLOBAL block = GlobalText(data);
-  if (!::SetClipboardData(format, block)) ::GlobalFree(block);
-  ::CloseClipboard();
-}
-
 std::string TestDir() {
   char path[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -372,9 +401,20 @@ void AwaitSingleClick(HWND window, POINT client) {
 
 void ClickListRow(HWND list, int index, DWORD downFlag, DWORD upFlag) {
   ListView_EnsureVisible(list, index, FALSE);
-  Pump(20);
+  Drain();
   RECT r = ListItemRect(list, index);
+  // Anywhere on the row selects it (full-row selection): away from the last press if the
+  // middle is where it was, so there is no double-click time to wait out.
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  for (int x : {at.x, r.left + (r.right - r.left) / 4, r.right - (r.right - r.left) / 4}) {
+    POINT screen{x, at.y};
+    ::ClientToScreen(list, &screen);
+    if (std::abs(screen.x - g_lastPress.x) > ::GetSystemMetrics(SM_CXDOUBLECLK) ||
+        std::abs(screen.y - g_lastPress.y) > ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+      at.x = x;
+      break;
+    }
+  }
   SingleClick(list, at, downFlag, upFlag);
 }
 
@@ -388,7 +428,7 @@ void ScrollToChar(HWND edit, int index) {
   LRESULT line = ::SendMessageA(edit, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0);
   LRESULT first = ::SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
   ::SendMessageA(edit, EM_LINESCROLL, 0, line - first);
-  Pump(20);
+  Drain();
 }
 
 POINT CharMiddle(HWND edit, int index, int* width) {

@@ -21,6 +21,8 @@ namespace harness {
 
 // Runs the program's own message handling for `ms` milliseconds.
 void Pump(DWORD ms = 50);
+// Runs what is waiting in the message queue now, without waiting for more.
+void Drain();
 // Pumps until `done` holds or `timeoutMs` has passed; tells which.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 3000);
 
@@ -93,7 +95,6 @@ int ListSelection(HWND list);
 RECT ListItemRect(HWND list, int index);  // client coordinates
 
 // Real input through SendInput, then the queue drained.
-void MoveMouse(int screenX, int screenY);
 void Click(HWND window, int clientX, int clientY, DWORD downFlag = MOUSEEVENTF_LEFTDOWN,
            DWORD upFlag = MOUSEEVENTF_LEFTUP);
 void Drag(HWND window, POINT fromClient, POINT toClient);
@@ -131,7 +132,6 @@ std::wstring ClipboardUnicode();  // CF_UNICODETEXT, as a program that pastes Un
 std::set<UINT> ClipboardFormats();
 bool ClipboardHas(UINT format);
 HGLOBAL GlobalText(const std::string& bytes);  // a movable block with the bytes and a NUL
-void PutPrivateFormat(UINT format, const std::string& data);  // empties the clipboard first
 
 // The folder of the running test program, with a trailing backslash.
 std::string TestDir();

@@ -1,5 +1,8 @@
 #include "tests/harness/Registry.h"
 
+#include <tlhelp32.h>
+
+#include <cstring>
 #include <fstream>
 
 #include "tests/harness/Program.h"
@@ -169,6 +172,24 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs) {
   return PumpUntil([&] { return ReadLines(path).size() >= count; }, timeoutMs);
+}
+
+namespace {
+bool AnyStartedProgramRuns() {
+  HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return false;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  bool runs = false;
+  for (BOOL more = ::Process32First(snapshot, &entry); more && !runs; more = ::Process32Next(snapshot, &entry))
+    runs = entry.th32ParentProcessID == ::GetCurrentProcessId() && _stricmp(entry.szExeFile, "conhost.exe") != 0;
+  ::CloseHandle(snapshot);
+  return runs;
+}
+}  // namespace
+
+bool StartedProgramsEnded(DWORD timeoutMs) {
+  return PumpUntil([] { return !AnyStartedProgramRuns(); }, timeoutMs);
 }
 
 std::string StripQuotes(const std::string& text) {

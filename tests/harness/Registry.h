@@ -73,6 +73,10 @@ bool CopyMarkerTo(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 // Pumps until the file holds at least `count` lines or `timeoutMs` has passed.
 bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs = 10000);
+// Pumps until every program this one started (a marker writes its line before it ends) has
+// ended, or `timeoutMs` has passed; tells which. Wine's console host is not counted. Tests wait
+// on it and then read the logs: a started copy that hangs under Wine is no fault of the program.
+bool StartedProgramsEnded(DWORD timeoutMs = 10000);
 std::string StripQuotes(const std::string& text);  // one pair of surrounding quotes
 
 }  // namespace harness

@@ -64,10 +64,6 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM lp) {
 }
 }  // namespace
 
-std::function<bool(HWND)> CaptionIs(const std::string& caption) {
-  return [caption](HWND box) { return TextOf(box) == caption; };
-}
-
 DialogWatcher::DialogWatcher(std::function<bool(HWND)> wanted)
     : wanted_(std::move(wanted)), thread_([this] { Watch(); }) {}
 

@@ -68,9 +68,6 @@ class DialogWatcher {
   std::thread thread_;
 };
 
-// Accepts the boxes whose caption is exactly `caption`.
-std::function<bool(HWND)> CaptionIs(const std::string& caption);
-
 // The name of a message the tests log ("LVM_SETSELECTIONMARK"), else its number in hex.
 std::string MessageName(UINT message);
 
