@@ -15,14 +15,16 @@ using harness::Program;
 
 namespace {
 
-using AboutDialog = harness::MainWindowTest;
-
 const char kTitle[] = "About Varnelo";
 const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysinfo_test
 
-HWND OpenAbout(const Program& program) { return harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle); }
+// The main window, and the About dialog once Open() has pressed "&About" and found it.
+struct AboutDialog : harness::MainWindowTest {
+  HWND about = nullptr;
+  void Open() { ASSERT_NE(nullptr, about = harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle)); }
+};
 
 HWND Item(HWND about, int id) { return ::GetDlgItem(about, id); }
 std::string ItemText(HWND about, int id) { return harness::Text(Item(about, id)); }
@@ -126,8 +128,7 @@ size_t TitleIconColoursShown(HWND window) {
 }  // namespace
 
 TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(about, ::GetForegroundWindow());
   // A mark on the open dialog shows that a further click does not load it again.
   ::SetWindowTextA(Item(about, fAbout::ID_lblTitle), "still the same dialog");
@@ -149,8 +150,7 @@ TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
 }
 
 TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
   POINT origin{0, 0};
   ::ClientToScreen(about, &origin);
@@ -167,8 +167,7 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
 }
 
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ExpectTheTexts(about);
   EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
   const std::string description = ItemText(about, fAbout::ID_lblDescription);
@@ -182,8 +181,7 @@ TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
 }
 
 TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   HWND icon = Item(about, fAbout::ID_picIcon);
   ASSERT_NE(nullptr, icon);
   EXPECT_TRUE(::IsWindowVisible(icon));
@@ -203,8 +201,7 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
 }
 
 TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
   ASSERT_TRUE(ok && info);
   EXPECT_EQ("Button", harness::ClassName(ok));
@@ -221,8 +218,7 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
   ASSERT_TRUE(tool.ok());
   for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
     SCOPED_TRACE(id);
-    HWND about = OpenAbout(program);
-    ASSERT_NE(nullptr, about);
+    ASSERT_NO_FATAL_FAILURE(Open());
     harness::FocusControl(Item(about, id));
     ASSERT_EQ(about, ::GetForegroundWindow());
     ASSERT_EQ(Item(about, id), ::GetFocus());
@@ -236,8 +232,7 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
 }
 
 TEST_F(AboutDialog, EnterOnOkClosesIt) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(Item(about, fAbout::ID_cmdOK));
   harness::PressKey(VK_RETURN);
   EXPECT_TRUE(harness::Gone(about));
@@ -254,8 +249,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
   size_t started = 0;
   for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
     SCOPED_TRACE(static_cast<int>(way));
-    HWND about = OpenAbout(program);
-    ASSERT_NE(nullptr, about);
+    ASSERT_NO_FATAL_FAILURE(Open());
     HWND info = Item(about, fAbout::ID_cmdSysInfo);
     harness::FocusControl(Item(about, fAbout::ID_cmdOK));
     if (way == Way::Tab) {
@@ -287,12 +281,10 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
 }
 
 TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about));
-  about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(harness::ProcessWindows(nullptr, kTitle).empty());
@@ -300,8 +292,7 @@ TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
 }
 
 TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SetWindowTextA(about, "changed");
   for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion), int(fAbout::ID_lblDescription),
                  int(fAbout::ID_lblDisclaimer)})
@@ -309,16 +300,14 @@ TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(harness::Gone(about));
 
-  about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ExpectTheTexts(about);
   EXPECT_NE(0, ::SendMessageA(Item(about, fAbout::ID_picIcon), STM_GETICON, 0, 0));
 }
 
 TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
   ASSERT_NE(nullptr, harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"));
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   std::vector<HWND> helps = harness::ProcessWindows(nullptr, "Help");
   ASSERT_EQ(1u, helps.size());
   HWND help = helps.front();
@@ -330,8 +319,7 @@ TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about));
   EXPECT_TRUE(::IsWindowVisible(help));
-  about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(help, WM_CLOSE, 0, 0);
   EXPECT_TRUE(harness::Gone(help));
   EXPECT_TRUE(::IsWindowVisible(about));
@@ -339,8 +327,7 @@ TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
 }
 
 TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(program[fMain::ID_chkUnderline]);
   harness::PressKey(VK_SPACE);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkUnderline], BM_GETCHECK, 0, 0));
@@ -349,8 +336,7 @@ TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
-  HWND about = OpenAbout(program);
-  ASSERT_NE(nullptr, about);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(about));

@@ -15,7 +15,11 @@ using harness::Program;
 
 namespace {
 
-using HelpWindow = harness::MainWindowTest;
+// The main window, and the help window once Open() has pressed "&Help" and found it.
+struct HelpWindow : harness::MainWindowTest {
+  HWND help = nullptr;
+  void Open() { ASSERT_NE(nullptr, help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help")); }
+};
 
 // The help text as the user reads it: two empty lines, a paragraph, one empty line, a
 // paragraph; line breaks are single carriage returns.
@@ -35,8 +39,6 @@ const char kExpectedHelp[] =
 const COLORREF kSteelBlue = RGB(128, 160, 192);
 const COLORREF kWindowGrey = RGB(128, 128, 128);
 const COLORREF kWhite = RGB(255, 255, 255);
-
-HWND OpenHelp(const Program& program) { return harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"); }
 
 HWND Header(HWND help) { return ::GetDlgItem(help, fHelp::ID_lblHelpHeader); }
 HWND HelpLabel(HWND help) { return ::GetDlgItem(help, fHelp::ID_lblHelp); }
@@ -66,8 +68,7 @@ TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
 }
 
 TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(help, GW_OWNER));
   EXPECT_FALSE(::GetWindowLongPtrA(help, GWL_STYLE) & WS_CHILD);  // owned, not a child
   RECT h = harness::ScreenRect(help), m = harness::ScreenRect(program.window());
@@ -78,8 +79,7 @@ TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
 }
 
 TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ("Help", harness::Text(help));
   RECT client;
   ::GetClientRect(help, &client);
@@ -104,8 +104,7 @@ TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
 }
 
 TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   ASSERT_TRUE(header && label);
   EXPECT_EQ("Quick Help - Using Varnelo", harness::Text(header));
@@ -127,8 +126,7 @@ TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
 }
 
 TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   RECT h = harness::RectInParent(header), t = harness::RectInParent(label);
 
@@ -170,8 +168,7 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
 }
 
 TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   for (HWND label : {Header(help), HelpLabel(help)}) {
     std::map<COLORREF, int> colours = harness::Colours(label);
     EXPECT_EQ(kSteelBlue, harness::MostCommon(colours)) << ::GetDlgCtrlID(label);
@@ -183,30 +180,26 @@ TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
 }
 
 TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(help, WM_CLOSE, 0, 0);
   EXPECT_TRUE(harness::Gone(help));
   EXPECT_TRUE(harness::VisibleWindows("Help").empty());
   EXPECT_TRUE(::IsWindow(program.window()));  // the main window is not affected
 
-  help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(help)));
   EXPECT_EQ("Quick Help - Using Varnelo", harness::Text(Header(help)));
 
   // The title bar's close button.
   ::SendMessageA(help, WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(harness::Gone(help));
-  help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(kExpectedHelp, harness::Text(HelpLabel(help)));
   EXPECT_EQ(1u, harness::ProcessWindows(nullptr, "Help").size());
 }
 
 TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   // A real click on the Bold box, which the help window leaves uncovered.
   HWND bold = program[fMain::ID_chkBold];
   RECT boldRect = harness::ScreenRect(bold), helpRect = harness::ScreenRect(help);
@@ -231,8 +224,7 @@ TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   // As the title bar's minimise and restore buttons do it.
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
@@ -245,8 +237,7 @@ TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
 }
 
 TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
-  HWND help = OpenHelp(program);
-  ASSERT_NE(nullptr, help);
+  ASSERT_NO_FATAL_FAILURE(Open());
   ::ShowWindow(program.window(), SW_MINIMIZE);
   ASSERT_TRUE(harness::Iconic(program.window()));
   const bool hidden = !::IsWindowVisible(help);
