@@ -146,11 +146,18 @@ bool SetFolder(const std::string& folder) {
   return harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder);
 }
 
-// GetKeyValue on a value of the test key with these bytes and this type.
+// GetKeyValue's result and value for a value of HKLM, passed `before` in the value.
 struct Reading {
   bool result;
   std::string value;
 };
+Reading ReadValue(const char* key, const char* name, const std::string& before = "as passed") {
+  std::string value = before;
+  bool result = fAbout::GetKeyValue(kRoot, key, name, value);
+  return {result, value};
+}
+
+// GetKeyValue on a value of the test key with these bytes and this type.
 Reading Read(DWORD type, const std::string& bytes, const std::string& before = "as passed") {
   ::RegDeleteTreeA(kRoot, kTestKey);
   // RegSetValueExA stores a text one byte longer than told when the byte after it is a NUL
@@ -160,9 +167,7 @@ Reading Read(DWORD type, const std::string& bytes, const std::string& before = "
   if (!harness::SetRegistryValue(kRoot, kTestKey, "Value", type, buffer.data(),
                                  static_cast<DWORD>(bytes.size())))
     return {false, "(the test could not write the value)"};
-  std::string value = before;
-  bool result = fAbout::GetKeyValue(kRoot, kTestKey, "Value", value);
-  return {result, value};
+  return ReadValue(kTestKey, "Value", before);
 }
 
 // The result and the value of a reading.
@@ -466,9 +471,7 @@ TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
     GTEST_SKIP() << "this Wine does not refuse write access by the key's access list";
   }
-  std::string value;
-  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
-  EXPECT_EQ(tool, value);
+  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH"));
   PressExpectingAStart(log_, tool);
 }
 
@@ -483,9 +486,7 @@ TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_QUERY_VALUE, ERROR_ACCESS_DENIED)) {
     GTEST_SKIP() << "this Wine does not refuse read access by the key's access list";
   }
-  std::string value = "as passed";
-  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
-  EXPECT_EQ("", value);
+  ExpectReading(false, "", ReadValue(kMsinfoKey, "PATH"));
   PressExpectingTheMessage();
 }
 
@@ -548,16 +549,11 @@ TEST_F(SysInfo, GetKeyValueLeavesTheValueOfAnotherTypeAsPassed) {
 
 TEST_F(SysInfo, GetKeyValueGivesEmptyAndFalseForAMissingKeyOrValue) {
   ::RegDeleteTreeA(kRoot, kTestKey);
-  std::string value = "as passed";
-  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value));
-  EXPECT_EQ("", value);
+  ExpectReading(false, "", ReadValue(kTestKey, "Value"));
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kTestKey, "Other", "x"));
-  value = "as passed";
-  EXPECT_FALSE(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value));
-  EXPECT_EQ("", value);
+  ExpectReading(false, "", ReadValue(kTestKey, "Value"));
   // The name is looked up, not guessed: the other value is there.
-  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kTestKey, "Other", value));
-  EXPECT_EQ("x", value);
+  ExpectReading(true, "x", ReadValue(kTestKey, "Other", ""));
 }
 
 TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
@@ -574,9 +570,6 @@ TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
   const std::string tool = dir_ + "tool\\marker.exe";
   ASSERT_TRUE(SetPath(tool));
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  std::string value;
-  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kMsinfoKey, "PATH", value));
-  EXPECT_EQ(tool, value);
-  EXPECT_TRUE(fAbout::GetKeyValue(kRoot, kLocationKey, "MSINFO", value));
-  EXPECT_EQ(dir_ + "tools", value);
+  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH", ""));
+  ExpectReading(true, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
 }
