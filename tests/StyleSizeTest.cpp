@@ -95,9 +95,7 @@ TEST_F(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
   EXPECT_EQ("24", harness::Text(sizes));
   EXPECT_EQ(-32, harness::FontOf(view).lfHeight);
   EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
-  EXPECT_EQ(0, FlagsOf(view));
-  EXPECT_EQ(0, FlagsOf(preview));
-  EXPECT_EQ(0, TickedBoxes(program));
+  ExpectFlags(program, 0);
 }
 
 TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
@@ -134,8 +132,7 @@ TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
     harness::ChooseComboItem(sizes, i);
     EXPECT_EQ(kSizes[i].height, harness::FontOf(view).lfHeight);
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
-    EXPECT_EQ(1 << Italic, FlagsOf(view));  // size changes keep the flags
-    EXPECT_EQ(1 << Italic, FlagsOf(preview));
+    ExpectFlags(program, 1 << Italic);  // size changes keep the flags
   }
   // At 72 points the view scrolls: more lines than it shows.
   harness::ChooseComboItem(sizes, k72);
@@ -201,18 +198,14 @@ TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
     SCOPED_TRACE(harness::Text(program[kBox[f]]));
     harness::MessageLog viewFonts(view, {WM_SETFONT}), previewFonts(preview, {WM_SETFONT});
     ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
-    EXPECT_TRUE(harness::IsChecked(program[kBox[f]]));
-    EXPECT_EQ(1 << f, FlagsOf(view));
-    EXPECT_EQ(1 << f, FlagsOf(preview));
+    ExpectFlags(program, 1 << f);
     EXPECT_TRUE(harness::Sequence(viewFonts, {{WM_SETFONT}}));
     EXPECT_TRUE(harness::Sequence(previewFonts, {{WM_SETFONT}}));
     EXPECT_EQ(-32, harness::FontOf(view).lfHeight);    // the size stays
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 
     ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);  // and off again
-    EXPECT_FALSE(harness::IsChecked(program[kBox[f]]));
-    EXPECT_EQ(0, FlagsOf(view));
-    EXPECT_EQ(0, FlagsOf(preview));
+    ExpectFlags(program, 0);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(view).lfWeight);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
   }
@@ -286,8 +279,7 @@ TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
   ::SendMessageA(program[kBox[Italic]], BM_CLICK, 0, 0);
   EXPECT_EQ((1 << Bold) | (1 << Italic), FlagsOf(view));
   ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  EXPECT_EQ(1 << Italic, FlagsOf(view));
-  EXPECT_EQ(1 << Italic, FlagsOf(preview));
+  ExpectFlags(program, 1 << Italic);
   EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
 }
 
@@ -302,14 +294,12 @@ TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
     harness::ChooseComboItem(fonts, i);
     EXPECT_EQ(name, harness::FontOf(view).lfFaceName);
     EXPECT_EQ(-11, harness::FontOf(view).lfHeight);
-    EXPECT_EQ(flags, FlagsOf(view));
     EXPECT_EQ(name, harness::FontOf(preview).lfFaceName);
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
-    EXPECT_EQ(flags, FlagsOf(preview));
+    ExpectFlags(program, flags);
   }
   // A flag cleared after a font change is cleared on the new face.
   ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  EXPECT_EQ(1 << StrikeOut, FlagsOf(view));
-  EXPECT_EQ(1 << StrikeOut, FlagsOf(preview));
+  ExpectFlags(program, 1 << StrikeOut);
   EXPECT_EQ(harness::ComboItem(fonts, 0), harness::FontOf(preview).lfFaceName);
 }
