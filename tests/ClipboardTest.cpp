@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdio>
 #include <cstring>
-#include <initializer_list>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -32,13 +32,6 @@ using Clipboard = harness::MainWindowTest;
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
 // it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
 // control of its own gives to <file>.paste, then ends before any test runs.
-void WriteFile(const std::string& path, const std::string& bytes) {
-  if (FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-  }
-}
-
 const bool g_pasteProgram = [] {
   const char* flag = std::strstr(::GetCommandLineA(), "--paste-to=");
   if (!flag) return false;
@@ -50,32 +43,15 @@ const bool g_pasteProgram = [] {
   ::SendMessageA(edit, WM_PASTE, 0, 0);
   std::string pasted = harness::Text(edit);
   ::DestroyWindow(edit);
-  WriteFile(path + ".paste", pasted);
-  WriteFile(path, text);  // last: its presence tells that both are written
+  std::ofstream(path + ".paste", std::ios::binary) << pasted;
+  std::ofstream(path, std::ios::binary) << text;  // last: its presence tells that both are written
   ::ExitProcess(0);
   return true;
 }();
 
 // ---- Clipboard helpers of the tests ----
 
-// A window of the test's own to own what the test puts on the clipboard, as any program does.
-HWND TestOwner() {
-  static HWND owner = ::CreateWindowExA(0, "STATIC", "clipboard test", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
-  return owner;
-}
-
-// Empties the clipboard and puts these formats on it, as another program would.
-void PutOnClipboard(std::initializer_list<std::pair<UINT, std::string>> formats) {
-  ASSERT_TRUE(harness::OpenClipboardPatiently(TestOwner()));
-  ::EmptyClipboard();
-  for (const auto& [format, bytes] : formats) {
-    HGLOBAL block = harness::GlobalText(bytes);
-    if (!::SetClipboardData(format, block)) ::GlobalFree(block);
-  }
-  ::CloseClipboard();
-  for (const auto& format : formats) ASSERT_TRUE(harness::ClipboardHas(format.first)) << format.first;
-}
+using harness::PutOnClipboard;
 
 UINT PrivateFormat() { return ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture"); }
 
@@ -309,15 +285,8 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     auto read = [](const std::string& path) {
-      std::string bytes;
-      if (FILE* f = std::fopen(path.c_str(), "rb")) {
-        char buffer[1024];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
-        std::fclose(f);
-      } else {
-        bytes = "<no file>";
-      }
-      return bytes;
+      std::ifstream in(path, std::ios::binary);
+      return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<no file>");
     };
     return {read(file), read(file + ".paste")};
   };
@@ -352,6 +321,12 @@ namespace {
 // Holds the clipboard open from a thread of its own, with its own text on it, until released
 // or for `holdMs` at most.
 class ClipboardHolder {
+  // Answers this thread's messages for up to `ms` milliseconds.
+  static void Answer(DWORD ms) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
+    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
+  }
+
  public:
   // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
   // of this thread, WM_DESTROYCLIPBOARD.
@@ -384,20 +359,12 @@ class ClipboardHolder {
       // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
       // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
       // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;) {
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-      }
+      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;) Answer(10);
       ::CloseClipboard();
       released_ = true;
     }
     // The owner window lives, and answers, until the test has read the clipboard.
-    while (!done_) {
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-      MSG msg;
-      while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
-    }
+    while (!done_) Answer(5);
     ::DestroyWindow(owner);
   }
 

@@ -300,19 +300,9 @@ TEST_F(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
   ChooseHorizontalFace(program);
   const std::string symbols = harness::AllSymbols();
   const UINT marker = ::RegisterClipboardFormatA("Varnelo.KeystrokeTest");
-  {
-    // Text for Ctrl+V, and a format of our own, put there as another program would.
-    HWND owner = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   ::GetModuleHandleA(nullptr), nullptr);
-    ASSERT_TRUE(::OpenClipboard(owner));
-    ::EmptyClipboard();
-    for (UINT format : {UINT(CF_TEXT), marker}) {
-      EXPECT_TRUE(::SetClipboardData(format, harness::GlobalText("xyz")));
-    }
-    ::CloseClipboard();
-    ::DestroyWindow(owner);
-    ASSERT_EQ("xyz", harness::ClipboardText());
-  }
+  // Text for Ctrl+V, and a format of our own, put there as another program would.
+  ASSERT_NO_FATAL_FAILURE(harness::PutOnClipboard({{CF_TEXT, "xyz"}, {marker, "xyz"}}));
+  ASSERT_EQ("xyz", harness::ClipboardText());
   harness::ScrollToChar(view, IndexOfCode('A'));
   harness::FocusControl(view);
   ::SendMessageA(view, EM_SETSEL, 64, 64);

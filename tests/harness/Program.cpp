@@ -347,6 +347,19 @@ HGLOBAL GlobalText(const std::string& bytes) {
   return block;
 }
 
+void PutOnClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
+  static HWND owner = ::CreateWindowExA(0, "STATIC", "test clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(OpenClipboardPatiently(owner));
+  ::EmptyClipboard();
+  for (const auto& [format, bytes] : formats) {
+    HGLOBAL block = GlobalText(bytes);
+    if (!::SetClipboardData(format, block)) ::GlobalFree(block);
+  }
+  ::CloseClipboard();
+  for (const auto& format : formats) ASSERT_TRUE(ClipboardHas(format.first)) << format.first;
+}
+
 std::string TestDir() {
   char path[MAX_PATH] = {};
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);

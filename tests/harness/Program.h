@@ -132,6 +132,9 @@ std::wstring ClipboardUnicode();  // CF_UNICODETEXT, as a program that pastes Un
 std::set<UINT> ClipboardFormats();
 bool ClipboardHas(UINT format);
 HGLOBAL GlobalText(const std::string& bytes);  // a movable block with the bytes and a NUL
+// Empties the clipboard and puts these formats (each the bytes and a NUL) on it, as another
+// program would, for a window of the test's own; asserts that each is there.
+void PutOnClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
 
 // The folder of the running test program, with a trailing backslash.
 std::string TestDir();
