@@ -292,31 +292,25 @@ TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
     ::SendMessageA(program[id], BM_CLICK, 0, 0);
   harness::Drain();
 
-  auto expectKept = [&](const std::string& name) {
-    LOGFONTA v = harness::FontOf(view);
-    EXPECT_EQ(name, v.lfFaceName);
-    EXPECT_EQ(-96, v.lfHeight);  // 72 points
-    EXPECT_EQ(FW_BOLD, v.lfWeight);
-    EXPECT_TRUE(v.lfItalic && v.lfUnderline && v.lfStrikeOut);
-    LOGFONTA p = harness::FontOf(preview);
-    EXPECT_EQ(name, p.lfFaceName);
-    EXPECT_EQ(-21, p.lfHeight);  // 16 points, never the size box's
-    EXPECT_EQ(FW_BOLD, p.lfWeight);
-    EXPECT_TRUE(p.lfItalic && p.lfUnderline && p.lfStrikeOut);
+  // The face `name` at `height`, bold, italic, underlined and struck out.
+  auto expectKept = [](HWND control, const std::string& name, LONG height) {
+    LOGFONTA lf = harness::FontOf(control);
+    EXPECT_EQ(name, lf.lfFaceName);
+    EXPECT_EQ(height, lf.lfHeight);
+    EXPECT_EQ(FW_BOLD, lf.lfWeight);
+    EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
   };
+  // The view at 72 points; the preview at 16, never the size box's.
+  auto expectBothKept = [&](const std::string& name) { expectKept(view, name, -96), expectKept(preview, name, -21); };
   harness::ChooseComboItem(fonts, other);
-  expectKept(harness::ComboItem(fonts, other));
+  expectBothKept(harness::ComboItem(fonts, other));
   harness::FocusControl(fonts);
   harness::PressKey(VK_DOWN);
-  expectKept(harness::ComboItem(fonts, other + 1));
+  expectBothKept(harness::ComboItem(fonts, other + 1));
   // Enter gives the view a name; size and style stay there too.
   ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
   harness::PressKey(VK_RETURN);
-  LOGFONTA v = harness::FontOf(view);
-  EXPECT_EQ(harness::ComboItem(fonts, 0), v.lfFaceName);
-  EXPECT_EQ(-96, v.lfHeight);
-  EXPECT_EQ(FW_BOLD, v.lfWeight);
-  EXPECT_TRUE(v.lfItalic && v.lfUnderline && v.lfStrikeOut);
+  expectKept(view, harness::ComboItem(fonts, 0), -96);
 }
 
 TEST_F(FontChoice, FontChangesNeverResizeTheControls) {

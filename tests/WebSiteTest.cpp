@@ -151,12 +151,13 @@ class WebSite : public testing::Test {
     return Register("open", "\"" + program + "\" \"%1\"");
   }
   static bool SetDefaultVerb(const std::string& verb) {
-    return harness::SetRegistryText(HKEY_CURRENT_USER, SchemeKey() + "\\shell", "", verb) &&
-           harness::SetRegistryText(HKEY_LOCAL_MACHINE, SchemeKey() + "\\shell", "", verb);
+    bool ok = true;
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+      ok = harness::SetRegistryText(root, SchemeKey() + "\\shell", "", verb) && ok;
+    return ok;
   }
   static void Unregister() {
-    ::RegDeleteTreeA(HKEY_CURRENT_USER, SchemeKey().c_str());
-    ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, SchemeKey().c_str());
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) ::RegDeleteTreeA(root, SchemeKey().c_str());
   }
 
   Program& StartProgram() {
@@ -299,8 +300,7 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
   ASSERT_TRUE(RegisterBrowser(dir_ + "missing\\browser.exe"));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
-  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program);
-  ExpectNoBoxOfTheProgram(seen);
+  ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
   EXPECT_TRUE(harness::ReadLines(log_).empty());
 
@@ -316,12 +316,10 @@ TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
   ASSERT_FALSE(harness::RegistryKeyExists(HKEY_LOCAL_MACHINE, SchemeKey()));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
-  std::vector<SeenDialog> seen = ClickVisitWatchingForBoxes(program);
-  ExpectNoBoxOfTheProgram(seen);
+  ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
   EXPECT_TRUE(::IsWindowEnabled(program[fMain::ID_cmdVisit]));
   // A second click fails the same way.
-  seen = ClickVisitWatchingForBoxes(program);
-  ExpectNoBoxOfTheProgram(seen);
+  ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
 }
