@@ -186,11 +186,7 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   ASSERT_NE(nullptr, icon);
   EXPECT_TRUE(::IsWindowVisible(icon));
   EXPECT_NE(0, ::SendMessageA(icon, STM_GETICON, 0, 0));
-  RECT r = harness::RectInParent(icon);
-  EXPECT_EQ(16, r.left);
-  EXPECT_EQ(16, r.top);
-  EXPECT_EQ(36, r.right - r.left);
-  EXPECT_EQ(36, r.bottom - r.top);
+  EXPECT_EQ((harness::Box{16, 16, 36, 36}), harness::BoxOf(icon));
   RECT inner;
   ::GetClientRect(icon, &inner);
   EXPECT_EQ(32, inner.right);  // the 32 x 32 icon inside a border of 2

@@ -18,7 +18,7 @@ struct Expected {
   int id;
   const char* className;
   const char* caption;  // nullptr: set by start-up, checked elsewhere
-  RECT rect;            // left, top, width, height in panel pixels
+  harness::Box box;     // in panel pixels
   const char* face;     // nullptr: the window's default font
   int height;           // LOGFONT height at 96 dpi
   bool bold;
@@ -68,20 +68,12 @@ TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
     if (e.caption) {
       EXPECT_EQ(e.caption, harness::Text(control));
     }
-    RECT r = harness::RectInParent(control);
-    EXPECT_EQ(e.rect.left, r.left);
-    EXPECT_EQ(e.rect.top, r.top);
-    EXPECT_EQ(e.rect.right, r.right - r.left);
-    EXPECT_EQ(e.rect.bottom, r.bottom - r.top);
+    EXPECT_EQ(e.box, harness::BoxOf(control));
     EXPECT_TRUE(::IsWindowVisible(control));
     EXPECT_TRUE(::IsWindowEnabled(control));
     if (e.face) {
-      LOGFONTA lf = harness::FontOf(control);
-      EXPECT_STREQ(e.face, lf.lfFaceName);
-      EXPECT_EQ(e.height, lf.lfHeight);
-      EXPECT_EQ(e.bold ? FW_BOLD : FW_NORMAL, lf.lfWeight);
-      EXPECT_EQ(ANSI_CHARSET, lf.lfCharSet);
-      EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
+      EXPECT_TRUE(harness::HasFont(control, e.face, e.height, e.bold ? FW_BOLD : FW_NORMAL, ""));
+      EXPECT_EQ(ANSI_CHARSET, harness::FontOf(control).lfCharSet);
     }
   }
 }
@@ -91,13 +83,7 @@ TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
     SCOPED_TRACE(c.text);
     HWND label = program[fMain::ID_lblControls0 + c.index];
     EXPECT_EQ(c.text, harness::Text(label));
-    RECT r = harness::RectInParent(label);
-    EXPECT_EQ(c.at.x, r.left);
-    EXPECT_EQ(c.at.y, r.top);
-    LOGFONTA lf = harness::FontOf(label);
-    EXPECT_STREQ("Arial", lf.lfFaceName);
-    EXPECT_EQ(-13, lf.lfHeight);  // 9.75 points
-    EXPECT_EQ(FW_BOLD, lf.lfWeight);
+    EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
     // Sized to the caption: as wide and as high as its text, with no border.
     HDC dc = ::GetDC(label);
     HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
@@ -105,8 +91,7 @@ TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
     ::DrawTextA(dc, c.text, -1, &text, DT_CALCRECT | DT_SINGLELINE);
     ::SelectObject(dc, old);
     ::ReleaseDC(label, dc);
-    EXPECT_EQ(text.right, r.right - r.left);
-    EXPECT_EQ(text.bottom, r.bottom - r.top);
+    EXPECT_EQ((harness::Box{c.at.x, c.at.y, text.right, text.bottom}), harness::BoxOf(label));
     EXPECT_FALSE(StyleOf(label) & WS_BORDER);
   }
 }

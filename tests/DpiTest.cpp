@@ -115,11 +115,7 @@ TEST(Dpi, AuxiliaryWindowsScaleWithTheDensity) {
   EXPECT_NEAR(text.top + Scaled(2), heading.top, 1);
   EXPECT_EQ(Height(8.25f), harness::FontOf(::GetDlgItem(help, 202)).lfHeight);
 
-  r = ClientOnScreen(about);
-  EXPECT_NEAR(Scaled(156), r.left, 1);
-  EXPECT_NEAR(Scaled(129), r.top, 1);
-  EXPECT_NEAR(Scaled(382), r.right - r.left, 1);
-  EXPECT_NEAR(Scaled(237), r.bottom - r.top, 1);
+  ExpectScaled({156, 129, 382, 237}, ClientOnScreen(about), "About client area");
   ExpectScaled({283, 175, 84, 23}, harness::RectInParent(::GetDlgItem(about, IDOK)), "OK");
   // The icon at the density's size inside the system's sunken edge, which keeps its width.
   RECT icon = harness::RectInParent(::GetDlgItem(about, 301));

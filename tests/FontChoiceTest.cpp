@@ -44,12 +44,9 @@ void ExpectTheSymbolRows(HWND list) {
   ASSERT_EQ(255, harness::ListCount(list));
   for (int i = 0; i < 255; ++i)
     ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i)) << "row " << i;
-  LOGFONTA lf = harness::FontOf(list);
-  EXPECT_STREQ("Ariel", lf.lfFaceName);
-  EXPECT_EQ(ANSI_CHARSET, lf.lfCharSet);  // only faces chosen in the font list take their own
-  EXPECT_EQ(-13, lf.lfHeight);  // 10 points
-  EXPECT_EQ(FW_BOLD, lf.lfWeight);
-  EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
+  EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD, ""));  // 10 points
+  // Only faces chosen in the font list take their own character set.
+  EXPECT_EQ(ANSI_CHARSET, harness::FontOf(list).lfCharSet);
 }
 
 // What the list is told when it is rebuilt, in order. A rebuild that yields the rows the
@@ -292,16 +289,12 @@ TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
     ::SendMessageA(program[id], BM_CLICK, 0, 0);
   harness::Drain();
 
-  // The face `name` at `height`, bold, italic, underlined and struck out.
-  auto expectKept = [](HWND control, const std::string& name, LONG height) {
-    LOGFONTA lf = harness::FontOf(control);
-    EXPECT_EQ(name, lf.lfFaceName);
-    EXPECT_EQ(height, lf.lfHeight);
-    EXPECT_EQ(FW_BOLD, lf.lfWeight);
-    EXPECT_TRUE(lf.lfItalic && lf.lfUnderline && lf.lfStrikeOut);
+  // Bold, italic, underlined and struck out: the view at 72 points, the preview at 16, never
+  // the size box's.
+  auto expectBothKept = [&](const std::string& name) {
+    EXPECT_TRUE(harness::HasFont(view, name, -96, FW_BOLD, "IUS"));
+    EXPECT_TRUE(harness::HasFont(preview, name, -21, FW_BOLD, "IUS"));
   };
-  // The view at 72 points; the preview at 16, never the size box's.
-  auto expectBothKept = [&](const std::string& name) { expectKept(view, name, -96), expectKept(preview, name, -21); };
   harness::ChooseComboItem(fonts, other);
   expectBothKept(harness::ComboItem(fonts, other));
   harness::FocusControl(fonts);
@@ -310,7 +303,7 @@ TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
   // Enter gives the view a name; size and style stay there too.
   ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
   harness::PressKey(VK_RETURN);
-  expectKept(view, harness::ComboItem(fonts, 0), -96);
+  EXPECT_TRUE(harness::HasFont(view, harness::ComboItem(fonts, 0), -96, FW_BOLD, "IUS"));
 }
 
 TEST_F(FontChoice, FontChangesNeverResizeTheControls) {

@@ -111,18 +111,8 @@ TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
   EXPECT_EQ(kExpectedHelp, harness::Text(label));
   EXPECT_EQ("Help", harness::Text(help));  // the title stays "Help"
 
-  LOGFONTA headFont = harness::FontOf(header);
-  EXPECT_STREQ("Arial", headFont.lfFaceName);
-  EXPECT_EQ(-13, headFont.lfHeight);  // 9.75 points
-  EXPECT_EQ(FW_BOLD, headFont.lfWeight);
-  EXPECT_TRUE(headFont.lfUnderline);
-  EXPECT_FALSE(headFont.lfItalic || headFont.lfStrikeOut);
-
-  LOGFONTA textFont = harness::FontOf(label);
-  EXPECT_STREQ("Arial", textFont.lfFaceName);
-  EXPECT_EQ(-11, textFont.lfHeight);  // 8.25 points
-  EXPECT_EQ(FW_BOLD, textFont.lfWeight);
-  EXPECT_FALSE(textFont.lfUnderline || textFont.lfItalic || textFont.lfStrikeOut);
+  EXPECT_TRUE(harness::HasFont(header, "Arial", -13, FW_BOLD, "U"));  // 9.75 points, underlined
+  EXPECT_TRUE(harness::HasFont(label, "Arial", -11, FW_BOLD, ""));    // 8.25 points
 }
 
 TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {

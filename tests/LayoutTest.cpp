@@ -8,27 +8,13 @@
 
 #include "tests/Harness.h"
 
+using harness::Box;
+using harness::BoxOf;
 using harness::Program;
 
 namespace {
 
 using Layout = harness::MainWindowTest;
-
-struct Box {
-  int left, top, width, height;
-  bool operator==(const Box& o) const {
-    return left == o.left && top == o.top && width == o.width && height == o.height;
-  }
-};
-
-std::ostream& operator<<(std::ostream& out, const Box& b) {
-  return out << "(" << b.left << ", " << b.top << ") " << b.width << " x " << b.height;
-}
-
-Box BoxOf(HWND control) {
-  RECT r = harness::RectInParent(control);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 // With the design geometry at 96 dpi: the Symbol View at (14, 256), 430 x 89.
 const Box kAbout{14, 350, 176, 48};
@@ -137,11 +123,7 @@ TEST_F(Layout, ThePanelIsNotRecentredOnRestore) {
   harness::Pump(30);
   Minimise(program.window());
   Restore(program.window());
-  Box now = BoxOf(panel);
-  EXPECT_EQ(20, now.left);
-  EXPECT_EQ(30, now.top);
-  EXPECT_EQ(centred.width, now.width);
-  EXPECT_EQ(centred.height, now.height);
+  EXPECT_EQ((Box{20, 30, centred.width, centred.height}), BoxOf(panel));
   ExpectDesignRow(program);  // in the panel's own pixels
 }
 

@@ -50,11 +50,8 @@ TEST(Startup, WindowShowsItsStartState) {
   EXPECT_EQ(9, harness::ComboSelection(sizes));
   EXPECT_EQ("24", harness::Text(sizes));
 
-  LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);
-  EXPECT_EQ(first, view.lfFaceName);
-  EXPECT_EQ(-32, view.lfHeight);  // 24 points, not the 18 of the design font
-  EXPECT_EQ(FW_NORMAL, view.lfWeight);
-  EXPECT_FALSE(view.lfItalic || view.lfUnderline || view.lfStrikeOut);
+  // 24 points, not the 18 of the design font.
+  EXPECT_TRUE(harness::HasFont(program[fMain::ID_txtSymbol], first, -32, FW_NORMAL, ""));
 
   HWND preview = program[fMain::ID_lblPreview];
   EXPECT_EQ(first, harness::Text(preview));
@@ -88,10 +85,7 @@ TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
   ASSERT_EQ(255, harness::ListCount(list));
   for (int i = 0; i < 255; ++i) ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i));
   EXPECT_EQ(-1, harness::ListSelection(list));
-  LOGFONTA lf = harness::FontOf(list);
-  EXPECT_STREQ("Ariel", lf.lfFaceName);
-  EXPECT_EQ(-13, lf.lfHeight);  // 10 points
-  EXPECT_EQ(FW_BOLD, lf.lfWeight);
+  EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD));  // 10 points
 }
 
 TEST(Startup, FontListIsWhatTheSystemReportsSorted) {

@@ -58,6 +58,27 @@ LOGFONTA FontOf(HWND control) {
   return lf;
 }
 
+testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
+                                 const char* flags) {
+  const LOGFONTA lf = FontOf(control);
+  const std::string on =
+      std::string(lf.lfItalic ? "I" : "") + (lf.lfUnderline ? "U" : "") + (lf.lfStrikeOut ? "S" : "");
+  if (lf.lfFaceName == face && lf.lfHeight == height && lf.lfWeight == weight && (!flags || on == flags))
+    return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "the font is \"" << lf.lfFaceName << "\" " << lf.lfHeight << ", weight "
+                                     << lf.lfWeight << ", \"" << on << "\"; expected \"" << face << "\" " << height
+                                     << ", weight " << weight << ", \"" << (flags ? flags : "(any)") << "\"";
+}
+
+std::ostream& operator<<(std::ostream& out, const Box& b) {
+  return out << "(" << b.left << ", " << b.top << ") " << b.width << " x " << b.height;
+}
+
+Box BoxOf(HWND control) {
+  RECT r = RectInParent(control);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 RECT ScreenRect(HWND window) {
   RECT r;
   ::GetWindowRect(window, &r);

@@ -68,7 +68,20 @@ bool RunningOnWine();
 std::string Text(HWND window);
 LOGFONTA FontOf(HWND control);  // through WM_GETFONT and GetObject
 std::string FaceOf(HWND control);  // FontOf(control).lfFaceName
+// A control's font against a face, a LOGFONT height and a weight, and, where `flags` is given,
+// the letters of those of italic, underline and strike-out that are on ("" none, "IUS" all).
+testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
+                                 const char* flags = nullptr);
 using win::RectInParent;  // left, top, right, bottom in the parent's client area
+// Left, top, width and height in the parent's client area, compared and printed whole.
+struct Box {
+  LONG left, top, width, height;
+  bool operator==(const Box& o) const {
+    return left == o.left && top == o.top && width == o.width && height == o.height;
+  }
+};
+std::ostream& operator<<(std::ostream& out, const Box& b);
+Box BoxOf(HWND control);
 RECT ScreenRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it

@@ -16,6 +16,15 @@ std::string ClassName(HWND window) {
 }
 
 namespace {
+// Bounded: a window of another thread of this process may be inside a modal loop.
+std::string TextOf(HWND window) {
+  char text[2048] = {};
+  DWORD_PTR length = 0;
+  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 1000, &length);
+  return text;
+}
+
 struct WindowQuery {
   const char* className;
   const char* title;
@@ -28,16 +37,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lp) {
   ::GetWindowThreadProcessId(window, &process);
   if (process != ::GetCurrentProcessId()) return TRUE;
   if (query.className && ClassName(window) != query.className) return TRUE;
-  if (query.title) {
-    DWORD_PTR length = 0;
-    char text[512] = {};
-    // Windows of another thread of this process may be inside a modal loop; bounded.
-    if (!::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                               SMTO_ABORTIFHUNG, 1000, &length))
-      return TRUE;
-    if (std::string(text) != query.title) return TRUE;
-  }
-  query.found->push_back(window);
+  if (!query.title || TextOf(window) == query.title) query.found->push_back(window);
   return TRUE;
 }
 }  // namespace
@@ -50,14 +50,6 @@ std::vector<HWND> ProcessWindows(const char* className, const char* title) {
 }
 
 namespace {
-std::string TextOf(HWND window) {
-  char text[2048] = {};
-  DWORD_PTR length = 0;
-  ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 1000, &length);
-  return text;
-}
-
 BOOL CALLBACK CollectChild(HWND child, LPARAM lp) {
   reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
   return TRUE;
