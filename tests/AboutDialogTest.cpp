@@ -156,8 +156,7 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
   ::ClientToScreen(about, &origin);
   EXPECT_EQ(156, origin.x);  // 2340 twips, not centred
   EXPECT_EQ(129, origin.y);  // 1935 twips
-  RECT client;
-  ::GetClientRect(about, &client);
+  RECT client = harness::ClientRect(about);
   EXPECT_EQ(382, client.right);
   EXPECT_EQ(237, client.bottom);
   LONG_PTR style = ::GetWindowLongPtrA(about, GWL_STYLE);
@@ -187,8 +186,7 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   EXPECT_TRUE(::IsWindowVisible(icon));
   EXPECT_NE(0, ::SendMessageA(icon, STM_GETICON, 0, 0));
   EXPECT_EQ((harness::Box{16, 16, 36, 36}), harness::BoxOf(icon));
-  RECT inner;
-  ::GetClientRect(icon, &inner);
+  RECT inner = harness::ClientRect(icon);
   EXPECT_EQ(32, inner.right);  // the 32 x 32 icon inside a border of 2
   // The picture is drawn: many colours, not a plain field.
   EXPECT_GT(harness::Colours(icon, 1).size(), 4u);  // kinds of colour, every pixel
@@ -251,8 +249,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     if (way == Way::Tab) {
       harness::PressKey(VK_TAB);
     } else if (way == Way::MouseSlideOff) {
-      RECT r;
-      ::GetClientRect(info, &r);
+      RECT r = harness::ClientRect(info);
       POINT off{r.right / 2, -40};  // above the button, inside the dialog
       harness::Drag(info, POINT{r.right / 2, r.bottom / 2}, off);
     } else {

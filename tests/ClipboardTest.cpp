@@ -236,8 +236,7 @@ TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   // which is the one copied.
   ::SendMessageA(view, EM_SETSEL, 64, 68);
   harness::FocusControl(view);
-  RECT r;
-  ::GetClientRect(copy, &r);
+  RECT r = harness::ClientRect(copy);
   harness::MessageLog texts(label, {WM_SETTEXT});
   harness::SingleClick(copy, POINT{r.right / 2, r.bottom / 2});
   EXPECT_EQ("ABCD", harness::ClipboardText());

@@ -148,8 +148,7 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   ::SelectObject(dc, old);
-  RECT inside;
-  ::GetClientRect(keycode, &inside);
+  RECT inside = harness::ClientRect(keycode);
   int ink = 0;
   for (int y = metrics.tmHeight; y < inside.bottom; ++y)
     for (int x = 0; x < inside.right; ++x) ink += ::GetPixel(dc, x, y) != kFieldGrey;
@@ -183,8 +182,7 @@ TEST_F(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
   EXPECT_TRUE(style & WS_SYSMENU);
-  RECT client;
-  ::GetClientRect(program.window(), &client);
+  RECT client = harness::ClientRect(program.window());
   EXPECT_EQ(478, client.right);
   EXPECT_EQ(423, client.bottom);
   EXPECT_TRUE(::SendMessageA(program.window(), WM_GETICON, ICON_BIG, 0) ||
@@ -207,8 +205,7 @@ TEST_F(Design, ColoursAreThoseOfTheDesign) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   ASSERT_TRUE(::GetComboBoxInfo(sizes, &info));
-  RECT edit;
-  ::GetClientRect(info.hwndItem, &edit);
+  RECT edit = harness::ClientRect(info.hwndItem);
   EXPECT_EQ(kFieldGrey, harness::PixelAt(info.hwndItem, edit.right - 2, edit.bottom - 2));
   // A flat border: one dark line, then the field (a sunken edge would show a second line).
   for (int id : {fMain::ID_lblnumfonts, fMain::ID_txtSymbol}) {

@@ -32,8 +32,7 @@ void ExpectScaled(const RECT& at96, const RECT& actual, const char* what) {
 }
 
 RECT ClientOnScreen(HWND window) {
-  RECT r;
-  ::GetClientRect(window, &r);
+  RECT r = harness::ClientRect(window);
   ::MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
   return r;
 }
@@ -64,8 +63,7 @@ TEST(Dpi, MainWindowControlsScaleWithTheDensity) {
   };
   for (const auto& c : controls) ExpectScaled(c.at96, harness::RectInParent(program[c.id]), std::to_string(c.id).c_str());
 
-  RECT client;
-  ::GetClientRect(program.window(), &client);
+  RECT client = harness::ClientRect(program.window());
   EXPECT_NEAR(Scaled(478), client.right, 1);
   EXPECT_NEAR(Scaled(423), client.bottom, 1);
   RECT panel = harness::ScreenRect(program[fMain::ID_picInterface]);
@@ -100,11 +98,8 @@ TEST(Dpi, TextsAreDrawnAtTheirPointSizes) {
 
 TEST(Dpi, AuxiliaryWindowsScaleWithTheDensity) {
   Program program;
-  ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
-  ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
-  harness::PumpUntil([] { return ::FindWindowA(nullptr, "Help") && ::FindWindowA(nullptr, "About Varnelo"); }, 1000);
-  HWND help = ::FindWindowA(nullptr, "Help");
-  HWND about = ::FindWindowA(nullptr, "About Varnelo");
+  HWND help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help");
+  HWND about = harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo");
   ASSERT_TRUE(help && about);
   RECT r = ClientOnScreen(help);
   EXPECT_NEAR(Scaled(313), r.right - r.left, 1);

@@ -81,8 +81,7 @@ TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
 TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
   ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ("Help", harness::Text(help));
-  RECT client;
-  ::GetClientRect(help, &client);
+  RECT client = harness::ClientRect(help);
   EXPECT_EQ(313, client.right);
   EXPECT_EQ(272, client.bottom);
   LONG_PTR style = ::GetWindowLongPtrA(help, GWL_STYLE);

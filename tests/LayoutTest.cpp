@@ -89,8 +89,7 @@ TEST_F(Layout, FirstDisplayLinesTheButtonsUpUnderTheSymbolView) {
   // The Help button's centre (227) is 2 left of the view's (229).
   EXPECT_EQ(2 * 229 - 4, 2 * help.left + help.width);
   // The row's bottom lies inside the panel.
-  RECT panel;
-  ::GetClientRect(program[fMain::ID_picInterface], &panel);
+  RECT panel = harness::ClientRect(program[fMain::ID_picInterface]);
   EXPECT_LE(about.top + about.height, panel.bottom);
 }
 

@@ -137,8 +137,7 @@ TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
   // At 72 points the view scrolls: more lines than it shows.
   harness::ChooseComboItem(sizes, k72);
   harness::Drain();
-  RECT client;
-  ::GetClientRect(view, &client);
+  RECT client = harness::ClientRect(view);
   EXPECT_GT(::SendMessageA(view, EM_GETLINECOUNT, 0, 0) * 96, client.bottom);
   SCROLLINFO bar{};
   bar.cbSize = sizeof bar;
@@ -227,8 +226,7 @@ TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
   int expected = 0;
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
-    RECT r;
-    ::GetClientRect(program[kBox[f]], &r);
+    RECT r = harness::ClientRect(program[kBox[f]]);
     harness::SingleClick(program[kBox[f]], POINT{8, r.bottom / 2});  // on the check square
     expected |= 1 << f;
     ExpectFlags(program, expected);

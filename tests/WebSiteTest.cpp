@@ -256,8 +256,7 @@ TEST_F(WebSite, ARealMouseClickOpensItToo) {
   ASSERT_TRUE(RegisterBrowser(browser_));
   Program& program = StartProgram();
   HWND visit = program[fMain::ID_cmdVisit];
-  RECT r;
-  ::GetClientRect(visit, &r);
+  RECT r = harness::ClientRect(visit);
   harness::Click(visit, r.right / 2, r.bottom / 2);
   ExpectRequests(1);
 }

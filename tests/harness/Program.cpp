@@ -79,6 +79,12 @@ Box BoxOf(HWND control) {
   return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
+RECT ClientRect(HWND window) {
+  RECT r{};
+  ::GetClientRect(window, &r);
+  return r;
+}
+
 RECT ScreenRect(HWND window) {
   RECT r;
   ::GetWindowRect(window, &r);
@@ -100,8 +106,7 @@ COLORREF PixelAt(HWND window, int x, int y) {
 
 namespace {
 std::vector<COLORREF> ClientPixels(HWND window) {
-  RECT r;
-  ::GetClientRect(window, &r);
+  RECT r = ClientRect(window);
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<COLORREF> pixels(static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom));
@@ -139,8 +144,7 @@ std::map<COLORREF, int> ColoursIn(HDC dc, const RECT& r, int step) {
 
 std::map<COLORREF, int> Colours(HWND control, int step) {
   PixelAt(control, 0, 0);  // painted first
-  RECT r;
-  ::GetClientRect(control, &r);
+  RECT r = ClientRect(control);
   HDC dc = ::GetDC(control);
   std::map<COLORREF, int> counts = ColoursIn(dc, r, step);
   ::ReleaseDC(control, dc);

@@ -83,6 +83,7 @@ struct Box {
 std::ostream& operator<<(std::ostream& out, const Box& b);
 Box BoxOf(HWND control);
 RECT ScreenRect(HWND window);
+RECT ClientRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it
 // How many pixels of the client area, as shown now, differ from what a forced repaint draws.
