@@ -26,8 +26,6 @@ using harness::Program;
 
 namespace {
 
-using Clipboard = harness::MainWindowTest;
-
 // ---- The other program of the paste test ----
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
 // it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
@@ -65,6 +63,16 @@ std::string Symbols(int from, int to) {
   return harness::ToAnsi(harness::SymbolCharacters().substr(from, to - from));
 }
 
+struct Clipboard : harness::MainWindowTest {
+  // Selects first..last of the Symbol View (only the caret where they are equal), presses the
+  // button and returns the clipboard's plain text.
+  std::string CopyWithSelection(int first, int last) {
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(first), last);
+    PressCopy(program);
+    return harness::ClipboardText();
+  }
+};
+
 }  // namespace
 
 TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
@@ -87,39 +95,28 @@ TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
     SCOPED_TRACE(testing::Message() << code.first << ".." << code.last);
     const Range r{harness::SymbolIndex(code.first), harness::SymbolIndex(code.last + 1), code.bytes};
     PutOnClipboard({{CF_TEXT, "before"}});
-    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(r.first), r.last);
-    PressCopy(program);
+    const std::string copied = CopyWithSelection(r.first, r.last);
     // In a double-byte code page the positions count characters of one or two bytes.
     if (!doubleByte) {
-      EXPECT_EQ(r.bytes, ClipboardBytes(CF_TEXT));
+      EXPECT_EQ(r.bytes, copied);
     }
-    EXPECT_EQ(Symbols(r.first, r.last), ClipboardBytes(CF_TEXT));
+    EXPECT_EQ(Symbols(r.first, r.last), copied);
   }
   if (doubleByte) {
     // Code 128 alone, then the pairs of codes 129 and 130, 131 and 132.
-    ::SendMessageA(view, EM_SETSEL, 127, 130);
-    PressCopy(program);
-    EXPECT_EQ("\x80\x81\x82\x83\x84", ClipboardBytes(CF_TEXT));
+    EXPECT_EQ("\x80\x81\x82\x83\x84", CopyWithSelection(127, 130));
   }
   // All 255 characters at once.
-  ::SendMessageA(view, EM_SETSEL, 0, -1);
-  PressCopy(program);
-  EXPECT_EQ(harness::AllSymbols(), ClipboardBytes(CF_TEXT));
+  EXPECT_EQ(harness::AllSymbols(), CopyWithSelection(0, -1));
   // A selection made backwards copies the same.
-  ::SendMessageA(view, EM_SETSEL, 70, 66);
-  PressCopy(program);
-  EXPECT_EQ("CDEF", ClipboardBytes(CF_TEXT));
+  EXPECT_EQ("CDEF", CopyWithSelection(70, 66));
 }
 
 TEST_F(Clipboard, ViewSelectionWinsOverTheListRow) {
   harness::ClickListRow(list, 99);  // "d"
   ASSERT_EQ(99, harness::ListSelection(list));
-  ::SendMessageA(view, EM_SETSEL, 64, 67);
-  PressCopy(program);
-  EXPECT_EQ("ABC", harness::ClipboardText());
-  ::SendMessageA(view, EM_SETSEL, 120, 121);
-  PressCopy(program);
-  EXPECT_EQ("y", harness::ClipboardText());
+  EXPECT_EQ("ABC", CopyWithSelection(64, 67));
+  EXPECT_EQ("y", CopyWithSelection(120, 121));
 }
 
 TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
@@ -133,9 +130,7 @@ TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
     PutOnClipboard({{CF_TEXT, "before"}});
     harness::ClickListRow(list, row.index);
     ASSERT_EQ(row.index, harness::ListSelection(list));
-    ::SendMessageA(view, EM_SETSEL, 30, 30);  // the caret only
-    PressCopy(program);
-    EXPECT_EQ(row.bytes, harness::ClipboardText());
+    EXPECT_EQ(row.bytes, CopyWithSelection(30, 30));  // the caret only
   }
 }
 
@@ -159,10 +154,8 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   EXPECT_EQ("someone else's", harness::ClipboardText());
 
   // The sequence number does count a copy.
-  ::SendMessageA(view, EM_SETSEL, 64, 65);
-  PressCopy(program);
+  EXPECT_EQ("A", CopyWithSelection(64, 65));
   EXPECT_NE(sequence, ::GetClipboardSequenceNumber());
-  EXPECT_EQ("A", harness::ClipboardText());
 }
 
 TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
@@ -170,9 +163,7 @@ TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
 
   PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
   harness::ClickListRow(list, 64);
-  ::SendMessageA(view, EM_SETSEL, 0, 0);
-  PressCopy(program);
-  EXPECT_EQ("A", harness::ClipboardText());  // the text is replaced
+  EXPECT_EQ("A", CopyWithSelection(0, 0));  // the text is replaced
   EXPECT_TRUE(harness::ClipboardHas(picture));
   EXPECT_EQ("picture", ClipboardBytes(picture));
 
@@ -181,9 +172,7 @@ TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
   EXPECT_EQ("A", harness::ClipboardText());
   EXPECT_EQ("picture", ClipboardBytes(picture));
 
-  ::SendMessageA(view, EM_SETSEL, 65, 67);
-  PressCopy(program);
-  EXPECT_EQ("BC", harness::ClipboardText());
+  EXPECT_EQ("BC", CopyWithSelection(65, 67));
   EXPECT_FALSE(harness::ClipboardHas(picture));
   // Plain text and nothing else; the system offers its own conversions of it.
   for (UINT format : ClipboardFormats()) {
@@ -256,9 +245,7 @@ TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   EXPECT_EQ(199, harness::ListSelection(list));
 
   // BM_CLICK as well.
-  ::SendMessageA(view, EM_SETSEL, 80, 81);
-  PressCopy(program);
-  EXPECT_EQ("Q", harness::ClipboardText());
+  EXPECT_EQ("Q", CopyWithSelection(80, 81));
   EXPECT_EQ(std::make_pair(DWORD(80), DWORD(81)), harness::EditSelection(view));
   EXPECT_EQ(199, harness::ListSelection(list));
   EXPECT_EQ("<ALT> + 0200", harness::Text(label));
@@ -303,8 +290,7 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
   for (const Copy& copy : copies) {
     SCOPED_TRACE(copy.text);
     if (copy.row >= 0) harness::ClickListRow(list, copy.row);
-    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(copy.first), copy.end);
-    PressCopy(program);
+    CopyWithSelection(copy.first, copy.end);
     auto result = pasteElsewhere();
     EXPECT_EQ(copy.text, result.first);
     if (copy.pasted) {

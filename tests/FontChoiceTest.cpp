@@ -37,6 +37,8 @@ struct FontChoice : FontsCounted, harness::MainWindowTest {
   const std::string first = harness::ComboItem(fonts, 0);
   const int other = IndexWithOtherName(fonts, first);
   const std::string otherName = harness::ComboItem(fonts, other);
+  // Chooses an entry of the font box as the user does, and lets the program finish with it.
+  void Choose(int index) { harness::ChooseComboItem(fonts, index); harness::Drain(); }
 };
 
 // Every row of the list is the character of its code, 1 to 255, in the list's own font.
@@ -90,16 +92,14 @@ TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   ASSERT_GT(other, 0) << "the prefix offers only one font family";
   ASSERT_EQ(first, FaceOf(view));
 
-  harness::ChooseComboItem(fonts, other);
-  harness::Drain();
+  Choose(other);
   ExpectChosen(otherName, view, preview);
   EXPECT_EQ(otherName, harness::Text(fonts));
   // The text of the view is not touched; only its font changes.
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
 
   // And back to the first name.
-  harness::ChooseComboItem(fonts, 0);
-  harness::Drain();
+  Choose(0);
   ExpectChosen(first, view, preview);
 }
 
@@ -124,15 +124,13 @@ TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
 
   SelectRow(list, 64);  // "A"
   RebuildLog rebuilds(list);
-  harness::ChooseComboItem(fonts, other);
-  harness::Drain();
+  Choose(other);
   ExpectOneRebuild(rebuilds, list);
 
   // Choosing the entry that is already chosen rebuilds the list all the same.
   SelectRow(list, 200);
   rebuilds.Clear();
-  harness::ChooseComboItem(fonts, other);
-  harness::Drain();
+  Choose(other);
   ExpectOneRebuild(rebuilds, list);
 }
 
@@ -152,8 +150,7 @@ TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
 
   SelectRow(list, 200);
   ASSERT_GT(ListView_GetTopIndex(list), 0);
-  harness::ChooseComboItem(fonts, 0);
-  harness::Drain();
+  Choose(0);
   EXPECT_EQ(0, ListView_GetTopIndex(list));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
@@ -216,8 +213,7 @@ TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
   ASSERT_EQ("<ALT> + 065", harness::Text(label));
 
   harness::MessageLog texts(label, {WM_SETTEXT});
-  harness::ChooseComboItem(fonts, other);
-  harness::Drain();
+  Choose(other);
   EXPECT_EQ("<ALT> + 065", harness::Text(label));
   EXPECT_TRUE(harness::Sequence(texts, {}));
   // By key as well.
