@@ -146,7 +146,7 @@ bool SetFolder(const std::string& folder) {
   return harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder);
 }
 
-// GetKeyValue's result and value for a value of HKLM, passed `before` in the value.
+// GetKeyValue on a value of HKLM, given a string that holds `before`: its result and the string.
 struct Reading {
   bool result;
   std::string value;
