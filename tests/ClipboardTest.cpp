@@ -86,10 +86,7 @@ TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
       {12, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
       {9, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
       {253, 255, "\xfd\xfe\xff"},  // the last three codes
-      {128, 130, "\x80\x81\x82"},
-      {65, 65, "A"},
-      {1, 1, "\x01"},
-      {13, 13, "\r"},
+      {128, 130, "\x80\x81\x82"}, {65, 65, "A"}, {1, 1, "\x01"}, {13, 13, "\r"},
   };
   for (const Range& code : ranges) {
     SCOPED_TRACE(testing::Message() << code.first << ".." << code.last);

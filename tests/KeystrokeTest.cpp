@@ -166,19 +166,21 @@ TEST_F(Keystroke, ArrowKeysInTheListShowTheNewRow) {
 }
 
 TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
+  auto chooseNextFont = [&] {
+    harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
+    harness::Drain();
+  };
   ChooseHorizontalFace(program);
   harness::ClickListRow(list, 199);
   ASSERT_EQ("<ALT> + 0200", Label(program));
-  harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
-  harness::Drain();
+  chooseNextFont();
   EXPECT_EQ(-1, harness::ListSelection(list));  // rebuilt
   EXPECT_EQ("<ALT> + 0200", Label(program));
 
   ChooseHorizontalFace(program);
   DragOverCode(view, 'z');
   ASSERT_EQ("<ALT> + 0122", Label(program));
-  harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
-  harness::Drain();
+  chooseNextFont();
   EXPECT_EQ("<ALT> + 0122", Label(program));
 }
 
@@ -232,7 +234,6 @@ TEST_F(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
 TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
-  harness::ScrollToChar(view, IndexOfCode('A'));
   DragOverCode(view, 'A');
   ASSERT_EQ("<ALT> + 065", Label(program));
   harness::ClickListRow(list, 0);

@@ -308,9 +308,8 @@ INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements),
 
 TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));
+  HWND about = nullptr;
+  ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
   EXPECT_TRUE(::IsWindowVisible(about));
   // The main window and the dialog take input again after the box.
   ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
@@ -398,14 +397,10 @@ TEST_F(SysInfo, TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly)
   const std::string tool = dir_ + "tool\\marker.exe";
   ASSERT_TRUE(harness::CopyMarkerTo(tool));
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_32KEY));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
   if (sizeof(void*) == 4) {
-    EXPECT_TRUE(ClickSystemInfo(about).empty());
-    ExpectStarted(log_, tool);
+    PressExpectingAStart(log_, tool);
   } else {
-    ExpectTheMessage(ClickSystemInfo(about));
-    ExpectNothingStarted(log_);
+    PressExpectingTheMessage();
   }
 }
 

@@ -117,8 +117,7 @@ class WebSite : public testing::Test {
     user_ = std::make_unique<SchemeBackup>(HKEY_CURRENT_USER);
     machine_ = std::make_unique<SchemeBackup>(HKEY_LOCAL_MACHINE);
     ASSERT_TRUE(user_->ok() && machine_->ok());
-    dir_ = harness::FreshFolder(std::string("web_") +
-                                testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = harness::FreshFolder(std::string("web_") + testing::UnitTest::GetInstance()->current_test_info()->name());
     browser_ = dir_ + "browser.exe";
     log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
@@ -311,8 +310,7 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
 
 TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
   Unregister();
-  ASSERT_FALSE(harness::RegistryKeyExists(HKEY_CURRENT_USER, SchemeKey()));
-  ASSERT_FALSE(harness::RegistryKeyExists(HKEY_LOCAL_MACHINE, SchemeKey()));
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));

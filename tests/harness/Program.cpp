@@ -254,6 +254,14 @@ void SendAndAwait(int hookKind, const std::function<void()>& send) {
   if (hook) ::UnhookWindowsHookEx(hook);
 }
 
+// Moves to a point and presses a button there (screen coordinates).
+void PressAt(POINT at, DWORD downFlag) {
+  SendMouse(MOUSEEVENTF_MOVE, at.x, at.y);
+  Drain();
+  SendMouse(downFlag, at.x, at.y);
+  Drain();
+}
+
 void SendClick(POINT at, DWORD downFlag, DWORD upFlag) {
   const bool right = downFlag == MOUSEEVENTF_RIGHTDOWN, middle = downFlag == MOUSEEVENTF_MIDDLEDOWN;
   g_lastMessage = right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : WM_LBUTTONUP;
@@ -264,19 +272,13 @@ void SendClick(POINT at, DWORD downFlag, DWORD upFlag) {
 
 void Click(HWND window, int clientX, int clientY, DWORD downFlag, DWORD upFlag) {
   POINT p = ToScreen(window, clientX, clientY);
-  SendMouse(MOUSEEVENTF_MOVE, p.x, p.y);
-  Drain();
-  SendMouse(downFlag, p.x, p.y);
-  Drain();
+  PressAt(p, downFlag);
   SendClick(p, downFlag, upFlag);
 }
 
 void Drag(HWND window, POINT from, POINT to) {
   POINT a = ToScreen(window, from.x, from.y), b = ToScreen(window, to.x, to.y);
-  SendMouse(MOUSEEVENTF_MOVE, a.x, a.y);
-  Drain();
-  SendMouse(MOUSEEVENTF_LEFTDOWN, a.x, a.y);
-  Drain();
+  PressAt(a, MOUSEEVENTF_LEFTDOWN);
   for (int step = 1; step <= 4; ++step) {
     SendMouse(MOUSEEVENTF_MOVE, a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4);
     Drain();
