@@ -81,15 +81,17 @@ std::string fMain::SelectedSymbolText() const {
 void fMain::txtSymbol_MouseUp() {
   const auto [from, to] = SymbolSelection();
   if (to == from + 1)  // one character, of one byte or two
-    ::SetWindowTextA(Control(ID_lblKeycode), ("<ALT> + 0" + GetKeyCode(SelectedSymbolText())).c_str());
+    ::SetWindowTextA(Control(ID_lblKeycode),
+                     ("<ALT> + 0" + GetKeyCode(win::GetTextRange(Control(ID_txtSymbol), from, to))).c_str());
 }
 
 void fMain::cboSize_Click() {
   const win::ComboBox sizes = Combo(ID_cboSize);
-  if (sizes.Selection() < 0) return;
+  const int chosen = sizes.Selection();
+  if (chosen < 0) return;
   // The C runtime's conversion, where a text that is no number gives 0. (MinGW's strtof
   // would link a number parser of its own into the program.)
-  const float points = static_cast<float>(std::atof(sizes.Item(sizes.Selection()).c_str()));
+  const float points = static_cast<float>(std::atof(sizes.Item(chosen).c_str()));
   if (points <= 0) return;  // only the list's whole numbers ever get here
   FontOf(ID_txtSymbol).SetPoints(points);
 }

@@ -58,15 +58,20 @@ class NativeFileSystem {
 };
 
 // The two locations in one view of the registry: the path of the first is started as read,
-// and only when it is missing is the folder of the second tried, if the tool is in it.
+// and only when it is missing is the folder of the second tried, if the tool is in it. A
+// value of no bytes ends the look-up with nothing started.
 bool StartSysInfoIn(REGSAM view) {
   std::string path;
-  if (fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                          path, view))
-    return StartProgram(path);
-  if (!fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                           "MSINFO", path, view))
+  try {
+    if (fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                            path, view))
+      return StartProgram(path);
+    if (!fAbout::GetKeyValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools Location",
+                             "MSINFO", path, view))
+      return false;
+  } catch (const fAbout::EmptyValue&) {
     return false;
+  }
   path += "\\MSINFO32.EXE";
   return IsOrdinaryFile(path) && StartProgram(path);
 }
@@ -107,20 +112,13 @@ bool fAbout::GetKeyValue(HKEY root, const std::string& keyPath, const std::strin
 }
 
 void fAbout::StartSysInfo() {
-  bool started = false;
-  try {
-    started = StartSysInfoIn(0);
-  } catch (const EmptyValue&) {
-  }
+  bool started = StartSysInfoIn(0);
   if (!started && IsWow64()) {
     // This 32-bit program on 64-bit Windows reads the 32-bit view of the registry and sees
     // SysWOW64 as its System32, while the system registers the tool for 64-bit programs:
     // where its own view does not serve, the native view and the native folders do.
     NativeFileSystem native;
-    try {
-      started = StartSysInfoIn(KEY_WOW64_64KEY);
-    } catch (const EmptyValue&) {
-    }
+    started = StartSysInfoIn(KEY_WOW64_64KEY);
   }
   if (!started) ::MessageBoxA(hwnd_, kUnavailable, product::kAppTitle, MB_OK);
 }

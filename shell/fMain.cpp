@@ -204,7 +204,7 @@ LRESULT fMain::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, L
 // Both combo boxes: a flat frame over the control's own.
 LRESULT fMain::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(kFieldGrey);
+  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(kFieldGrey));
   return result;
 }
 

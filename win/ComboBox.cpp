@@ -55,15 +55,13 @@ void ComboBox::SetFieldHeight(int height) {
   }
 }
 
-void ComboBox::PaintFlatFrame(COLORREF field) const {
+void ComboBox::PaintFlatFrame(HBRUSH field) const {
   WindowDC dc(combo_);
   RECT r;
   ::GetClientRect(combo_, &r);
-  UniqueBrush frame(::CreateSolidBrush(::GetSysColor(COLOR_WINDOWFRAME)));
-  UniqueBrush inner(::CreateSolidBrush(field));
-  ::FrameRect(dc.get(), &r, frame.get());
+  ::FrameRect(dc.get(), &r, ::GetSysColorBrush(COLOR_WINDOWFRAME));  // the system's own brush
   ::InflateRect(&r, -1, -1);
-  ::FrameRect(dc.get(), &r, inner.get());
+  ::FrameRect(dc.get(), &r, field);
 }
 
 }  // namespace win

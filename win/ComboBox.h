@@ -25,8 +25,8 @@ class ComboBox {
   // given; how the two relate differs between platforms, so it is measured.
   void SetFieldHeight(int height);
   // Combo boxes draw a sunken edge of their own; this draws a flat single line over it,
-  // after the control has painted.
-  void PaintFlatFrame(COLORREF field) const;
+  // with a line of the field's brush inside it, after the control has painted.
+  void PaintFlatFrame(HBRUSH field) const;
 
  private:
   HWND combo_;  // not owned
