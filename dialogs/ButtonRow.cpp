@@ -1,24 +1,21 @@
-// The main window's row of buttons under the Symbol View: the quick help, the About
-// dialog and the maker's web site.
+#include "dialogs/ButtonRow.h"
+
 #include <string>
 
-#include "dialogs/fAbout.h"
-#include "dialogs/fHelp.h"
 #include "dialogs/mUtils.h"
-#include "shell/Product.h"
-#include "shell/fMain.h"
+#include "resources/Product.h"
 
-void fMain::cmdHelp_Click() {
+void ButtonRow::cmdHelp_Click() {
   if (!help_) help_ = std::make_unique<fHelp>();
-  help_->Show(hwnd_);
+  help_->Show(owner_);
 }
 
-void fMain::cmdAbout_Click() {
+void ButtonRow::cmdAbout_Click() {
   if (!about_) about_ = std::make_unique<fAbout>();
-  about_->Show(hwnd_);
+  about_->Show(owner_);
 }
 
-void fMain::cmdVisit_Click() {
+void ButtonRow::cmdVisit_Click() {
   const std::string address = product::kMakerUrl;
   mUtils::ShellOpen(address);
 }

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "resources/resource.h"
-#include "shell/Palette.h"
-#include "shell/Product.h"
+#include "resources/Palette.h"
+#include "resources/Product.h"
 #include "win/Controls.h"
 #include "win/Handles.h"
 
@@ -13,6 +13,9 @@ namespace {
 const DWORD kStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const POINT kClientOriginTwips{2340, 1935};  // from the screen's top-left corner
 const SIZE kClientTwips{5730, 3555};
+// One etched separator: a grey line over a white one, a twip-offset apart, to one right edge.
+const POINT kSeparatorGreyTwips{90, 2445}, kSeparatorWhiteTwips{105, 2460};
+const int kSeparatorRightTwips = 5654;
 
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 // In tab order.
@@ -59,7 +62,8 @@ void fAbout::Show(HWND owner) {
   if (!hwnd_) {
     const EmptyTemplate& t = Template();
     if (!::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &t.dialog, owner,
-                                      &fAbout::DialogProc, reinterpret_cast<LPARAM>(this)))
+                                      &fAbout::DialogProc, reinterpret_cast<LPARAM>(this)) ||
+        !hwnd_)
       return;
   }
   win::ShowInFront(hwnd_);
@@ -174,12 +178,12 @@ std::string fAbout::VersionText() {
 
 void fAbout::Paint() {
   win::PaintDC dc(hwnd_);
-  // One etched separator: a grey line over a white one, a twip-offset apart.
-  const int right = win::TwipsToPixels(5654, dpi_) + 1;
-  RECT grey{win::TwipsToPixels(90, dpi_), win::TwipsToPixels(2445, dpi_), right, 0};
-  grey.bottom = grey.top + win::ScalePixels(1, dpi_);
-  RECT white{win::TwipsToPixels(105, dpi_), win::TwipsToPixels(2460, dpi_), right, 0};
-  white.bottom = white.top + win::ScalePixels(2, dpi_);
+  const int right = win::TwipsToPixels(kSeparatorRightTwips, dpi_) + 1;
+  auto line = [&](POINT at, int thickness) {
+    const int top = win::TwipsToPixels(at.y, dpi_);
+    return RECT{win::TwipsToPixels(at.x, dpi_), top, right, top + win::ScalePixels(thickness, dpi_)};
+  };
+  const RECT grey = line(kSeparatorGreyTwips, 1), white = line(kSeparatorWhiteTwips, 2);
   ::FillRect(dc.get(), &white, palette::Brush(palette::kWhite));
   ::FillRect(dc.get(), &grey, palette::Brush(palette::kWindowGrey));
 }

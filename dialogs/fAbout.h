@@ -28,17 +28,10 @@ class fAbout : public win::Window<fAbout> {
   void Show(HWND owner);
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
-  // "Version 1.0.0": major, minor and revision of the program's own version record.
+  // "Version " and the major, minor and revision of the program's own version record.
   static std::string VersionText();
   static std::string DescriptionText();
 
-  // Reads one registry value as text (REG_SZ, or REG_DWORD as "&h" and hex digits); true
-  // when it was read. On failure the value is set to ""; a value of another type leaves it
-  // as passed; a value of no bytes at all throws EmptyValue. `view` may ask for a view of
-  // HKLM\SOFTWARE other than the program's own (KEY_WOW64_64KEY).
-  struct EmptyValue {};
-  static bool GetKeyValue(HKEY root, const std::string& keyPath, const std::string& valueName,
-                          std::string& value, REGSAM view = 0);
   // Starts the system information tool found through the registry, or says it can't.
   void StartSysInfo();
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "resources/resource.h"
-#include "shell/Palette.h"
-#include "shell/Product.h"
+#include "resources/Palette.h"
+#include "resources/Product.h"
 #include "win/Controls.h"
 
 namespace {

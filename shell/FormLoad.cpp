@@ -1,10 +1,14 @@
-// Start-up state of the main window.
+// Start-up state of the main window, and the layout of its button row.
 #include <string>
 
 #include "browse/mEnumFonts.h"
-#include "shell/Product.h"
+#include "resources/Product.h"
 #include "shell/fMain.h"
+#include "shell/fMainDesign.h"
+#include "win/ComboBox.h"
 #include "win/Controls.h"
+
+using namespace fMainDesign;
 
 void fMain::Form_Load() {
   ::SetWindowTextA(hwnd_, product::kTitle);
@@ -17,23 +21,23 @@ void fMain::Form_Load() {
   ::SetWindowPos(picInterface_, nullptr, at.x, at.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  Combo(ID_cboFonts).Clear();
+  win::ComboBox fonts(Control(ID_cboFonts));
+  fonts.Clear();
   mEnumFonts::FillFontList(Control(ID_cboFonts), options_.enumerate);
 
   SelectListIndex(ID_cboFonts, 0);  // an empty list selects nothing and leaves no font chosen
-  SelectListIndex(ID_cboSize, 9);   // "24"
-  FontOf(ID_lblPreview).SetPoints(16.0f);
+  SelectListIndex(ID_cboSize, win::ComboBox(Control(ID_cboSize)).Find(kDefaultSize));
+  SlotOf(ID_lblPreview).font.SetPoints(kPreviewPoints);
 
-  ::SetWindowTextA(
-      Control(ID_lblnumfonts),
-      (std::to_string(Combo(ID_cboFonts).Count()) + " Fonts Installed on System.").c_str());
+  ::SetWindowTextA(Control(ID_lblnumfonts),
+                   (std::to_string(fonts.Count()) + " Fonts Installed on System.").c_str());
 
   // Codes 1 to 255 of the ANSI code page; code 0 would end the text, so it adds nothing.
   std::string symbols = win::GetText(Control(ID_txtSymbol));
   for (int code = 1; code <= 255; ++code) symbols += static_cast<char>(code);
   ::SetWindowTextA(Control(ID_txtSymbol), symbols.c_str());
 
-  FillSymbolList();
+  browser_.FillSymbolList();
   ::SetWindowTextA(Control(ID_cmdVisit), (std::string("Visit ") + product::kMakerName).c_str());
 }
 
@@ -45,11 +49,8 @@ void fMain::Form_Resize() {
     ::SetWindowPos(Control(id), nullptr, win::RoundPixel(left), win::RoundPixel(top),
                    win::RoundPixel(width), win::RoundPixel(height), SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  const float gap = static_cast<float>(win::ScalePixels(5, dpi_));
-  const float helpWidth = static_cast<float>(win::ScalePixels(64, dpi_));
-  const float helpHeight = static_cast<float>(win::ScalePixels(48, dpi_));
-  const float aboutCorrection = static_cast<float>(win::ScalePixels(7, dpi_));
-  const float visitCorrection = static_cast<float>(win::ScalePixels(3, dpi_));
+  auto scaled = [this](int pixels96) { return static_cast<float>(win::ScalePixels(pixels96, dpi_)); };
+  const float gap = scaled(kRowGap);
 
   RECT view = bounds(ID_txtSymbol);
   const float L = static_cast<float>(view.left), T = static_cast<float>(view.top);
@@ -60,15 +61,17 @@ void fMain::Form_Resize() {
   RECT help = bounds(ID_cmdHelp);
   const float h = static_cast<float>(help.right - help.left);
   RECT about = bounds(ID_cmdAbout);
-  move(ID_cmdAbout, L, top, W / 2 - h / 2 - aboutCorrection,
+  move(ID_cmdAbout, L, top, W / 2 - h / 2 - scaled(kAboutCorrection),
        static_cast<float>(about.bottom - about.top));
 
   about = bounds(ID_cmdAbout);
-  move(ID_cmdHelp, static_cast<float>(about.right) + gap, top, helpWidth, helpHeight);
+  move(ID_cmdHelp, static_cast<float>(about.right) + gap, top, scaled(kHelpButton.cx),
+       scaled(kHelpButton.cy));
 
   help = bounds(ID_cmdHelp);
   const float helpNow = static_cast<float>(help.right - help.left);
   RECT visit = bounds(ID_cmdVisit);
   move(ID_cmdVisit, static_cast<float>(help.right) + gap, top,
-       W / 2 - helpNow / 2 - visitCorrection, static_cast<float>(visit.bottom - visit.top));
+       W / 2 - helpNow / 2 - scaled(kVisitCorrection),
+       static_cast<float>(visit.bottom - visit.top));
 }

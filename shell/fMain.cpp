@@ -5,11 +5,10 @@
 
 #include <commctrl.h>
 
-#include "dialogs/fAbout.h"
-#include "dialogs/fHelp.h"
+#include "resources/Palette.h"
 #include "resources/resource.h"
-#include "shell/Palette.h"
 #include "shell/fMainDesign.h"
+#include "win/ComboBox.h"
 #include "win/Panel.h"
 
 using namespace fMainDesign;
@@ -40,8 +39,8 @@ bool fMain::Load() {
   dpi_ = win::ScreenDpi();
   SIZE size = win::WindowSizeForClient(kMainStyle, 0, win::TwipsToPixels(kClientTwips.cx, dpi_),
                                        win::TwipsToPixels(kClientTwips.cy, dpi_));
-  if (!::CreateWindowExA(0, kMainClass, "", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
-                         size.cy, nullptr, nullptr, ::GetModuleHandleA(nullptr), this))
+  if (!Create(0, kMainClass, "", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+              nullptr))
     return false;
   Form_Load();
   return true;
@@ -64,40 +63,47 @@ bool fMain::CreateControls() {
   navigation_.Attach(hwnd_, picInterface_);
 
   const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-  for (size_t i = 0; i < kControlCount; ++i) {
-    const Design& d = kDesign[i];
-    HWND control = win::CreateControl(picInterface_, d.control, dpi_);
+  for (const Design& row : kDesign) {
+    Slot& slot = SlotOf(row.control.id);
+    HWND control = win::CreateControl(picInterface_, row.control, dpi_);
     if (!control) return false;
-    fonts_[i].Attach(control, dpi_);
-    fonts_[i].Apply(d.control.font ? *d.control.font : kDefaultFont);
-    if (d.control.autoSize) {
-      SIZE text = win::MeasureCaption(control, d.control.caption, fonts_[i].get());
+    slot.font.Attach(control, dpi_);
+    slot.font.Apply(row.control.font ? *row.control.font : kDefaultFont);
+    if (row.control.autoSize) {
+      SIZE text = win::MeasureCaption(control, row.control.caption, slot.font.get());
       ::SetWindowPos(control, nullptr, 0, 0, text.cx, text.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (d.hook) hooks_[i].Attach(control, this, d.hook);
-    if (d.picture) {
+    if (row.hook) slot.hook.Attach(control, &browser_, row.hook);
+    if (row.picture) {
       const COLORREF silver = RGB(192, 192, 192);
-      pictures_[i] = win::Picture(instance, d.picture, dpi_, d.masked ? &silver : nullptr);
+      slot.picture = win::Picture(instance, row.picture, dpi_, row.masked ? &silver : nullptr);
     }
   }
 
-  win::ComboBox sizes = Combo(ID_cboSize);
+  win::ComboBox sizes(Control(ID_cboSize));
   for (const char* size : kSizes) sizes.Add(size);
   for (int id : {ID_cboFonts, ID_cboSize})
-    Combo(id).SetFieldHeight(win::TwipsToPixels(DesignOf(id).control.height, dpi_));
+    win::ComboBox(Control(id)).SetFieldHeight(win::TwipsToPixels(RowOf(id)->control.height, dpi_));
 
-  listChars_.Attach(Control(ID_ListChars), dpi_, win::TwipsToPixels(kColumnTwips, dpi_), kFieldGrey,
-                    ::GetSysColor(COLOR_WINDOWTEXT));
+  browser_.Attach(
+      {hwnd_, Control(ID_cboFonts), Control(ID_cboSize), Control(ID_txtSymbol),
+       Control(ID_lblPreview), Control(ID_lblKeycode), Control(ID_ListChars), Control(ID_chkBold),
+       Control(ID_chkItalic), Control(ID_chkUnderline), Control(ID_chkStrikeOut),
+       &SlotOf(ID_txtSymbol).font, &SlotOf(ID_lblPreview).font},
+      {kColumnHeader, win::TwipsToPixels(kColumnTwips, dpi_), kFieldGrey,
+       ::GetSysColor(COLOR_WINDOWTEXT)},
+      dpi_);
+  buttons_.Attach(hwnd_);
   return true;
 }
 
-void fMain::Raise(int id) {
-  if (IsDesigned(id) && DesignOf(id).event) (this->*DesignOf(id).event)();
+void fMain::Raise(const Design& row) {
+  if (row.event) row.event(*this);
 }
 
 void fMain::SelectListIndex(int id, int index) {
-  if (Combo(id).Select(index)) Raise(id);
+  if (win::ComboBox(Control(id)).Select(index)) Raise(*RowOf(id));
 }
 
 LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -138,8 +144,8 @@ HBRUSH fMain::OnCtlColor(HDC dc, HWND control) {
   // A combo box's edit field and drop-down list report themselves, not the combo box.
   HWND owner = control;
   while (owner && ::GetParent(owner) != picInterface_) owner = ::GetParent(owner);
-  const int id = owner ? ::GetDlgCtrlID(owner) : 0;
-  const Back back = IsDesigned(id) ? DesignOf(id).back : Back::Field;  // drop-downs are popups
+  const Design* row = owner ? RowOf(::GetDlgCtrlID(owner)) : nullptr;
+  const Back back = row ? row->back : Back::Field;  // drop-downs are popups
   if (back == Back::None) return nullptr;
   const COLORREF colour = back == Back::Steel ? kSteelBlue : kFieldGrey;
   ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
@@ -148,96 +154,21 @@ HBRUSH fMain::OnCtlColor(HDC dc, HWND control) {
 }
 
 void fMain::OnCommand(int id, int code) {
-  if (IsDesigned(id) && DesignOf(id).notification == static_cast<UINT>(code)) Raise(id);
+  const Design* row = RowOf(id);
+  if (row && row->notification == static_cast<UINT>(code)) Raise(*row);
 }
 
 LRESULT fMain::OnNotify(const NMHDR& header) {
-  if (static_cast<int>(header.idFrom) != ID_ListChars) return 0;
-  switch (header.code) {
-    case LVN_GETDISPINFOA:
-      listChars_.OnGetDisplayInfo(
-          const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)));
-      return 0;
-    case LVN_ODFINDITEMA:
-      return listChars_.OnFindItem(reinterpret_cast<const NMLVFINDITEMA&>(header));
-    case NM_CLICK:
-    case NM_DBLCLK:  // a double-click is a click too
-      if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0 &&
-          listChars_.SelectedIndex() >= 0)
-        Raise(ID_ListChars);
-      return 0;
-    case LVN_ITEMCHANGED: {
-      // A row chosen with the keyboard counts as a click on it.
-      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-      if (listKeyboard_ && (change.uNewState & LVIS_SELECTED) &&
-          !(change.uOldState & LVIS_SELECTED))
-        Raise(ID_ListChars);
-      return 0;
-    }
-  }
-  return 0;
+  const Design* row = RowOf(static_cast<int>(header.idFrom));
+  if (!row) return 0;
+  LRESULT answer = 0;
+  const UINT notice = row->notices ? (browser_.*row->notices)(header, answer) : header.code;
+  if (notice != 0 && notice == row->notification) Raise(*row);
+  return answer;
 }
 
 void fMain::OnDrawItem(const DRAWITEMSTRUCT& item) {
   const int id = static_cast<int>(item.CtlID);
-  if (IsDesigned(id) && DesignOf(id).picture)
-    win::DrawPictureButton(item, pictures_[id - ID_cboFonts]);
-}
-
-LRESULT fMain::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_GETDLGCODE && lp) {
-    // The dialog manager swallows Enter unless the control asks for it.
-    const MSG* key = reinterpret_cast<const MSG*>(lp);
-    LRESULT code = hook.CallNext(hwnd, msg, wp, lp);
-    if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
-    return code;
-  }
-  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {  // with Alt held, Enter comes as a system key
-    const int shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
-                      (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-                      (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
-    cboFonts_KeyDown(static_cast<int>(wp), shift);
-  }
-  return Combo_Hook(hook, hwnd, msg, wp, lp);
-}
-
-// Both combo boxes: a flat frame over the control's own.
-LRESULT fMain::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(kFieldGrey));
-  return result;
-}
-
-// Wine difference: Wine's multi-line edit scrolls its lines with ScrollWindowEx clipped to
-// its formatting rectangle, which ends at the last whole line, and Wine 8 copies pixels past
-// that clip without marking them for repainting: after a jump of more than a page the rows
-// under the last whole line show pixels of the panel above or below the view. (A plain
-// edit in a plain window does the same; Windows keeps to the clip.) Once the view has
-// moved, the rows above and below its lines are drawn again.
-static void RepaintOutsideLines(const fMain::Hook& hook, HWND edit) {
-  RECT client, lines;
-  ::GetClientRect(edit, &client);
-  hook.CallNext(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
-  const RECT above{client.left, client.top, client.right, lines.top};
-  const RECT below{client.left, lines.bottom, client.right, client.bottom};
-  for (const RECT& band : {above, below})
-    if (band.bottom > band.top) ::InvalidateRect(edit, &band, TRUE);
-}
-
-LRESULT fMain::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
-  const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
-  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine) RepaintOutsideLines(hook, hwnd);
-  if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
-    txtSymbol_MouseUp();  // the edit has ended the selection
-  return result;
-}
-
-LRESULT fMain::ListChars_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg != WM_KEYDOWN) return hook.CallNext(hwnd, msg, wp, lp);
-  listKeyboard_ = true;
-  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  listKeyboard_ = false;
-  return result;
+  const Design* row = RowOf(id);
+  if (row && row->picture) win::DrawPictureButton(item, SlotOf(id).picture);
 }

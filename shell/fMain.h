@@ -1,35 +1,24 @@
-// The main window: the panel picInterface with every control of the design, and the event
-// procedures of those controls. The procedures live beside their subsystem: start-up and
-// layout in shell/, fonts and characters in browse/, the auxiliary windows in dialogs/.
+// The main window: the panel picInterface with every control of the design. It creates the
+// controls from their design rows and raises each control's event procedure; browsing
+// (browse/) and the button row (dialogs/) own what the controls do.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
-#include <memory>
-#include <string>
-#include <utility>
 
-#include "shell/ListChars.h"
-#include "win/ComboBox.h"
+#include "browse/FontBrowser.h"
+#include "browse/mEnumFonts.h"
+#include "dialogs/ButtonRow.h"
 #include "win/Controls.h"
 #include "win/DialogNavigation.h"
 #include "win/Font.h"
-#include "win/Handles.h"
 #include "win/PictureButton.h"
-#include "win/Subclass.h"
 #include "win/Window.h"
-
-class fHelp;
-class fAbout;
-
-#include "browse/mEnumFonts.h"
-
-using FontEnumerator = mEnumFonts::Enumerator;
 
 // What a run may change about start-up: only how the font list is filled.
 struct fMainOptions {
-  FontEnumerator enumerate = &::EnumFontFamiliesA;
+  mEnumFonts::Enumerator enumerate = &::EnumFontFamiliesA;
 };
 
 class fMain : public win::Window<fMain> {
@@ -72,75 +61,56 @@ class fMain : public win::Window<fMain> {
   // The controls of the panel as designed, in tab order.
   static size_t DesignCount();
   static const win::ControlDesc& DesignControl(size_t index);
-  fHelp* HelpWindow() const { return help_.get(); }
-  fAbout* AboutDialog() const { return about_.get(); }
+  fHelp* HelpWindow() const { return buttons_.HelpWindow(); }
+  fAbout* AboutDialog() const { return buttons_.AboutDialog(); }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
   // One row of the design: the control as created, and what its events need.
   struct Design;
-  using Hook = win::Hook<fMain>;
 
  private:
   static constexpr int kControlCount = ID_Last - ID_cboFonts + 1;
   static const Design kDesign[kControlCount];
-  static const Design& DesignOf(int id);
-  static bool IsDesigned(int id) { return id >= ID_cboFonts && id <= ID_Last; }
+  static const Design* RowOf(int id);  // nullptr for a control not of the design
 
-  // Design state.
+  // An event procedure of browsing or of the button row, as a design row names it.
+  using Event = void (*)(fMain&);
+  template <void (FontBrowser::*Procedure)()>
+  static void Browsing(fMain& form) {
+    (form.browser_.*Procedure)();
+  }
+  template <void (ButtonRow::*Procedure)()>
+  static void Buttons(fMain& form) {
+    (form.buttons_.*Procedure)();
+  }
+
+  // What the window keeps of each control of the design.
+  struct Slot {
+    win::ControlFont font;
+    FontBrowser::Hook hook;    // attached where the row names a hook
+    win::Picture picture;  // owner-drawn buttons
+  };
+  Slot& SlotOf(int id) { return slots_[static_cast<size_t>(id - ID_cboFonts)]; }
+
   bool CreateControls();
-  win::ControlFont& FontOf(int id) { return fonts_[static_cast<size_t>(id - ID_cboFonts)]; }
-  win::ComboBox Combo(int id) const { return win::ComboBox(Control(id)); }
   HBRUSH OnCtlColor(HDC dc, HWND control);
   void OnCommand(int id, int code);
   LRESULT OnNotify(const NMHDR& header);
   void OnDrawItem(const DRAWITEMSTRUCT& item);
   // Selects a list entry from code: the click handler runs as for the user's choice.
   void SelectListIndex(int id, int index);
-  void Raise(int id);  // the control's event procedure
+  void Raise(const Design& row);  // the control's event procedure
 
-  // The controls whose messages the window sees first (a row's hook).
-  LRESULT cboFonts_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT Combo_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT txtSymbol_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT ListChars_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-
-  // Start-up and layout (shell/).
+  // Start-up and layout.
   void Form_Load();
   void Form_Resize();
-
-  // Fonts, characters, style, size and the clipboard (browse/).
-  void cboFonts_Click();
-  void cboFonts_KeyDown(int keyCode, int shift);
-  void FillSymbolList();
-  static std::string GetKeyCode(const std::string& text);
-  void ListChars_ItemClick();
-  void txtSymbol_MouseUp();
-  void cboSize_Click();
-  void chkBold_Click();
-  void chkItalic_Click();
-  void chkStrikeOut_Click();
-  void chkUnderline_Click();
-  void cmdCopy_Click();
-  std::pair<DWORD, DWORD> SymbolSelection() const;  // in characters, as the view counts
-  std::string SelectedSymbolText() const;           // the same in the ANSI code page
-
-  // The auxiliary windows and the web site (dialogs/).
-  void cmdHelp_Click();
-  void cmdAbout_Click();
-  void cmdVisit_Click();
 
   Options options_;
   int dpi_ = 96;
   HWND picInterface_ = nullptr;
   win::DialogNavigation navigation_;
-  // Per control, in design order; a row without a font, hook or picture leaves its unused.
-  std::array<win::ControlFont, kControlCount> fonts_;
-  std::array<Hook, kControlCount> hooks_;
-  std::array<win::Picture, kControlCount> pictures_;
-  ListChars listChars_;
-  bool listKeyboard_ = false;  // the list's selection is moving by a key press
-
-  std::unique_ptr<fHelp> help_;
-  std::unique_ptr<fAbout> about_;
+  std::array<Slot, kControlCount> slots_;
+  FontBrowser browser_;
+  ButtonRow buttons_;
 };

@@ -10,7 +10,8 @@ const DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 
 const SIZE kClientTwips{7170, 6345};
 const RECT kPanelTwips{105, 105, 7020, 6120};  // left, top, width, height
-const int kColumnTwips = 2700;
+const char kColumnHeader[] = "Charactor Symbol";
+const int kColumnTwips = 2700;  // the list's width less its border and a vertical scroll bar
 
 const win::FontSpec kDefaultFont{"MS Shell Dlg", 8.0f, false, false, false, false, DEFAULT_CHARSET};
 namespace {
@@ -25,45 +26,57 @@ const DWORD kCaption = SS_LEFT;
 
 const char* const kSizes[15] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                                 "22", "24", "26", "28", "36", "48", "72"};
+const char kDefaultSize[] = "24";
+const float kPreviewPoints = 16.0f;
+
+const int kRowGap = 5;
+const SIZE kHelpButton{64, 48};
+// The About and web buttons share the view's width less the Help button's: each takes half,
+// less a correction. The two corrections together make the row's two gaps, so that with a
+// Help button 64 wide the row spans exactly the view's width; the About button comes out 4
+// pixels narrower than the web button.
+const int kAboutCorrection = 7, kVisitCorrection = 3;
 
 }  // namespace fMainDesign
 
 using namespace fMainDesign;
 using Back = fMain::Design::Back;
+using B = FontBrowser;
 
 // Every control of the panel, in tab order: creation, geometry in twips, font, background,
-// then the notice that raises its event procedure, its hook and its picture.
+// then the notice that raises its event procedure, its hook, the reader of its notices and
+// its picture.
 // clang-format off
-const fMain::Design fMain::kDesign[kControlCount] = {
+constexpr fMain::Design fMain::kDesign[kControlCount] = {
     {{ID_cboFonts, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 0, 225, 495,
       2895, 315, nullptr, false},
-     Back::Field, CBN_SELCHANGE, &fMain::cboFonts_Click, &fMain::cboFonts_Hook},
+     Back::Field, CBN_SELCHANGE, &Browsing<&B::cboFonts_Click>, &B::cboFonts_Hook},
     {{ID_lblPreview, WC_STATICA, "", kDisplayLabel, 0, 3630, 480, 3000, 750, nullptr, false}, Back::Field},
     {{ID_txtSymbol, WC_EDITA, "", ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL | WS_BORDER | WS_TABSTOP,
       0, 210, 3840, 6450, 1335, &kSymbolFont, false},
-     Back::Field, 0, nullptr, &fMain::txtSymbol_Hook},
+     Back::Field, 0, nullptr, &B::txtSymbol_Hook},
     {{ID_chkStrikeOut, WC_BUTTONA, "&StrikeOut", kCheckBox, 0, 1365, 1935, 990, 360, nullptr, false},
-     Back::Steel, BN_CLICKED, &fMain::chkStrikeOut_Click},
+     Back::Steel, BN_CLICKED, &Browsing<&B::chkStrikeOut_Click>},
     {{ID_chkUnderline, WC_BUTTONA, "&Undeline", kCheckBox, 0, 1365, 1635, 990, 360, nullptr, false},
-     Back::Steel, BN_CLICKED, &fMain::chkUnderline_Click},
+     Back::Steel, BN_CLICKED, &Browsing<&B::chkUnderline_Click>},
     {{ID_chkItalic, WC_BUTTONA, "&Italic", kCheckBox, 0, 225, 1950, 765, 330, nullptr, false},
-     Back::Steel, BN_CLICKED, &fMain::chkItalic_Click},
+     Back::Steel, BN_CLICKED, &Browsing<&B::chkItalic_Click>},
     {{ID_chkBold, WC_BUTTONA, "&Bold", kCheckBox, 0, 225, 1635, 990, 360, nullptr, false},
-     Back::Steel, BN_CLICKED, &fMain::chkBold_Click},
+     Back::Steel, BN_CLICKED, &Browsing<&B::chkBold_Click>},
     {{ID_cboSize, WC_COMBOBOXA, "", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 225, 1230, 1695,
       315, nullptr, false},
-     Back::Field, CBN_SELCHANGE, &fMain::cboSize_Click, &fMain::Combo_Hook},
+     Back::Field, CBN_SELCHANGE, &Browsing<&B::cboSize_Click>, &B::Combo_Hook},
     {{ID_lblKeycode, WC_STATICA, "", kDisplayLabel, 0, 3645, 2985, 3000, 660, &kKeycodeFont, false}, Back::Field},
-    // Clicks come as notifications of the list view (OnNotify); a double-click counts too.
+    // Clicks come as notifications of the list view; a double-click counts too.
     {{ID_ListChars, WC_LISTVIEWA, "",
       LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_BORDER | WS_TABSTOP, 0, 3630, 1560,
       3000, 1110, nullptr, false},
-     Back::Field, NM_CLICK, &fMain::ListChars_ItemClick, &fMain::ListChars_Hook},
+     Back::Field, NM_CLICK, &Browsing<&B::ListChars_ItemClick>, &B::ListChars_Hook, &B::ListChars_Notice},
     {{ID_cmdVisit, WC_BUTTONA, "cmdVisit", BS_OWNERDRAW | WS_TABSTOP, 0, 5385, 5235, 780, 720, nullptr, false},
-     Back::None, BN_CLICKED, &fMain::cmdVisit_Click, nullptr, IDB_VISIT, false},
+     Back::None, BN_CLICKED, &Buttons<&ButtonRow::cmdVisit_Click>, nullptr, nullptr, IDB_VISIT},
     {{ID_cmdAbout, WC_BUTTONA, "&About this program", BS_OWNERDRAW | WS_TABSTOP, 0, 450, 5130, 780, 720, nullptr,
       false},
-     Back::None, BN_CLICKED, &fMain::cmdAbout_Click, nullptr, IDB_ABOUT, true},
+     Back::None, BN_CLICKED, &Buttons<&ButtonRow::cmdAbout_Click>, nullptr, nullptr, IDB_ABOUT, true},
     {{ID_lblControls0 + 0, WC_STATICA, "&Font", kCaption, 0, 225, 225, 420, 240, &kArialBold, true}, Back::Steel},
     {{ID_lblControls0 + 1, WC_STATICA, "&Size", kCaption, 0, 225, 945, 420, 240, &kArialBold, true}, Back::Steel},
     {{ID_lblControls0 + 2, WC_STATICA, "&Preview", kCaption, 0, 3630, 225, 780, 240, &kArialBold, true},
@@ -76,14 +89,24 @@ const fMain::Design fMain::kDesign[kControlCount] = {
      Back::Steel},
     {{ID_cmdCopy, WC_BUTTONA, "&Copy To Clipboard", BS_PUSHBUTTON | WS_TABSTOP, 0, 225, 2925, 2265, 570,
       &kArialBold, false},
-     Back::None, BN_CLICKED, &fMain::cmdCopy_Click},
+     Back::None, BN_CLICKED, &Browsing<&B::cmdCopy_Click>},
     {{ID_cmdHelp, WC_BUTTONA, "&Help", BS_PUSHBUTTON | WS_TABSTOP, 0, 2925, 5295, 960, 720, &kArialBold, false},
-     Back::None, BN_CLICKED, &fMain::cmdHelp_Click},
+     Back::None, BN_CLICKED, &Buttons<&ButtonRow::cmdHelp_Click>},
     {{ID_lblnumfonts, WC_STATICA, "", kDisplayLabel, 0, 225, 2355, 3360, 390, &kArialBold, false}, Back::Field},
 };
 // clang-format on
 
-const fMain::Design& fMain::DesignOf(int id) { return kDesign[id - ID_cboFonts]; }
+const fMain::Design* fMain::RowOf(int id) {
+  // Each row stands at its control's place in the tab order, where this finds it.
+  static_assert(
+      [] {
+        for (int i = 0; i < kControlCount; ++i)
+          if (kDesign[i].control.id != ID_cboFonts + i) return false;
+        return true;
+      }(),
+      "a design row out of the order of fMain::Id");
+  return id >= ID_cboFonts && id <= ID_Last ? &kDesign[id - ID_cboFonts] : nullptr;
+}
 
 size_t fMain::DesignCount() { return kControlCount; }
 

@@ -4,12 +4,15 @@
 
 #include <memory>
 
+#include "win/System.h"
+
 namespace mStartup {
 namespace {
 std::unique_ptr<fMain> g_main;
 }
 
 bool Main(fMain::Options options) {
+  win::SearchSystemFolderOnly();  // before any library can be loaded on the program's behalf
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   g_main = std::make_unique<fMain>(options);
@@ -23,7 +26,10 @@ bool Main(fMain::Options options) {
 
 fMain* MainForm() { return g_main.get(); }
 
-void Unload() { g_main.reset(); }
+void Unload() {
+  g_main.reset();
+  win::LeaveCom();
+}
 
 void ProcessMessage(MSG& msg) {
   HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;

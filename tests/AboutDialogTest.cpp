@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "dialogs/fAbout.h"
-#include "shell/Product.h"
+#include "resources/Product.h"
 #include "tests/Harness.h"
 
 using harness::Program;

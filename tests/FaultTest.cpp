@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "browse/mEnumFonts.h"
 #include "tests/Harness.h"
+#include "win/Window.h"
 
 using harness::Program;
 
@@ -167,6 +169,29 @@ TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
   EXPECT_TRUE(::IsWindowVisible(program.window()));
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);  // and they open again
   EXPECT_EQ(1u, harness::VisibleWindows("Help").size());
+}
+
+namespace {
+// A window that fails while it is being created, at the message it is given.
+struct Failing : win::Window<Failing> {
+  explicit Failing(UINT message) : message(message) {}
+  ~Failing() { Destroy(); }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == message) throw std::bad_alloc();
+    return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  }
+  using Window::Create, Window::WindowProc;
+  UINT message;
+};
+}  // namespace
+
+TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
+  ASSERT_TRUE(win::RegisterWindowClass("VarneloFailing", &Failing::WindowProc, 0));
+  for (UINT message : {WM_NCCREATE, WM_CREATE}) {
+    Failing window(message);
+    EXPECT_FALSE(window.Create(0, "VarneloFailing", "", WS_POPUP, 0, 0, 9, 9, nullptr)) << message;
+    EXPECT_EQ(nullptr, window.hwnd());
+  }
 }
 
 TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {

@@ -11,7 +11,7 @@
 
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
-#include "shell/Product.h"
+#include "resources/Product.h"
 #include "tests/Harness.h"
 
 using harness::Program;

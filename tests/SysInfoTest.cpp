@@ -13,6 +13,7 @@
 
 #include "dialogs/fAbout.h"
 #include "tests/Harness.h"
+#include "win/Registry.h"
 
 using harness::Program;
 using harness::SeenDialog;
@@ -153,7 +154,7 @@ struct Reading {
 };
 Reading ReadValue(const char* key, const char* name, const std::string& before = "as passed") {
   std::string value = before;
-  bool result = fAbout::GetKeyValue(kRoot, key, name, value);
+  bool result = win::GetKeyValue(kRoot, key, name, value) == win::KeyValue::Read;
   return {result, value};
 }
 
@@ -271,6 +272,13 @@ const Arrangement kArrangements[] = {
        Path(d + "Program Files Test\\marker.exe");
      },
      "Program Files Test\\marker.exe", "marker.log"},
+    // Only a full path is started: a partial one the system would complete from the current
+    // folder (the test program's, which holds marker.exe) or drive.
+    {"RelativePathIsNeverCompletedFromTheCurrentFolder", [](const std::string&) { Path("marker.exe"); }},
+    {"RelativeFolderIsNeverCompletedFromTheCurrentFolder",
+     [](const std::string& d) {
+       Copy(d + "MSINFO32.EXE"), Folder(d.substr(harness::TestDir().size(), d.size() - harness::TestDir().size() - 1));
+     }},
     {"BlankInTheFolderOfTheSecondLocationToo",
      [](const std::string& d) {
        Copy(d + "Program Files Test\\MSINFO32.EXE"), Copy(d + "Program.exe");
@@ -557,7 +565,8 @@ TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
     ::RegDeleteTreeA(kRoot, kTestKey);
     ASSERT_TRUE(harness::SetRegistryValue(kRoot, kTestKey, "Value", type, "", 0));
     std::string value = "as passed";
-    EXPECT_THROW(fAbout::GetKeyValue(kRoot, kTestKey, "Value", value), fAbout::EmptyValue);
+    EXPECT_EQ(win::KeyValue::Empty, win::GetKeyValue(kRoot, kTestKey, "Value", value));
+    EXPECT_EQ("as passed", value);
   }
 }
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialogs/fAbout.h"
-#include "shell/Product.h"
+#include "resources/Product.h"
 #include "tests/Harness.h"
 
 using harness::Program;
@@ -227,6 +227,9 @@ TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
   StartProgram();
   ClickVisit();
   ExpectRequests(1);
+  // The shell was called with COM entered on the window thread, apartment-threaded.
+  EXPECT_EQ(S_FALSE, ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  ::CoUninitialize();
   const std::vector<std::string> lines = harness::ReadLines(log_);
   ASSERT_EQ(1u, lines.size());
   EXPECT_EQ(browser_, harness::StripQuotes(lines[0].substr(0, lines[0].size() - ArgumentsOf(lines[0]).size() - 1)));

@@ -25,6 +25,12 @@ bool ComboBox::Select(int index) {
   return ::SendMessageA(combo_, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != CB_ERR;
 }
 
+int ComboBox::Find(const char* text) const {
+  const LRESULT index =
+      ::SendMessageA(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
 std::string ComboBox::Item(int index) const {
   const LRESULT length = ::SendMessageA(combo_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return {};

@@ -62,7 +62,7 @@ std::string GetTextRange(HWND window, DWORD from, DWORD to);
 // Registers a window class of this program with its icon and the arrow cursor.
 bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId);
 
-// Moves a window so that its client area has the given size (fixed-border windows).
+// The outer size of a window whose client area has the given size (fixed-border windows).
 SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight);
 
 }  // namespace win

@@ -1,6 +1,7 @@
 // The one window-procedure thunk of the program's windows: the C++ object comes in through
 // CREATESTRUCT (or the dialog's init parameter), is kept in the window's user data, and every
-// message goes on to the object's HandleMessage. No exception crosses back into the system.
+// message goes on to the object's HandleMessage. No exception crosses back into the system;
+// one thrown while the window is being created makes the creation fail.
 #pragma once
 
 #include <windows.h>
@@ -23,6 +24,17 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
+  // Creates the window on the class registered with WindowProc; false when it failed, the
+  // window then having none.
+  bool Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
+              int width, int height, HWND owner) {
+    if (::CreateWindowExA(exStyle, className, title, style, x, y, width, height, owner, nullptr,
+                          ::GetModuleHandleA(nullptr), static_cast<Derived*>(this)))
+      return true;
+    hwnd_ = nullptr;
+    return false;
+  }
+
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     Derived* self = nullptr;
     if (msg == WM_NCCREATE) {
@@ -37,7 +49,9 @@ class Window {
     try {
       result = self->HandleMessage(msg, wp, lp);
     } catch (...) {
-      result = ::DefWindowProcA(hwnd, msg, wp, lp);
+      result = msg == WM_NCCREATE ? FALSE
+               : msg == WM_CREATE ? -1
+                                  : ::DefWindowProcA(hwnd, msg, wp, lp);
     }
     if (msg == WM_NCDESTROY) Detach(hwnd, self);
     return result;
@@ -58,6 +72,8 @@ class Window {
     try {
       result = self->HandleDialogMessage(msg, wp, lp);
     } catch (...) {
+      // A dialog half made is no dialog: its creation then fails.
+      if (msg == WM_INITDIALOG) ::DestroyWindow(hwnd);
       result = FALSE;
     }
     if (msg == WM_NCDESTROY) {

@@ -1,16 +1,13 @@
-#include "shell/ListChars.h"
+#include "browse/ListChars.h"
 
-namespace {
-const char kColumnHeader[] = "Charactor Symbol";
-}
-
-void ListChars::Attach(HWND list, int dpi, int columnWidth, COLORREF back, COLORREF text) {
+void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back,
+                       COLORREF text) {
   list_ = list;
   font_.Attach(list, dpi);
   LVCOLUMNA column{};
   column.mask = LVCF_TEXT | LVCF_WIDTH;
   column.cx = columnWidth;
-  column.pszText = const_cast<char*>(kColumnHeader);
+  column.pszText = const_cast<char*>(header);
   ListView_InsertColumn(list_, 0, &column);
   ListView_SetBkColor(list_, back);
   ListView_SetTextBkColor(list_, back);
@@ -104,8 +101,6 @@ int ListChars::OnFindItem(const NMLVFINDITEMA& find) const {
   }
   return -1;
 }
-
-int ListChars::Count() const { return static_cast<int>(rows_.size()); }
 
 int ListChars::SelectedIndex() const {
   return static_cast<int>(ListView_GetNextItem(list_, -1, LVNI_SELECTED));

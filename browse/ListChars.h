@@ -17,8 +17,7 @@
 class ListChars {
  public:
   // Design state: the one column header, the colours, no items.
-  void Attach(HWND list, int dpi, int columnWidth, COLORREF back, COLORREF text);
-  HWND hwnd() const { return list_; }
+  void Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back, COLORREF text);
 
   void SetReportView();
   void SetDisplayOptions();  // full-row selection and grid lines
@@ -38,7 +37,6 @@ class ListChars {
   void OnGetDisplayInfo(NMLVDISPINFOA& info) const;
   int OnFindItem(const NMLVFINDITEMA& find) const;
 
-  int Count() const;
   int SelectedIndex() const;  // -1 when no row is selected
   std::string SelectedText() const;  // empty when no row is selected
 

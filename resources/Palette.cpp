@@ -1,4 +1,4 @@
-#include "shell/Palette.h"
+#include "resources/Palette.h"
 
 #include "win/Handles.h"
 

@@ -1,0 +1,229 @@
+#include "browse/FontBrowser.h"
+
+#include <cstdlib>
+
+#include "resources/Palette.h"
+#include "win/Clipboard.h"
+#include "win/ComboBox.h"
+#include "win/Controls.h"
+
+namespace {
+const char kListFace[] = "Ariel";  // handed to the platform as it is; font matching supplies a face
+// A face chosen in the font list is drawn in its own character set (a symbol or a Cyrillic
+// family may have no ANSI one); the list's own face keeps the ANSI set of the design.
+const BYTE kChosenCharSet = DEFAULT_CHARSET;
+const float kListPoints = 10.0f;
+const int kSymbolCount = 255;
+
+bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
+}  // namespace
+
+void FontBrowser::Attach(const Controls& controls, const ListDesign& list, int dpi) {
+  c_ = controls;
+  listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth, list.back, list.text);
+}
+
+// The text of the font box is read afresh for each use.
+void FontBrowser::cboFonts_Click() {
+  const win::ComboBox fonts(c_.cboFonts);
+  c_.symbolFont->SetFace(fonts.SelectedText(), kChosenCharSet);
+  c_.previewFont->SetFace(fonts.SelectedText(), kChosenCharSet);
+  ::SetWindowTextA(c_.lblPreview, fonts.SelectedText().c_str());
+  FillSymbolList();
+}
+
+void FontBrowser::cboFonts_KeyDown(int keyCode, int /*shift*/) {
+  if (keyCode == VK_RETURN)
+    c_.symbolFont->SetFace(win::ComboBox(c_.cboFonts).SelectedText(), kChosenCharSet);
+}
+
+// The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
+// once at the end, where it changed.
+void FontBrowser::FillSymbolList() {
+  listChars_.SetReportView();
+  listChars_.SetDisplayOptions();
+  listChars_.SetHideSelection(false);
+  listChars_.SetManualLabelEdit();
+  listChars_.Font().SetFace(kListFace, ANSI_CHARSET);
+  listChars_.Font().SetPoints(kListPoints);
+  listChars_.Font().SetBold(true);
+
+  listChars_.BeginUpdate(kSymbolCount);
+  listChars_.Clear();
+  for (int code = 1; code <= kSymbolCount; ++code)
+    listChars_.Add(std::string(1, static_cast<char>(code)));
+  listChars_.EndUpdate();
+  listChars_.Refresh();
+}
+
+// The code of the first character in the ANSI code page, as a signed 16-bit number.
+std::string FontBrowser::GetKeyCode(const std::string& text) {
+  if (text.empty()) return {};
+  const auto first = static_cast<unsigned char>(text[0]);
+  int code = first;
+  if (text.size() > 1 && ::IsDBCSLeadByte(first))
+    code = static_cast<short>((first << 8) | static_cast<unsigned char>(text[1]));
+  return std::to_string(code);
+}
+
+void FontBrowser::ShowKeystroke(const std::string& character) {
+  ::SetWindowTextA(c_.lblKeycode, ("<ALT> + 0" + GetKeyCode(character)).c_str());
+}
+
+void FontBrowser::ListChars_ItemClick() {
+  const std::string character = listChars_.SelectedText();
+  if (!character.empty()) ShowKeystroke(character);
+}
+
+// The edit control counts its selection in characters; in a double-byte code page those are
+// not the bytes of the ANSI text, so the selection is cut from the text as characters.
+std::pair<DWORD, DWORD> FontBrowser::SymbolSelection() const {
+  DWORD from = 0, to = 0;
+  ::SendMessageW(c_.txtSymbol, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                 reinterpret_cast<LPARAM>(&to));
+  return {from, to};
+}
+
+std::string FontBrowser::SelectedSymbolText() const {
+  const auto [from, to] = SymbolSelection();
+  return win::GetTextRange(c_.txtSymbol, from, to);
+}
+
+void FontBrowser::txtSymbol_MouseUp() {
+  const auto [from, to] = SymbolSelection();
+  if (to == from + 1)  // one character, of one byte or two
+    ShowKeystroke(win::GetTextRange(c_.txtSymbol, from, to));
+}
+
+void FontBrowser::cboSize_Click() {
+  const win::ComboBox sizes(c_.cboSize);
+  const int chosen = sizes.Selection();
+  if (chosen < 0) return;
+  // The C runtime's conversion, where a text that is no number gives 0. (MinGW's strtof
+  // would link a number parser of its own into the program.)
+  const float points = static_cast<float>(std::atof(sizes.Item(chosen).c_str()));
+  if (points <= 0) return;  // only the list's whole numbers ever get here
+  c_.symbolFont->SetPoints(points);
+}
+
+// The style goes to the Symbol View, and as the view now has it to the preview.
+void FontBrowser::chkBold_Click() {
+  c_.symbolFont->SetBold(IsChecked(c_.chkBold));
+  c_.previewFont->SetBold(c_.symbolFont->attributes().bold);
+}
+
+void FontBrowser::chkItalic_Click() {
+  c_.symbolFont->SetItalic(IsChecked(c_.chkItalic));
+  c_.previewFont->SetItalic(c_.symbolFont->attributes().italic);
+}
+
+void FontBrowser::chkStrikeOut_Click() {
+  c_.symbolFont->SetStrikeOut(IsChecked(c_.chkStrikeOut));
+  c_.previewFont->SetStrikeOut(c_.symbolFont->attributes().strikeOut);
+}
+
+void FontBrowser::chkUnderline_Click() {
+  c_.symbolFont->SetUnderline(IsChecked(c_.chkUnderline));
+  c_.previewFont->SetUnderline(c_.symbolFont->attributes().underline);
+}
+
+// The Symbol View's selection, or else the Symbol List's character. Only the view's path
+// empties the clipboard first; the list's path leaves data of other formats beside its text.
+void FontBrowser::cmdCopy_Click() {
+  const std::string selected = SelectedSymbolText();
+  if (!selected.empty()) {
+    win::Clipboard clipboard(c_.window);
+    clipboard.Empty();
+    clipboard.PutText(selected);
+    return;
+  }
+  const std::string character = listChars_.SelectedText();
+  if (character.empty()) return;
+  win::Clipboard clipboard(c_.window);
+  clipboard.PutText(character);
+}
+
+LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_GETDLGCODE && lp) {
+    // The dialog manager swallows Enter unless the control asks for it.
+    const MSG* key = reinterpret_cast<const MSG*>(lp);
+    LRESULT code = hook.CallNext(hwnd, msg, wp, lp);
+    if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
+    return code;
+  }
+  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {  // with Alt held, Enter comes as a system key
+    const int shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
+                      (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+                      (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
+    cboFonts_KeyDown(static_cast<int>(wp), shift);
+  }
+  return Combo_Hook(hook, hwnd, msg, wp, lp);
+}
+
+// Both combo boxes: a flat frame over the control's own.
+LRESULT FontBrowser::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
+  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(palette::kFieldGrey));
+  return result;
+}
+
+// Wine difference: Wine's multi-line edit scrolls its lines with ScrollWindowEx clipped to
+// its formatting rectangle, which ends at the last whole line, and Wine 8 copies pixels past
+// that clip without marking them for repainting: after a jump of more than a page the rows
+// under the last whole line show pixels of the panel above or below the view. (A plain
+// edit in a plain window does the same; Windows keeps to the clip.) Once the view has
+// moved, the rows above and below its lines are drawn again.
+static void RepaintOutsideLines(const FontBrowser::Hook& hook, HWND edit) {
+  RECT client, lines;
+  ::GetClientRect(edit, &client);
+  hook.CallNext(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
+  const RECT above{client.left, client.top, client.right, lines.top};
+  const RECT below{client.left, lines.bottom, client.right, client.bottom};
+  for (const RECT& band : {above, below})
+    if (band.bottom > band.top) ::InvalidateRect(edit, &band, TRUE);
+}
+
+LRESULT FontBrowser::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
+  const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
+  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine) RepaintOutsideLines(hook, hwnd);
+  if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
+    txtSymbol_MouseUp();  // the edit has ended the selection
+  return result;
+}
+
+LRESULT FontBrowser::ListChars_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != WM_KEYDOWN) return hook.CallNext(hwnd, msg, wp, lp);
+  listKeyboard_ = true;
+  LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
+  listKeyboard_ = false;
+  return result;
+}
+
+UINT FontBrowser::ListChars_Notice(const NMHDR& header, LRESULT& answer) {
+  switch (header.code) {
+    case LVN_GETDISPINFOA:
+      listChars_.OnGetDisplayInfo(
+          const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)));
+      return 0;
+    case LVN_ODFINDITEMA:
+      answer = listChars_.OnFindItem(reinterpret_cast<const NMLVFINDITEMA&>(header));
+      return 0;
+    case NM_CLICK:
+    case NM_DBLCLK:  // a double-click is a click too, on a row
+      return reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0 &&
+                     listChars_.SelectedIndex() >= 0
+                 ? NM_CLICK
+                 : 0;
+    case LVN_ITEMCHANGED: {
+      // A row chosen with the keyboard counts as a click on it.
+      const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+      return listKeyboard_ && (change.uNewState & LVIS_SELECTED) &&
+                     !(change.uOldState & LVIS_SELECTED)
+                 ? NM_CLICK
+                 : 0;
+    }
+  }
+  return 0;
+}

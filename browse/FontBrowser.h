@@ -1,0 +1,71 @@
+// Browsing the fonts and their characters: the font and size boxes, the four style boxes, the
+// Symbol View and its preview, the Symbol List, the keystroke of a chosen character and the
+// copy to the clipboard. The window that holds the controls creates them and raises these
+// event procedures; what each control does is here.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+
+#include "browse/ListChars.h"
+#include "win/Font.h"
+#include "win/Subclass.h"
+
+class FontBrowser {
+ public:
+  // The controls, owned by the window that holds them, as are the fonts of the view and the
+  // preview.
+  struct Controls {
+    HWND window;  // the clipboard's owner
+    HWND cboFonts, cboSize, txtSymbol, lblPreview, lblKeycode, ListChars;
+    HWND chkBold, chkItalic, chkUnderline, chkStrikeOut;
+    win::ControlFont *symbolFont, *previewFont;
+  };
+  // The Symbol List's design: its one column and its colours.
+  struct ListDesign {
+    const char* header;
+    int columnWidth;  // pixels
+    COLORREF back, text;
+  };
+
+  void Attach(const Controls& controls, const ListDesign& list, int dpi);
+
+  // Event procedures.
+  void cboFonts_Click();
+  void cboFonts_KeyDown(int keyCode, int shift);
+  void ListChars_ItemClick();
+  void txtSymbol_MouseUp();
+  void cboSize_Click();
+  void chkBold_Click();
+  void chkItalic_Click();
+  void chkStrikeOut_Click();
+  void chkUnderline_Click();
+  void cmdCopy_Click();
+
+  void FillSymbolList();
+  static std::string GetKeyCode(const std::string& text);
+
+  // The controls whose messages browsing sees first.
+  using Hook = win::Hook<FontBrowser>;
+  LRESULT cboFonts_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT Combo_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT txtSymbol_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT ListChars_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+
+  // The Symbol List's notices: its questions answered in `answer`, and the notice that the
+  // user's action amounts to (a double-click, or a row chosen by key, is a click), else 0.
+  UINT ListChars_Notice(const NMHDR& header, LRESULT& answer);
+
+ private:
+  std::pair<DWORD, DWORD> SymbolSelection() const;  // in characters, as the view counts
+  std::string SelectedSymbolText() const;           // the same in the ANSI code page
+  void ShowKeystroke(const std::string& character);
+
+  Controls c_{};
+  ListChars listChars_;
+  bool listKeyboard_ = false;  // the list's selection is moving by a key press
+};

@@ -1,0 +1,29 @@
+// The system's own libraries, and nothing from beside the program: the program is portable and
+// often run from a downloads folder, where Windows would look first for any library that is
+// not one of its known ones, also for those that system libraries load on the program's
+// behalf. Libraries the program itself needs now and then are loaded on first use, from the
+// system folder. COM is entered on the window thread when first needed.
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// Keeps every later search for a library to the system folder. Called before anything else.
+void SearchSystemFolderOnly();
+
+// A procedure of a library of the system folder, loaded on first use and kept for the run;
+// nullptr where it can't be had.
+FARPROC SystemProcedure(const char* library, const char* name);
+
+template <typename Procedure>
+Procedure SystemProc(const char* library, const char* name) {
+  return reinterpret_cast<Procedure>(reinterpret_cast<void (*)()>(SystemProcedure(library, name)));
+}
+
+// COM on this thread, apartment-threaded without OLE 1.0 as the shell asks of its callers;
+// entered once on first need, left at the end of the run.
+bool EnterCom();
+void LeaveCom();
+
+}  // namespace win
