@@ -2,6 +2,7 @@
 // floor: the same platform work done the plainest way, in the same run. Times are medians
 // over repeated runs, with their minimum and maximum; the ratio to the floor is what counts.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <psapi.h>
 
@@ -62,8 +63,9 @@ std::string Symbols() {
 
 // The plainest window: a top-level window of the system's static class, with nothing of ours.
 HWND PlainWindow(int width, int height) {
-  return ::CreateWindowExA(0, "STATIC", "floor", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN,
-                           0, 0, width, height, nullptr, nullptr, nullptr, nullptr);
+  return ::CreateWindowExA(0, "STATIC", "floor",
+                           WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width,
+                           height, nullptr, nullptr, nullptr, nullptr);
 }
 
 HWND PlainList(HWND parent) {
@@ -94,7 +96,8 @@ void FillPlainList(HWND list) {
 }
 
 int CALLBACK AddFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM combo) {
-  ::SendMessageA(reinterpret_cast<HWND>(combo), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font->lfFaceName));
+  ::SendMessageA(reinterpret_cast<HWND>(combo), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(font->lfFaceName));
   return 1;
 }
 
@@ -210,8 +213,8 @@ double FontSwapFloor(HWND control, int height, int weight, int times) {
 double SizeSwapFloor(HWND edit, const char* face, int times) {
   const int dpi = win::ScreenDpi();
   return SwapFonts(edit, times, [&](int i) {
-    return ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                         DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    return ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0,
+                         0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
   });
 }
 
@@ -260,8 +263,8 @@ double CopyFloor(HWND owner, int times) {
 SIZE_T PrivateBytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
+  ::GetProcessMemoryInfo(::GetCurrentProcess(),
+                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
   // Wine leaves PrivateUsage at zero; its PagefileUsage counts the same committed private pages.
   return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
@@ -293,8 +296,9 @@ int main(int argc, char** argv) {
 
   HWND plain = PlainWindow(484, 452);
   HWND list = PlainList(plain);
-  HWND edit = ::CreateWindowExA(0, "EDIT", Symbols().c_str(), WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL,
-                                0, 90, 430, 89, plain, nullptr, nullptr, nullptr);
+  HWND edit = ::CreateWindowExA(0, "EDIT", Symbols().c_str(),
+                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 0, 90, 430, 89,
+                                plain, nullptr, nullptr, nullptr);
   // A bare edit of the Symbol View's style, size and place, for the changes that only the
   // view's layout answers.
   HWND twin = nullptr;
@@ -310,17 +314,21 @@ int main(int argc, char** argv) {
     if (i == 0 || EntryName(fonts, i) != EntryName(fonts, i - 1)) faces.push_back(i);
   }
   Figure listFloor = Measure(runs, [&] { return ListFloor(list, count); });
-  rows.push_back({"font-change", Measure(runs, [&] { return FontChangeOurs(fonts, every); }), listFloor});
-  rows.push_back({"font-step", Measure(runs, [&] { return FontStepOurs(fonts, count); }), listFloor});
+  rows.push_back(
+      {"font-change", Measure(runs, [&] { return FontChangeOurs(fonts, every); }), listFloor});
+  rows.push_back(
+      {"font-step", Measure(runs, [&] { return FontStepOurs(fonts, count); }), listFloor});
   // What the list floor leaves out: the Symbol View laid out again in each new face.
-  rows.push_back({"font-whole", rows[1].ours, Measure(runs, [&] { return FaceSwapFloor(edit, list, fonts, every); })});
+  rows.push_back({"font-whole", rows[1].ours,
+                  Measure(runs, [&] { return FaceSwapFloor(edit, list, fonts, every); })});
   rows.push_back({"face-change", Measure(runs, [&] { return FontChangeOurs(fonts, faces); }),
                   Measure(runs, [&] { return FaceSwapFloor(edit, list, fonts, faces); })});
 
   HWND sizes = form.Control(fMain::ID_cboSize);
   LOGFONTA viewFont{};
-  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form.Control(fMain::ID_txtSymbol), WM_GETFONT, 0, 0)),
-               sizeof viewFont, &viewFont);
+  ::GetObjectA(
+      reinterpret_cast<HFONT>(::SendMessageA(form.Control(fMain::ID_txtSymbol), WM_GETFONT, 0, 0)),
+      sizeof viewFont, &viewFont);
   const Figure sizeChange = Measure(runs, [&] {
     const double start = Now();
     for (int i = 0; i < 30; ++i) {
@@ -329,11 +337,12 @@ int main(int argc, char** argv) {
     }
     return (Now() - start) / 30;
   });
-  rows.push_back(
-      {"size-change", sizeChange, Measure(runs, [&] { return SizeSwapFloor(twin, viewFont.lfFaceName, 30); })});
+  rows.push_back({"size-change", sizeChange,
+                  Measure(runs, [&] { return SizeSwapFloor(twin, viewFont.lfFaceName, 30); })});
   // The same changes beside 11 and 22 pixels of Arial: far less work for the edit, whose layout
   // grows with its lines and with the face.
-  rows.push_back({"size-arial", sizeChange, Measure(runs, [&] { return FontSwapFloor(edit, -11, FW_NORMAL, 30); })});
+  rows.push_back({"size-arial", sizeChange,
+                  Measure(runs, [&] { return FontSwapFloor(edit, -11, FW_NORMAL, 30); })});
   HWND bold = form.Control(fMain::ID_chkBold);
   rows.push_back({"style-toggle",
                   Measure(runs,
@@ -346,9 +355,10 @@ int main(int argc, char** argv) {
                             return (Now() - start) / 30;
                           }),
                   Measure(runs, [&] {
-                    HWND label = ::CreateWindowExA(0, "STATIC", "x", WS_CHILD | WS_VISIBLE, 0, 0, 100, 30,
-                                                   plain, nullptr, nullptr, nullptr);
-                    double one = FontSwapFloor(edit, -32, FW_BOLD, 30) + FontSwapFloor(label, -21, FW_BOLD, 30);
+                    HWND label = ::CreateWindowExA(0, "STATIC", "x", WS_CHILD | WS_VISIBLE, 0, 0,
+                                                   100, 30, plain, nullptr, nullptr, nullptr);
+                    double one = FontSwapFloor(edit, -32, FW_BOLD, 30) +
+                                 FontSwapFloor(label, -21, FW_BOLD, 30);
                     ::DestroyWindow(label);
                     return one;
                   })});
@@ -372,29 +382,33 @@ int main(int argc, char** argv) {
 #else
   const char* const build = "i686";
 #endif
-  std::printf("Varnelo benchmark: %s build under Wine, %d runs, %d fonts in the list, %d names\n", build, runs,
-              count, static_cast<int>(faces.size()));
+  std::printf("Varnelo benchmark: %s build under Wine, %d runs, %d fonts in the list, %d names\n",
+              build, runs, count, static_cast<int>(faces.size()));
   std::printf("times in ms: median [min .. max]; startup per start, the others per change\n");
-  std::printf("font-change and font-step stand beside the list's rebuild alone; font-whole beside\n"
-              "the rebuild plus a bare edit laid out again in each entry's face; face-change the same\n"
-              "over the first entry of each name, so that every change is a new face; size-change\n"
-              "beside a bare edit of the view's design given the sizes the program shows, 8 and 72\n"
-              "points, in the view's face; size-arial beside a bare edit given 11 and 22 pixels of Arial\n\n");
+  std::printf(
+      "font-change and font-step stand beside the list's rebuild alone; font-whole beside\n"
+      "the rebuild plus a bare edit laid out again in each entry's face; face-change the same\n"
+      "over the first entry of each name, so that every change is a new face; size-change\n"
+      "beside a bare edit of the view's design given the sizes the program shows, 8 and 72\n"
+      "points, in the view's face; size-arial beside a bare edit given 11 and 22 pixels of "
+      "Arial\n\n");
   std::printf("%-13s %-30s %-30s %s\n", "figure", "ours", "floor", "ratio");
   for (const Row& r : rows)
-    std::printf("%-13s %-30s %-30s %5.2f\n", r.name.c_str(), Format(r.ours).c_str(), Format(r.floor).c_str(),
-                r.ours.median / r.floor.median);
+    std::printf("%-13s %-30s %-30s %5.2f\n", r.name.c_str(), Format(r.ours).c_str(),
+                Format(r.floor).c_str(), r.ours.median / r.floor.median);
   std::printf("\nmemory after start-up: private bytes %lu KiB, live font objects %ld\n\n",
               static_cast<unsigned long>(privateBytes / 1024), liveFonts);
   const struct {
     const char* name;
     double limit;
-  } targets[] = {{"startup", 1.00}, {"font-change", 0.60}, {"font-step", 0.60}, {"size-change", 1.25}};
+  } targets[] = {
+      {"startup", 1.00}, {"font-change", 0.60}, {"font-step", 0.60}, {"size-change", 1.25}};
   for (const auto& t : targets) {
     for (const Row& r : rows) {
       if (r.name != t.name) continue;
       double ratio = r.ours.median / r.floor.median;
-      std::printf("target %s ratio %.2f limit %.2f %s\n", t.name, ratio, t.limit, ratio <= t.limit ? "met" : "missed");
+      std::printf("target %s ratio %.2f limit %.2f %s\n", t.name, ratio, t.limit,
+                  ratio <= t.limit ? "met" : "missed");
     }
   }
   return 0;

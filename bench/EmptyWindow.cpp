@@ -22,8 +22,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = "EmptyWindow";
   if (!::RegisterClassA(&wc)) return 1;
-  HWND window = ::CreateWindowExA(0, wc.lpszClassName, "Empty Window", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 484, 452, nullptr, nullptr, instance, nullptr);
+  HWND window = ::CreateWindowExA(0, wc.lpszClassName, "Empty Window",
+                                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 484, 452, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::UpdateWindow(window);

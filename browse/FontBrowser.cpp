@@ -187,7 +187,8 @@ LRESULT FontBrowser::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARA
   if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
   const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine) RepaintOutsideLines(hook, hwnd);
+  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine)
+    RepaintOutsideLines(hook, hwnd);
   if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
     txtSymbol_MouseUp();  // the edit has ended the selection
   return result;

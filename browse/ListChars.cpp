@@ -81,12 +81,14 @@ void ListChars::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
   LVITEMA& item = info.item;
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   const size_t row = static_cast<size_t>(item.iItem);
-  const char* text = item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].c_str() : "";
+  const char* text =
+      item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].c_str() : "";
   ::lstrcpynA(item.pszText, text, item.cchTextMax);
 }
 
 int ListChars::OnFindItem(const NMLVFINDITEMA& find) const {
-  if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty()) return -1;
+  if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty())
+    return -1;
   const std::string wanted = find.lvfi.psz;
   const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
   const int count = static_cast<int>(rows_.size());
@@ -95,8 +97,8 @@ int ListChars::OnFindItem(const NMLVFINDITEMA& find) const {
   for (int step = 0; step < span; ++step) {
     const std::string& row = rows_[static_cast<size_t>((start + step) % count)];
     const std::string head = partial ? row.substr(0, wanted.size()) : row;
-    if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(), -1) ==
-        CSTR_EQUAL)
+    if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(),
+                         -1) == CSTR_EQUAL)
       return (start + step) % count;
   }
   return -1;

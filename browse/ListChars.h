@@ -17,7 +17,8 @@
 class ListChars {
  public:
   // Design state: the one column header, the colours, no items.
-  void Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back, COLORREF text);
+  void Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back,
+              COLORREF text);
 
   void SetReportView();
   void SetDisplayOptions();  // full-row selection and grid lines
@@ -37,7 +38,7 @@ class ListChars {
   void OnGetDisplayInfo(NMLVDISPINFOA& info) const;
   int OnFindItem(const NMLVFINDITEMA& find) const;
 
-  int SelectedIndex() const;  // -1 when no row is selected
+  int SelectedIndex() const;         // -1 when no row is selected
   std::string SelectedText() const;  // empty when no row is selected
 
  private:

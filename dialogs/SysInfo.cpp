@@ -75,7 +75,8 @@ class Launcher {
     if (!IsFullPath(path) || path.find_first_of("*?") != std::string::npos) return false;
     const DWORD attributes = InItsFolders([&] { return ::GetFileAttributesA(path.c_str()); });
     return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+           !(attributes &
+             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
   }
 
  private:

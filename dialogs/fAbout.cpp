@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "resources/resource.h"
 #include "resources/Palette.h"
 #include "resources/Product.h"
+#include "resources/resource.h"
 #include "win/Controls.h"
 #include "win/Handles.h"
 
@@ -22,7 +22,8 @@ const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 const win::ControlDesc kControls[] = {
     {fAbout::ID_cmdOK, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4245, 2625, 1260, 345,
      nullptr, false},
-    {fAbout::ID_picIcon, "STATIC", "", SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540, nullptr, false},
+    {fAbout::ID_picIcon, "STATIC", "", SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540, nullptr,
+     false},
     {fAbout::ID_cmdSysInfo, "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP, 0, 4260, 3075,
      1245, 345, nullptr, false},
     {fAbout::ID_lblDescription, "STATIC", "App Description", kLabel, 0, 1050, 1125, 3885, 1170,
@@ -123,13 +124,14 @@ void fAbout::CreateControls() {
   HWND icon = ::GetDlgItem(hwnd_, ID_picIcon);
   // The program's icon drawn at the density's size, scaled by the system where it must be.
   const int iconSide = win::ScalePixels(32, dpi_);
-  icon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
-                                              IMAGE_ICON, iconSide, iconSide, 0)));
+  icon_.reset(
+      static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
+                                      IMAGE_ICON, iconSide, iconSide, 0)));
   ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
   // The title bar shows the program's icon too; a dialog's class has none to give it.
-  titleIcon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
-                                                   IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                                   ::GetSystemMetrics(SM_CYSMICON), 0)));
+  titleIcon_.reset(static_cast<HICON>(
+      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO), IMAGE_ICON,
+                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
   ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(titleIcon_.get()));
   ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   // The icon inside its sunken border of two pixels.
@@ -149,7 +151,8 @@ void fAbout::Form_Load() {
 std::string fAbout::DescriptionText() {
   return std::string(product::kTitle) +
          " is a handy tool which you can use to quickly view"
-         " and use font characters on your computer. For more information on this and other software,"
+         " and use font characters on your computer. For more information on this and other "
+         "software,"
          " Please contact us at: " +
          product::kMakerUrl;
 }
@@ -158,7 +161,8 @@ std::string fAbout::VersionText() {
   // The fixed part of the version record, found by its signature in the program's own resource.
   WORD major = 0, minor = 0, revision = 0;
   HMODULE self = ::GetModuleHandleA(nullptr);
-  if (HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */)) {
+  if (HRSRC found =
+          ::FindResourceA(self, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */)) {
     const auto* bytes = static_cast<const BYTE*>(::LockResource(::LoadResource(self, found)));
     const DWORD size = ::SizeofResource(self, found);
     for (DWORD at = 0; bytes && at + sizeof(VS_FIXEDFILEINFO) <= size; at += 4) {
@@ -181,7 +185,8 @@ void fAbout::Paint() {
   const int right = win::TwipsToPixels(kSeparatorRightTwips, dpi_) + 1;
   auto line = [&](POINT at, int thickness) {
     const int top = win::TwipsToPixels(at.y, dpi_);
-    return RECT{win::TwipsToPixels(at.x, dpi_), top, right, top + win::ScalePixels(thickness, dpi_)};
+    return RECT{win::TwipsToPixels(at.x, dpi_), top, right,
+                top + win::ScalePixels(thickness, dpi_)};
   };
   const RECT grey = line(kSeparatorGreyTwips, 1), white = line(kSeparatorWhiteTwips, 2);
   ::FillRect(dc.get(), &white, palette::Brush(palette::kWhite));

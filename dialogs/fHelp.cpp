@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "resources/resource.h"
 #include "resources/Palette.h"
 #include "resources/Product.h"
+#include "resources/resource.h"
 #include "win/Controls.h"
 
 namespace {
@@ -19,10 +19,28 @@ const win::FontSpec kHelpFont{"Arial", 8.25f, true};
 
 // The heading is drawn over the top of the help panel, where the text leaves two empty
 // lines for it; it comes first so that it lies in front.
-const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader, "STATIC", "", SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
-                               0, 135, 165, 4410, 240, &kHeaderFont, true};
-const win::ControlDesc kHelp{fHelp::ID_lblHelp, "STATIC", "", SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
-                             0, 90, 105, 4500, 3855, &kHelpFont, false};
+const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader,
+                               "STATIC",
+                               "",
+                               SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
+                               0,
+                               135,
+                               165,
+                               4410,
+                               240,
+                               &kHeaderFont,
+                               true};
+const win::ControlDesc kHelp{fHelp::ID_lblHelp,
+                             "STATIC",
+                             "",
+                             SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
+                             0,
+                             90,
+                             105,
+                             4500,
+                             3855,
+                             &kHelpFont,
+                             false};
 
 const char kHelpText[] =
     "\r"
@@ -57,7 +75,8 @@ void fHelp::Show(HWND owner) {
 }
 
 bool fHelp::Load(HWND owner) {
-  static const bool registered = win::RegisterWindowClass(kHelpClass, &fHelp::WindowProc, IDI_VARNELO);
+  static const bool registered =
+      win::RegisterWindowClass(kHelpClass, &fHelp::WindowProc, IDI_VARNELO);
   if (!registered) return false;
 
   dpi_ = win::ScreenDpi();
@@ -67,9 +86,9 @@ bool fHelp::Load(HWND owner) {
   RECT ownerRect{};
   ::GetWindowRect(owner, &ownerRect);
   POINT at = win::CentreIn(win::SizeOf(ownerRect), size);
-  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x, ownerRect.top + at.y,
-                         size.cx, size.cy, owner,
-                         nullptr, ::GetModuleHandleA(nullptr), this))
+  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x,
+                         ownerRect.top + at.y, size.cx, size.cy, owner, nullptr,
+                         ::GetModuleHandleA(nullptr), this))
     return false;
   Form_Load();
   return true;

@@ -49,7 +49,9 @@ void fMain::Form_Resize() {
     ::SetWindowPos(Control(id), nullptr, win::RoundPixel(left), win::RoundPixel(top),
                    win::RoundPixel(width), win::RoundPixel(height), SWP_NOZORDER | SWP_NOACTIVATE);
   };
-  auto scaled = [this](int pixels96) { return static_cast<float>(win::ScalePixels(pixels96, dpi_)); };
+  auto scaled = [this](int pixels96) {
+    return static_cast<float>(win::ScalePixels(pixels96, dpi_));
+  };
   const float gap = scaled(kRowGap);
 
   RECT view = bounds(ID_txtSymbol);

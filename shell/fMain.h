@@ -88,8 +88,8 @@ class fMain : public win::Window<fMain> {
   // What the window keeps of each control of the design.
   struct Slot {
     win::ControlFont font;
-    FontBrowser::Hook hook;    // attached where the row names a hook
-    win::Picture picture;  // owner-drawn buttons
+    FontBrowser::Hook hook;  // attached where the row names a hook
+    win::Picture picture;    // owner-drawn buttons
   };
   Slot& SlotOf(int id) { return slots_[static_cast<size_t>(id - ID_cboFonts)]; }
 

@@ -2,6 +2,7 @@
 // icon and buttons; Esc, Enter and the close button; texts set afresh on every load; and the
 // dialog beside the quick-help window and the main window.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,7 +24,9 @@ const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysin
 // The main window, and the About dialog once Open() has pressed "&About" and found it.
 struct AboutDialog : harness::MainWindowTest {
   HWND about = nullptr;
-  void Open() { ASSERT_NE(nullptr, about = harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle)); }
+  void Open() {
+    ASSERT_NE(nullptr, about = harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle));
+  }
 };
 
 HWND Item(HWND about, int id) { return ::GetDlgItem(about, id); }
@@ -57,9 +60,11 @@ std::string VersionOfThisProgram() {
   if (!::GetFileVersionInfoA(path, 0, size, data.data())) return "(unreadable)";
   VS_FIXEDFILEINFO* info = nullptr;
   UINT length = 0;
-  if (!::VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length)) return "(none)";
+  if (!::VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length))
+    return "(none)";
   return "Version " + std::to_string(HIWORD(info->dwFileVersionMS)) + "." +
-         std::to_string(LOWORD(info->dwFileVersionMS)) + "." + std::to_string(LOWORD(info->dwFileVersionLS));
+         std::to_string(LOWORD(info->dwFileVersionMS)) + "." +
+         std::to_string(LOWORD(info->dwFileVersionLS));
 }
 
 // The system information tool set to a copy of the marker, for the tests that press
@@ -287,8 +292,8 @@ TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
 TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
   ASSERT_NO_FATAL_FAILURE(Open());
   ::SetWindowTextA(about, "changed");
-  for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion), int(fAbout::ID_lblDescription),
-                 int(fAbout::ID_lblDisclaimer)})
+  for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion),
+                 int(fAbout::ID_lblDescription), int(fAbout::ID_lblDisclaimer)})
     ::SetWindowTextA(Item(about, id), "changed");
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(harness::Gone(about));

@@ -4,6 +4,7 @@
 // changes nothing on the window, another program can paste it, and a clipboard that another
 // thread holds open does not make the button hang.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -86,11 +87,15 @@ TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
       {12, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
       {9, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
       {253, 255, "\xfd\xfe\xff"},  // the last three codes
-      {128, 130, "\x80\x81\x82"}, {65, 65, "A"}, {1, 1, "\x01"}, {13, 13, "\r"},
+      {128, 130, "\x80\x81\x82"},
+      {65, 65, "A"},
+      {1, 1, "\x01"},
+      {13, 13, "\r"},
   };
   for (const Range& code : ranges) {
     SCOPED_TRACE(testing::Message() << code.first << ".." << code.last);
-    const Range r{harness::SymbolIndex(code.first), harness::SymbolIndex(code.last + 1), code.bytes};
+    const Range r{harness::SymbolIndex(code.first), harness::SymbolIndex(code.last + 1),
+                  code.bytes};
     PutOnClipboard({{CF_TEXT, "before"}});
     const std::string copied = CopyWithSelection(r.first, r.last);
     // In a double-byte code page the positions count characters of one or two bytes.
@@ -173,7 +178,8 @@ TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
   EXPECT_FALSE(harness::ClipboardHas(picture));
   // Plain text and nothing else; the system offers its own conversions of it.
   for (UINT format : ClipboardFormats()) {
-    EXPECT_TRUE(format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT || format == CF_LOCALE)
+    EXPECT_TRUE(format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT ||
+                format == CF_LOCALE)
         << format;
   }
 }
@@ -261,10 +267,12 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     STARTUPINFOA start{};
     start.cb = sizeof start;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
+    if (!::CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                          &process))
       return {"<not started>", ""};
     // Pumped while it runs: this thread owns the window that owns the clipboard.
-    harness::PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; }, 20000);
+    harness::PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; },
+                       20000);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     auto read = [](const std::string& path) {
@@ -280,10 +288,11 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     int first, end, row;
     const char *text, *pasted;
   };
-  const Copy copies[] = {{64, 67, -1, "ABC", "ABC"},
-                         {harness::SymbolIndex(0xa1), harness::SymbolIndex(0xa4), -1, "\xa1\xa2\xa3", "\xa1\xa2\xa3"},
-                         {8, 11, -1, "\t\n\x0b", nullptr},  // tab, line feed, vertical tab
-                         {0, 0, 90, "[", "["}};
+  const Copy copies[] = {
+      {64, 67, -1, "ABC", "ABC"},
+      {harness::SymbolIndex(0xa1), harness::SymbolIndex(0xa4), -1, "\xa1\xa2\xa3", "\xa1\xa2\xa3"},
+      {8, 11, -1, "\t\n\x0b", nullptr},  // tab, line feed, vertical tab
+      {0, 0, 90, "[", "["}};
   for (const Copy& copy : copies) {
     SCOPED_TRACE(copy.text);
     if (copy.row >= 0) harness::ClickListRow(list, copy.row);
@@ -341,7 +350,8 @@ class ClipboardHolder {
       // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
       // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
       // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;) Answer(10);
+      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;)
+        Answer(10);
       ::CloseClipboard();
       released_ = true;
     }
@@ -350,7 +360,8 @@ class ClipboardHolder {
     ::DestroyWindow(owner);
   }
 
-  std::atomic<bool> holding_{false}, release_{false}, released_{false}, failed_{false}, done_{false};
+  std::atomic<bool> holding_{false}, release_{false}, released_{false}, failed_{false},
+      done_{false};
   std::thread thread_;
 };
 

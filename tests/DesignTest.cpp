@@ -1,6 +1,7 @@
 // The main window's controls as the user first sees them: kinds, behaviour-deciding styles,
 // captions, rectangles, fonts, colours, tab order and access keys.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -44,8 +45,8 @@ struct Caption {
   const char* text;
   POINT at;
 };
-const Caption kCaptions[] = {{0, "&Font", {15, 15}},       {1, "&Size", {15, 63}},
-                             {2, "&Preview", {242, 15}},   {3, "&Keycode(ASCII)", {242, 182}},
+const Caption kCaptions[] = {{0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
+                             {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
                              {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
 
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
@@ -86,7 +87,8 @@ TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
     EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
     // Sized to the caption: as wide and as high as its text, with no border.
     HDC dc = ::GetDC(label);
-    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
     RECT text{0, 0, 0, 0};
     ::DrawTextA(dc, c.text, -1, &text, DT_CALCRECT | DT_SINGLELINE);
     ::SelectObject(dc, old);
@@ -128,7 +130,8 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   EXPECT_EQ(180, column.cx);
   EXPECT_FALSE(ListView_GetColumn(list, 1, &column));  // one column only
 
-  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
+  for (int id :
+       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
     EXPECT_EQ(BS_AUTOCHECKBOX, StyleOf(program[id]) & BS_TYPEMASK);
     EXPECT_TRUE(StyleOf(program[id]) & BS_FLAT);
     EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(program[id], BM_GETCHECK, 0, 0));
@@ -144,7 +147,8 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   ::SetWindowTextA(keycode, "<ALT> + 0-32096");
   harness::PixelAt(keycode, 0, 0);
   HDC dc = ::GetDC(keycode);
-  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(keycode, WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(keycode, WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics{};
   ::GetTextMetricsA(dc, &metrics);
   ::SelectObject(dc, old);
@@ -167,7 +171,7 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
 }
 
 TEST_F(Design, SizeListHoldsFifteenSizesInStoredOrder) {
-  const char* expected[] = {"8", "9", "10", "11", "12", "14", "16", "18",
+  const char* expected[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
                             "22", "24", "26", "28", "36", "48", "72"};
   ASSERT_EQ(15, harness::ComboCount(sizes));
   for (int i = 0; i < 15; ++i) {
@@ -195,11 +199,12 @@ TEST_F(Design, ColoursAreThoseOfTheDesign) {
   HWND panel = program[fMain::ID_picInterface];
   EXPECT_EQ(kSteelBlue, harness::PixelAt(panel, 3, 3));
   EXPECT_EQ(kSteelBlue, harness::PixelAt(panel, 460, 3));
-  for (int id : {int(fMain::ID_chkBold), int(fMain::ID_chkItalic), int(fMain::ID_chkUnderline),
-                 int(fMain::ID_chkStrikeOut), int(fMain::ID_lblControls0), fMain::ID_lblControls0 + 3})
+  for (int id :
+       {int(fMain::ID_chkBold), int(fMain::ID_chkItalic), int(fMain::ID_chkUnderline),
+        int(fMain::ID_chkStrikeOut), int(fMain::ID_lblControls0), fMain::ID_lblControls0 + 3})
     EXPECT_EQ(kSteelBlue, Background(program[id])) << id;
-  for (int id : {fMain::ID_lblPreview, fMain::ID_lblKeycode, fMain::ID_lblnumfonts, fMain::ID_txtSymbol,
-                 fMain::ID_ListChars})
+  for (int id : {fMain::ID_lblPreview, fMain::ID_lblKeycode, fMain::ID_lblnumfonts,
+                 fMain::ID_txtSymbol, fMain::ID_ListChars})
     EXPECT_EQ(kFieldGrey, Background(program[id])) << id;
   // The size box's text field.
   COMBOBOXINFO info{};
@@ -220,10 +225,10 @@ TEST_F(Design, ColoursAreThoseOfTheDesign) {
 }
 
 TEST_F(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
-  const int order[] = {fMain::ID_cboFonts, fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
+  const int order[] = {fMain::ID_cboFonts,     fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
                        fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
-                       fMain::ID_cboSize, fMain::ID_ListChars, fMain::ID_cmdVisit,
-                       fMain::ID_cmdAbout, fMain::ID_cmdCopy, fMain::ID_cmdHelp,
+                       fMain::ID_cboSize,      fMain::ID_ListChars, fMain::ID_cmdVisit,
+                       fMain::ID_cmdAbout,     fMain::ID_cmdCopy,   fMain::ID_cmdHelp,
                        fMain::ID_cboFonts};
   HWND at = program[order[0]];
   for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) {

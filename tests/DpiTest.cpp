@@ -2,6 +2,7 @@
 // times dpi/96 (within a pixel of rounding), and the texts are drawn at their point sizes.
 // Run once more with Wine at 144 dpi (see tests/CMakeLists.txt).
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -53,15 +54,16 @@ TEST(Dpi, MainWindowControlsScaleWithTheDensity) {
     int id;
     RECT at96;  // left, top, width, height
   } const controls[] = {
-      {fMain::ID_cboFonts, {15, 33, 193, 21}},      {fMain::ID_lblPreview, {242, 32, 200, 50}},
-      {fMain::ID_txtSymbol, {14, 256, 430, 89}},    {fMain::ID_chkBold, {15, 109, 66, 24}},
-      {fMain::ID_chkStrikeOut, {91, 129, 66, 24}},  {fMain::ID_cboSize, {15, 82, 113, 21}},
-      {fMain::ID_lblKeycode, {243, 199, 200, 44}},  {fMain::ID_ListChars, {242, 104, 200, 74}},
-      {fMain::ID_cmdCopy, {15, 195, 151, 38}},      {fMain::ID_lblnumfonts, {15, 157, 224, 26}},
-      {fMain::ID_cmdAbout, {14, 350, 176, 48}},     {fMain::ID_cmdHelp, {195, 350, 64, 48}},
+      {fMain::ID_cboFonts, {15, 33, 193, 21}},     {fMain::ID_lblPreview, {242, 32, 200, 50}},
+      {fMain::ID_txtSymbol, {14, 256, 430, 89}},   {fMain::ID_chkBold, {15, 109, 66, 24}},
+      {fMain::ID_chkStrikeOut, {91, 129, 66, 24}}, {fMain::ID_cboSize, {15, 82, 113, 21}},
+      {fMain::ID_lblKeycode, {243, 199, 200, 44}}, {fMain::ID_ListChars, {242, 104, 200, 74}},
+      {fMain::ID_cmdCopy, {15, 195, 151, 38}},     {fMain::ID_lblnumfonts, {15, 157, 224, 26}},
+      {fMain::ID_cmdAbout, {14, 350, 176, 48}},    {fMain::ID_cmdHelp, {195, 350, 64, 48}},
       {fMain::ID_cmdVisit, {264, 350, 180, 48}},
   };
-  for (const auto& c : controls) ExpectScaled(c.at96, harness::RectInParent(program[c.id]), std::to_string(c.id).c_str());
+  for (const auto& c : controls)
+    ExpectScaled(c.at96, harness::RectInParent(program[c.id]), std::to_string(c.id).c_str());
 
   RECT client = harness::ClientRect(program.window());
   EXPECT_NEAR(Scaled(478), client.right, 1);
@@ -80,7 +82,9 @@ TEST(Dpi, MainWindowControlsScaleWithTheDensity) {
   EXPECT_EQ(help.top, visit.top);
 
   // The column fills the list as at 96 dpi.
-  EXPECT_NEAR(Scaled(180), ::SendMessageA(program[fMain::ID_ListChars], 0x1000 + 29 /* LVM_GETCOLUMNWIDTH */, 0, 0), 1);
+  EXPECT_NEAR(
+      Scaled(180),
+      ::SendMessageA(program[fMain::ID_ListChars], 0x1000 + 29 /* LVM_GETCOLUMNWIDTH */, 0, 0), 1);
 }
 
 TEST(Dpi, TextsAreDrawnAtTheirPointSizes) {

@@ -2,6 +2,7 @@
 // another program holds, impatient users, and another ANSI code page. Each case ends in
 // sound behaviour with nothing lost, no crash and no hang.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -93,9 +94,11 @@ TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
   ASSERT_TRUE(combo);
   LOGFONTA lf{};
   std::strcpy(lf.lfFaceName, "Beta");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE,
+                                           reinterpret_cast<LPARAM>(combo)));
   std::strcpy(lf.lfFaceName, "Alpha");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE,
+                                           reinterpret_cast<LPARAM>(combo)));
   EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, reinterpret_cast<LPARAM>(combo)));
   EXPECT_EQ(3, harness::ComboCount(combo));
   EXPECT_EQ("Alpha", harness::ComboItem(combo, 0));
@@ -236,10 +239,12 @@ TEST(CodePage, ViewsAndKeystrokeFollowTheAnsiCodePage) {
     LVITEMW item{};
     item.pszText = row;
     item.cchTextMax = 8;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(code - 1), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(code - 1),
+                   reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(wide, row[0]) << code;
     // The keystroke of that row.
-    ListView_SetItemState(list, code - 1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, code - 1, LVIS_SELECTED | LVIS_FOCUSED,
+                          LVIS_SELECTED | LVIS_FOCUSED);
     ListView_EnsureVisible(list, code - 1, FALSE);
     harness::Drain();
     RECT r = harness::ListItemRect(list, code - 1);

@@ -3,6 +3,7 @@
 // selection) exactly once per choice. Enter in the font box gives the Symbol View alone the
 // name in the box. Size and style stay through font changes, and no font object is left over.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -38,7 +39,10 @@ struct FontChoice : FontsCounted, harness::MainWindowTest {
   const int other = IndexWithOtherName(fonts, first);
   const std::string otherName = harness::ComboItem(fonts, other);
   // Chooses an entry of the font box as the user does, and lets the program finish with it.
-  void Choose(int index) { harness::ChooseComboItem(fonts, index); harness::Drain(); }
+  void Choose(int index) {
+    harness::ChooseComboItem(fonts, index);
+    harness::Drain();
+  }
 };
 
 // Every row of the list is the character of its code, 1 to 255, in the list's own font.
@@ -53,8 +57,9 @@ void ExpectTheSymbolRows(HWND list) {
 
 // What the list is told when it is rebuilt, in order. A rebuild that yields the rows the
 // list shows only clears the selection and scrolls to the top; other rows replace the old.
-const std::vector<UINT> kListChanges = {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE, LVM_SCROLL,
-                                        LVM_DELETEALLITEMS, LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK};
+const std::vector<UINT> kListChanges = {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE,
+                                        LVM_SCROLL,       LVM_DELETEALLITEMS,
+                                        LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK};
 struct RebuildLog : harness::MessageLog {
   explicit RebuildLog(HWND list) : MessageLog(list, kListChanges) {}
   // Every rebuild ends by clearing the selection mark, once.
@@ -62,9 +67,9 @@ struct RebuildLog : harness::MessageLog {
 };
 // One rebuild: the selection cleared, the list scrolled to the top where it was not there,
 // and the selection mark cleared last.
-const std::vector<harness::Expected> kOneRebuild = {{LVM_SETITEMSTATE, true},   {LVM_ENSUREVISIBLE, true},
-                                                    {LVM_SCROLL, true},         {LVM_DELETEALLITEMS, true},
-                                                    {LVM_SETITEMCOUNT, true},   {LVM_SETSELECTIONMARK}};
+const std::vector<harness::Expected> kOneRebuild = {
+    {LVM_SETITEMSTATE, true},   {LVM_ENSUREVISIBLE, true}, {LVM_SCROLL, true},
+    {LVM_DELETEALLITEMS, true}, {LVM_SETITEMCOUNT, true},  {LVM_SETSELECTIONMARK}};
 
 // The view and the preview are in the face `name`, and the preview shows it as its caption.
 void ExpectChosen(const std::string& name, HWND view, HWND preview) {
@@ -188,10 +193,12 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
 
 TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   // A letter that no name before it starts with: the first name with that letter.
-  const char current = static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, 0)[0])));
+  const char current =
+      static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, 0)[0])));
   int target = -1;
   for (int i = 1; i < harness::ComboCount(fonts) && target < 0; ++i) {
-    char c = static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, i)[0])));
+    char c = static_cast<char>(
+        std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, i)[0])));
     if (c != current && c >= 'A' && c <= 'Z') target = i;
   }
   ASSERT_GT(target, 0) << "all names start with the same letter";
@@ -200,7 +207,8 @@ TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   SelectRow(list, 64);
   harness::FocusControl(fonts);
   RebuildLog rebuilds(list);
-  harness::TypeText(std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
+  harness::TypeText(
+      std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
   harness::Drain();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
   ExpectChosen(name, view, preview);
@@ -233,7 +241,8 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
   const Modifiers states[] = {{false, false, false}, {true, false, false}, {false, true, false},
                               {false, false, true},  {true, true, false},  {true, true, true}};
   for (const Modifiers& m : states) {
-    SCOPED_TRACE(testing::Message() << "shift " << m.shift << " control " << m.control << " alt " << m.alt);
+    SCOPED_TRACE(testing::Message()
+                 << "shift " << m.shift << " control " << m.control << " alt " << m.alt);
     harness::ChooseComboItem(fonts, 0);
     SelectRow(list, 64);
     // The box shows another name than the view: the selection moves without its notification.
@@ -281,7 +290,8 @@ TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
 TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
   ASSERT_GT(other, 0);
   harness::ChooseComboItem(sizes, 14);  // "72"
-  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+  for (int id :
+       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
     ::SendMessageA(program[id], BM_CLICK, 0, 0);
   harness::Drain();
 
@@ -318,12 +328,19 @@ TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
 TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
   const long atStart = win::Font::Live();
   const int fontCount = harness::ComboCount(fonts);
-  const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
+  const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
+                       fMain::ID_chkStrikeOut};
   for (int i = 0; i < 1000; ++i) {
     switch (i % 3) {
-      case 0: harness::ChooseComboItem(fonts, (i * 7) % fontCount); break;
-      case 1: harness::ChooseComboItem(sizes, (i * 5) % 15); break;
-      case 2: ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0); break;
+      case 0:
+        harness::ChooseComboItem(fonts, (i * 7) % fontCount);
+        break;
+      case 1:
+        harness::ChooseComboItem(sizes, (i * 5) % 15);
+        break;
+      case 2:
+        ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0);
+        break;
     }
     if (i % 50 == 0) harness::Pump(5);
   }

@@ -2,6 +2,7 @@
 // heading over the help panel, the exact help text built once per load, its fonts and
 // colours, and how it lives beside the main window.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -18,7 +19,9 @@ namespace {
 // The main window, and the help window once Open() has pressed "&Help" and found it.
 struct HelpWindow : harness::MainWindowTest {
   HWND help = nullptr;
-  void Open() { ASSERT_NE(nullptr, help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help")); }
+  void Open() {
+    ASSERT_NE(nullptr, help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"));
+  }
 };
 
 // The help text as the user reads it: two empty lines, a paragraph, one empty line, a
@@ -46,7 +49,8 @@ HWND HelpLabel(HWND help) { return ::GetDlgItem(help, fHelp::ID_lblHelp); }
 // Position of a child in its parent's z-order, 0 at the top.
 int ZIndex(HWND child) {
   int index = 0;
-  for (HWND w = ::GetWindow(::GetParent(child), GW_CHILD); w; w = ::GetWindow(w, GW_HWNDNEXT), ++index)
+  for (HWND w = ::GetWindow(::GetParent(child), GW_CHILD); w;
+       w = ::GetWindow(w, GW_HWNDNEXT), ++index)
     if (w == child) return index;
   return -1;
 }
@@ -93,10 +97,12 @@ TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
   EXPECT_EQ(WS_CAPTION, style & WS_CAPTION);
   EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
   EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);  // no taskbar button of its own
-  EXPECT_TRUE(::GetClassLongPtrA(help, GCLP_HICON) || ::SendMessageA(help, WM_GETICON, ICON_BIG, 0));
+  EXPECT_TRUE(::GetClassLongPtrA(help, GCLP_HICON) ||
+              ::SendMessageA(help, WM_GETICON, ICON_BIG, 0));
   // Not resizable from its border either.
   RECT frame = harness::ScreenRect(help);
-  LRESULT hit = ::SendMessageA(help, WM_NCHITTEST, 0, MAKELPARAM(frame.right - 1, frame.bottom - 1));
+  LRESULT hit =
+      ::SendMessageA(help, WM_NCHITTEST, 0, MAKELPARAM(frame.right - 1, frame.bottom - 1));
   EXPECT_NE(HTBOTTOMRIGHT, hit);
   EXPECT_NE(HTRIGHT, hit);
   EXPECT_NE(HTBOTTOM, hit);
@@ -131,7 +137,8 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   EXPECT_EQ(t.top + 2, h.top);
   SIZE caption{};
   HDC dc = ::GetDC(header);
-  HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(header, WM_GETFONT, 0, 0)));
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(header, WM_GETFONT, 0, 0)));
   const std::string text = harness::Text(header);
   ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &caption);
   ::SelectObject(dc, old);
@@ -207,9 +214,10 @@ TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
   bool helpAbove = false;
   for (HWND w = ::GetWindow(help, GW_HWNDNEXT); w; w = ::GetWindow(w, GW_HWNDNEXT))
     if (w == program.window()) helpAbove = true;
-  EXPECT_TRUE(helpAbove || harness::WineDiffers("Wine 8 raises the activated owner above the windows it "
-                                                 "owns (with SetWindowPos HWND_TOP and a click alike); "
-                                                 "Windows keeps an owned window above its owner"));
+  EXPECT_TRUE(helpAbove ||
+              harness::WineDiffers("Wine 8 raises the activated owner above the windows it "
+                                   "owns (with SetWindowPos HWND_TOP and a click alike); "
+                                   "Windows keeps an owned window above its owner"));
 }
 
 TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
@@ -234,8 +242,9 @@ TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
   ASSERT_TRUE(harness::Iconic(program.window(), false));
   const bool back = ::IsWindowVisible(help) != FALSE;
   EXPECT_TRUE(::IsWindow(help));
-  EXPECT_TRUE(hidden || harness::WineDiffers("Wine 8 hides owned windows only in the default handling "
-                                             "of SC_MINIMIZE (the title bar's button), not in "
-                                             "ShowWindow itself, which Windows does"));
+  EXPECT_TRUE(hidden ||
+              harness::WineDiffers("Wine 8 hides owned windows only in the default handling "
+                                   "of SC_MINIMIZE (the title bar's button), not in "
+                                   "ShowWindow itself, which Windows does"));
   EXPECT_TRUE(back);
 }

@@ -4,6 +4,7 @@
 // has changed, and the window answers. Where a key does something by design (Space ticks a
 // check box, Alt+Down opens a list, Enter presses a button) that is checked too.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,26 +26,46 @@ struct Key {
 };
 
 const Key kKeys[] = {
-    {"Esc", VK_ESCAPE},          {"Enter", VK_RETURN},      {"Tab", VK_TAB},
-    {"Shift+Tab", VK_TAB, true}, {"Left", VK_LEFT},         {"Right", VK_RIGHT},
-    {"Up", VK_UP},               {"Down", VK_DOWN},         {"Home", VK_HOME},
-    {"End", VK_END},             {"PgUp", VK_PRIOR},        {"PgDn", VK_NEXT},
-    {"Delete", VK_DELETE},       {"Backspace", VK_BACK},    {"Space", VK_SPACE},
-    {"F4", VK_F4},               {"Alt+Down", VK_DOWN, false, false, true},
-    {"Ctrl+A", 'A', false, true}, {"Ctrl+C", 'C', false, true}, {"Ctrl+V", 'V', false, true},
-    {"Ctrl+X", 'X', false, true}, {"Ctrl+Z", 'Z', false, true}, {"Q", 'Q'},
+    {"Esc", VK_ESCAPE},
+    {"Enter", VK_RETURN},
+    {"Tab", VK_TAB},
+    {"Shift+Tab", VK_TAB, true},
+    {"Left", VK_LEFT},
+    {"Right", VK_RIGHT},
+    {"Up", VK_UP},
+    {"Down", VK_DOWN},
+    {"Home", VK_HOME},
+    {"End", VK_END},
+    {"PgUp", VK_PRIOR},
+    {"PgDn", VK_NEXT},
+    {"Delete", VK_DELETE},
+    {"Backspace", VK_BACK},
+    {"Space", VK_SPACE},
+    {"F4", VK_F4},
+    {"Alt+Down", VK_DOWN, false, false, true},
+    {"Ctrl+A", 'A', false, true},
+    {"Ctrl+C", 'C', false, true},
+    {"Ctrl+V", 'V', false, true},
+    {"Ctrl+X", 'X', false, true},
+    {"Ctrl+Z", 'Z', false, true},
+    {"Q", 'Q'},
     // The access keys of the design's captions.
-    {"Alt+F", 'F', false, false, true}, {"Alt+S", 'S', false, false, true},
-    {"Alt+P", 'P', false, false, true}, {"Alt+K", 'K', false, false, true},
-    {"Alt+B", 'B', false, false, true}, {"Alt+U", 'U', false, false, true},
-    {"Alt+I", 'I', false, false, true}, {"Alt+C", 'C', false, false, true},
-    {"Alt+A", 'A', false, false, true}, {"Alt+H", 'H', false, false, true},
+    {"Alt+F", 'F', false, false, true},
+    {"Alt+S", 'S', false, false, true},
+    {"Alt+P", 'P', false, false, true},
+    {"Alt+K", 'K', false, false, true},
+    {"Alt+B", 'B', false, false, true},
+    {"Alt+U", 'U', false, false, true},
+    {"Alt+I", 'I', false, false, true},
+    {"Alt+C", 'C', false, false, true},
+    {"Alt+A", 'A', false, false, true},
+    {"Alt+H", 'H', false, false, true},
 };
 
-const int kFocusable[] = {fMain::ID_cboFonts,  fMain::ID_txtSymbol,    fMain::ID_chkStrikeOut,
+const int kFocusable[] = {fMain::ID_cboFonts,     fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
                           fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
-                          fMain::ID_cboSize,   fMain::ID_ListChars,    fMain::ID_cmdVisit,
-                          fMain::ID_cmdAbout,  fMain::ID_cmdCopy,      fMain::ID_cmdHelp};
+                          fMain::ID_cboSize,      fMain::ID_ListChars, fMain::ID_cmdVisit,
+                          fMain::ID_cmdAbout,     fMain::ID_cmdCopy,   fMain::ID_cmdHelp};
 
 // What the design lets a key do in a control.
 struct Effect {
@@ -67,17 +88,35 @@ Effect EffectOf(int id, const Key& key) {
   const bool combo = id == fMain::ID_cboFonts || id == fMain::ID_cboSize;
   if (key.alt) {
     switch (key.vk) {
-      case 'B': e.ticks = fMain::ID_chkBold; break;
-      case 'I': e.ticks = fMain::ID_chkItalic; break;
-      case 'U': e.ticks = fMain::ID_chkUnderline; break;
-      case 'A': e.opensAbout = true; break;
-      case 'H': e.opensHelp = true; break;
-      case 'F': case 'P': case 'K': e.focusesCopy = true; break;
+      case 'B':
+        e.ticks = fMain::ID_chkBold;
+        break;
+      case 'I':
+        e.ticks = fMain::ID_chkItalic;
+        break;
+      case 'U':
+        e.ticks = fMain::ID_chkUnderline;
+        break;
+      case 'A':
+        e.opensAbout = true;
+        break;
+      case 'H':
+        e.opensHelp = true;
+        break;
+      case 'F':
+      case 'P':
+      case 'K':
+        e.focusesCopy = true;
+        break;
       // S is the access key of the StrikeOut box and of three caption labels. Wine's dialog
       // manager ticks the box when it is the next of them; Windows only moves the focus to
       // a control whose access key others share.
-      case 'S': e.mayTickStrikeOut = true; break;
-      case VK_DOWN: e.dropsList = combo; break;
+      case 'S':
+        e.mayTickStrikeOut = true;
+        break;
+      case VK_DOWN:
+        e.dropsList = combo;
+        break;
     }
     return e;
   }
@@ -88,8 +127,8 @@ Effect EffectOf(int id, const Key& key) {
   }
   if (plain && key.vk == VK_SPACE && IsCheckBox(id)) e.ticks = id;
   if (plain && key.vk == VK_F4) e.dropsList = combo;
-  const bool moves = plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' ||
-                               key.vk == VK_SPACE);
+  const bool moves =
+      plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' || key.vk == VK_SPACE);
   e.font = moves && id == fMain::ID_cboFonts;
   e.size = moves && id == fMain::ID_cboSize;
   e.keystroke = moves && id == fMain::ID_ListChars;
@@ -115,7 +154,8 @@ Shown ShownBy(const Program& program) {
   s.view = harness::Text(program[fMain::ID_txtSymbol]);
   s.preview = harness::Text(program[fMain::ID_lblPreview]);
   s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
-  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+  for (int id :
+       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
     s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
   s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
   return s;
@@ -128,8 +168,12 @@ bool HasFocus(HWND control) {
 }
 
 bool IsOpen(HWND window) { return window && ::IsWindowVisible(window); }
-HWND HelpOf(const Program& p) { return p.form().HelpWindow() ? p.form().HelpWindow()->hwnd() : nullptr; }
-HWND AboutOf(const Program& p) { return p.form().AboutDialog() ? p.form().AboutDialog()->hwnd() : nullptr; }
+HWND HelpOf(const Program& p) {
+  return p.form().HelpWindow() ? p.form().HelpWindow()->hwnd() : nullptr;
+}
+HWND AboutOf(const Program& p) {
+  return p.form().AboutDialog() ? p.form().AboutDialog()->hwnd() : nullptr;
+}
 
 // Back to the state every row starts from.
 void PutBack(const Program& program) {
@@ -137,11 +181,14 @@ void PutBack(const Program& program) {
     if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
   for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
     ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
-  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+  for (int id :
+       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
     if (harness::IsChecked(program[id])) ::SendMessageA(program[id], BM_CLICK, 0, 0);
-  if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0) harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
+  if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0)
+    harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
   HWND size = program[fMain::ID_cboSize];
-  if (harness::ComboSelection(size) != 9 || harness::Text(size) != "24") harness::ChooseComboItem(size, 9);
+  if (harness::ComboSelection(size) != 9 || harness::Text(size) != "24")
+    harness::ChooseComboItem(size, 9);
   ::SetWindowTextA(program[fMain::ID_lblKeycode], "");
   harness::Drain();
 }
@@ -191,11 +238,13 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       const Effect effect = EffectOf(id, key);
       HWND control = program[id];
       // The browser that a press of the web button started may take the activation for a while.
-      ASSERT_TRUE(harness::PumpUntil([&] { return harness::FocusControl(control), HasFocus(control); }, 5000))
+      ASSERT_TRUE(harness::PumpUntil(
+          [&] { return harness::FocusControl(control), HasFocus(control); }, 5000))
           << harness::ClassName(::GetForegroundWindow());
       harness::PressKey(key.vk, key.shift, key.control, key.alt);
       if (effect.opensHelp || effect.opensAbout)
-        harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); }, 2000);
+        harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); },
+                           2000);
       if (effect.visits) {
         EXPECT_TRUE(browser.WaitFor(++visits)) << "the web button's address";
         harness::StartedProgramsEnded();  // the browser is done
@@ -203,20 +252,23 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
 
       // The window answers, with every control where it was.
       DWORD_PTR answer = 0;
-      ASSERT_TRUE(::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+      ASSERT_TRUE(
+          ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
       const Shown now = ShownBy(program);
       for (size_t i = 0; i < start.rects.size(); ++i) {
-        EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i])) << "control " << fMain::ID_picInterface + int(i);
+        EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i]))
+            << "control " << fMain::ID_picInterface + int(i);
         EXPECT_TRUE(now.visible[i]) << "control " << fMain::ID_picInterface + int(i);
       }
       EXPECT_EQ(start.view, now.view);
 
       // Only what the key may change has changed.
       for (size_t i = 0; i < start.boxes.size(); ++i) {
-        const int box = std::vector<int>{fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                                         fMain::ID_chkStrikeOut}[i];
+        const int box = std::vector<int>{fMain::ID_chkBold, fMain::ID_chkItalic,
+                                         fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}[i];
         if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
-        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i]) << "check box " << box;
+        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i])
+            << "check box " << box;
       }
       if (!effect.size && !effect.ticks && !effect.mayTickStrikeOut) {
         EXPECT_EQ(start.viewFont.lfHeight, now.viewFont.lfHeight);
@@ -231,7 +283,8 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       EXPECT_EQ(effect.opensHelp, IsOpen(HelpOf(program)));
       EXPECT_EQ(effect.opensAbout, IsOpen(AboutOf(program)));
       for (int combo : {fMain::ID_cboFonts, fMain::ID_cboSize})
-        EXPECT_EQ(effect.dropsList && combo == id, ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)
+        EXPECT_EQ(effect.dropsList && combo == id,
+                  ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)
             << "the list of " << combo;
       if (key.vk == VK_TAB) {
         EXPECT_TRUE(HasFocus(::GetNextDlgTabItem(program.window(), control, key.shift)));

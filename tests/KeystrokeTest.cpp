@@ -3,6 +3,7 @@
 // code. Everything else leaves the label as it is. The two views don't follow each other, and
 // the Symbol View takes no editing from the user.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -167,7 +168,8 @@ TEST_F(Keystroke, ArrowKeysInTheListShowTheNewRow) {
 
 TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   auto chooseNextFont = [&] {
-    harness::ChooseComboItem(fonts, (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
+    harness::ChooseComboItem(fonts,
+                             (harness::ComboSelection(fonts) + 1) % harness::ComboCount(fonts));
     harness::Drain();
   };
   ChooseHorizontalFace(program);
@@ -190,8 +192,11 @@ TEST_F(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
     int code;
     const char* text;
   };
-  std::vector<Pick> picks = {{'A', "<ALT> + 065"}, {'~', "<ALT> + 0126"}, {255, "<ALT> + 0255"},
-                             {'!', "<ALT> + 033"}, {200, "<ALT> + 0200"}};
+  std::vector<Pick> picks = {{'A', "<ALT> + 065"},
+                             {'~', "<ALT> + 0126"},
+                             {255, "<ALT> + 0255"},
+                             {'!', "<ALT> + 033"},
+                             {200, "<ALT> + 0200"}};
   // In a double-byte code page one character of the view can be two codes: its keystroke is
   // the two bytes as one signed 16-bit number (0x8182 is -32382).
   if (::IsDBCSLeadByte(0x81)) picks.push_back({0x81, "<ALT> + 0-32382"});

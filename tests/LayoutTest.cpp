@@ -2,6 +2,7 @@
 // it, and that minimising, restoring, moving the panel and resizing the window leave it, and
 // everything else, where it was.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -46,7 +47,8 @@ void Minimise(HWND window) {
 
 void Restore(HWND window) {
   ::ShowWindow(window, SW_RESTORE);
-  EXPECT_TRUE(harness::PumpUntil([&] { return !::IsIconic(window) && ::IsWindowVisible(window); }, 2000));
+  EXPECT_TRUE(
+      harness::PumpUntil([&] { return !::IsIconic(window) && ::IsWindowVisible(window); }, 2000));
   harness::Pump(50);
 }
 
@@ -131,9 +133,8 @@ TEST_F(Layout, TheRowFollowsTheSymbolViewWhateverTheWindowSize) {
   const RECT before = harness::ScreenRect(program.window());
   // Larger, then smaller than the panel, then back: each change of size is one pass that
   // must bring the displaced buttons back to the same row.
-  const SIZE sizes[] = {{700, 600},
-                        {300, 200},
-                        {before.right - before.left, before.bottom - before.top}};
+  const SIZE sizes[] = {
+      {700, 600}, {300, 200}, {before.right - before.left, before.bottom - before.top}};
   for (SIZE size : sizes) {
     SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
     DisplaceRow(program);

@@ -1,6 +1,7 @@
 // Long runs: every font, size, style, copy and auxiliary-window cycle many times over, and
 // nothing left behind — no font object, no font handle, no growth of private memory.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 #include <psapi.h>
 
@@ -28,8 +29,8 @@ int Repeat(const char* name, int otherwise) {
 SIZE_T PrivateBytes() {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof counters;
-  ::GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                         sizeof counters);
+  ::GetProcessMemoryInfo(::GetCurrentProcess(),
+                         reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
   // Wine leaves PrivateUsage at zero; its PagefileUsage counts the same committed private pages.
   return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
@@ -38,7 +39,8 @@ SIZE_T PrivateBytes() {
 std::set<HGDIOBJ> FontsInUse(HWND panel) {
   std::set<HGDIOBJ> fonts;
   for (HWND child = ::GetWindow(panel, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
-    if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageA(child, WM_GETFONT, 0, 0))) fonts.insert(font);
+    if (HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageA(child, WM_GETFONT, 0, 0)))
+      fonts.insert(font);
   return fonts;
 }
 
@@ -70,7 +72,8 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
   // The styles change at the smallest size: under Wine the view's layout grows with its lines,
   // and the 72-point view costs many times the 8-point one for the same font objects.
   harness::ChooseComboItem(sizes, 0);
-  for (int id : {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
+  for (int id :
+       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
     for (int i = 0; i < changes; ++i) {
       ::SendMessageA(program[id], BM_CLICK, 0, 0);
       note(i);
@@ -78,7 +81,8 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
   }
   HWND view = program[fMain::ID_txtSymbol];
   for (int i = 0; i < copies; ++i) {
-    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(i % 250), static_cast<LPARAM>(i % 250 + 1 + i % 5));
+    ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(i % 250),
+                   static_cast<LPARAM>(i % 250 + 1 + i % 5));
     ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
   }
   for (int i = 0; i < cycles; ++i) {
@@ -99,12 +103,12 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
 SIZE_T PlainEditGrowth(const std::string& face, HWND sizes, int changes) {
   std::string text;
   for (int code = 1; code <= 255; ++code) text += static_cast<char>(code);
-  HWND window = ::CreateWindowExA(0, "STATIC", "plain", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0, 0, 460,
-                                  200, nullptr, nullptr, nullptr, nullptr);
-  HWND edit = ::CreateWindowExA(0, "EDIT", text.c_str(),
-                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY |
-                                    WS_VSCROLL | WS_BORDER,
-                                0, 0, 430, 89, window, nullptr, nullptr, nullptr);
+  HWND window = ::CreateWindowExA(0, "STATIC", "plain", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0,
+                                  0, 460, 200, nullptr, nullptr, nullptr, nullptr);
+  HWND edit = ::CreateWindowExA(
+      0, "EDIT", text.c_str(),
+      WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL | WS_BORDER,
+      0, 0, 430, 89, window, nullptr, nullptr, nullptr);
   const int dpi = win::ScreenDpi();
   const int count = harness::ComboCount(sizes);
   HFONT current = nullptr;
@@ -112,8 +116,8 @@ SIZE_T PlainEditGrowth(const std::string& face, HWND sizes, int changes) {
   for (int i = -count; i < changes; ++i) {  // one round of every size first
     if (i == 0) before = PrivateBytes();
     const int points = std::atoi(harness::ComboItem(sizes, (i + count) % count).c_str());
-    HFONT next = ::CreateFontA(win::PointsToHeight(static_cast<float>(points), dpi), 0, 0, 0, FW_NORMAL, 0, 0,
-                               0, DEFAULT_CHARSET, 0, 0, 0, 0, face.c_str());
+    HFONT next = ::CreateFontA(win::PointsToHeight(static_cast<float>(points), dpi), 0, 0, 0,
+                               FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, face.c_str());
     ::SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(next), TRUE);
     if (current) ::DeleteObject(current);
     current = next;
@@ -148,7 +152,8 @@ TEST(Soak, NothingLeaksOverThousandsOfChanges) {
   const SIZE_T bytesBefore = PrivateBytes();
 
   Exercise(program, changes, copies, cycles, seen);
-  EXPECT_EQ(changes % 2 ? FW_BOLD : FW_NORMAL, harness::FontOf(program[fMain::ID_txtSymbol]).lfWeight);
+  EXPECT_EQ(changes % 2 ? FW_BOLD : FW_NORMAL,
+            harness::FontOf(program[fMain::ID_txtSymbol]).lfWeight);
 
   EXPECT_EQ(liveBefore, win::Font::Live());
   const std::set<HGDIOBJ> inUse = FontsInUse(program[fMain::ID_picInterface]);
@@ -165,7 +170,10 @@ TEST(Soak, NothingLeaksOverThousandsOfChanges) {
   const SIZE_T grown = bytesAfter > bytesBefore ? bytesAfter - bytesBefore : 0;
   const SIZE_T plain = PlainEditGrowth(harness::FontOf(program[fMain::ID_txtSymbol]).lfFaceName,
                                        program[fMain::ID_cboSize], changes);
-  EXPECT_LT(grown, 1024 * 1024 + plain) << "private bytes grew from " << bytesBefore << " to " << bytesAfter;
-  std::printf("private bytes grew by %lu KiB over the run; a plain edit given the same sizes grew by %lu KiB\n",
-              static_cast<unsigned long>(grown / 1024), static_cast<unsigned long>(plain / 1024));
+  EXPECT_LT(grown, 1024 * 1024 + plain)
+      << "private bytes grew from " << bytesBefore << " to " << bytesAfter;
+  std::printf(
+      "private bytes grew by %lu KiB over the run; a plain edit given the same sizes grew by %lu "
+      "KiB\n",
+      static_cast<unsigned long>(grown / 1024), static_cast<unsigned long>(plain / 1024));
 }

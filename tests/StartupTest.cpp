@@ -75,7 +75,7 @@ TEST(Startup, SymbolViewHoldsCodesOneTo255) {
   EXPECT_EQ(harness::AllSymbols(), text);
   ASSERT_EQ(255u, text.size());
   EXPECT_EQ('\x01', text.front());
-  EXPECT_EQ('\n', text[9]);   // line feed alone, before the carriage return
+  EXPECT_EQ('\n', text[9]);  // line feed alone, before the carriage return
   EXPECT_EQ('\r', text[12]);
 }
 
@@ -83,7 +83,8 @@ TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
   Program program;
   HWND list = program[fMain::ID_ListChars];
   ASSERT_EQ(255, harness::ListCount(list));
-  for (int i = 0; i < 255; ++i) ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i));
+  for (int i = 0; i < 255; ++i)
+    ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD));  // 10 points
 }
@@ -110,7 +111,9 @@ TEST(Startup, PrivateFontsWithAwkwardNamesAppearWholeInTheirPlace) {
   Program program;
   std::vector<std::string> listed = harness::ComboItems(program[fMain::ID_cboFonts]);
   const std::string longName = "Varnelo Test Family Thirty One!";
-  const std::string highBit = "Z\xF6rnig Fa\xE7" "ade Test";  // code page 1252 bytes
+  const std::string highBit =
+      "Z\xF6rnig Fa\xE7"
+      "ade Test";  // code page 1252 bytes
   ASSERT_EQ(31u, longName.size());
   for (const std::string& name : {longName, highBit}) {
     auto at = std::find(listed.begin(), listed.end(), name);
@@ -158,7 +161,8 @@ std::string VersionString(const std::vector<char>& info, const char* name) {
   char* value = nullptr;
   UINT length = 0;
   std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
-  if (!::VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || !value)
+  if (!::VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) ||
+      !value)
     return "<missing>";
   return value;
 }
@@ -193,7 +197,8 @@ TEST(Startup, VersionRecordOfTheBuiltProgram) {
 
 TEST(Startup, ShippedProgramIsA32BitGuiExecutableWithIcon) {
   std::string path = ProgramPath("i686");
-  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
   ASSERT_NE(INVALID_HANDLE_VALUE, file) << path;
   std::vector<unsigned char> bytes(4096);
   DWORD read = 0;
@@ -210,7 +215,8 @@ TEST(Startup, ShippedProgramIsA32BitGuiExecutableWithIcon) {
   // Its icon, pictures and version record, read as data.
   HMODULE image = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ASSERT_TRUE(image);
-  EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */));
+  EXPECT_TRUE(
+      ::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */));
   EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(101), MAKEINTRESOURCEA(2) /* RT_BITMAP */));
   EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(102), MAKEINTRESOURCEA(2)));
   EXPECT_TRUE(::FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16) /* RT_VERSION */));

@@ -3,6 +3,7 @@
 // and then on the preview, whichever way it is ticked; the flags combine, and size, flags
 // and face name stay through each other's changes.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -28,15 +29,20 @@ const Size kSizes[] = {{"8", -11},  {"9", -12},  {"10", -13}, {"11", -15}, {"12"
 const int k8 = 0, k24 = 9, k72 = 14;
 
 enum Flag { Bold, Italic, Underline, StrikeOut };
-const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut};
+const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
+                    fMain::ID_chkStrikeOut};
 const WORD kAccessKey[] = {'B', 'I', 'U', 'S'};
 
 bool HasFlag(const LOGFONTA& lf, int flag) {
   switch (flag) {
-    case Bold: return lf.lfWeight == FW_BOLD;
-    case Italic: return lf.lfItalic != 0;
-    case Underline: return lf.lfUnderline != 0;
-    default: return lf.lfStrikeOut != 0;
+    case Bold:
+      return lf.lfWeight == FW_BOLD;
+    case Italic:
+      return lf.lfItalic != 0;
+    case Underline:
+      return lf.lfUnderline != 0;
+    default:
+      return lf.lfStrikeOut != 0;
   }
 }
 
@@ -74,8 +80,8 @@ std::string ListState(HWND list) {
   std::string state;
   for (int i = 0; i < harness::ListCount(list); ++i) state += harness::ListItem(list, i);
   LOGFONTA lf = harness::FontOf(list);
-  return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" + std::to_string(lf.lfWeight) +
-         "|" + std::to_string(harness::ListSelection(list));
+  return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" +
+         std::to_string(lf.lfWeight) + "|" + std::to_string(harness::ListSelection(list));
 }
 
 // Reads the view's underline flag at the moment the preview is given a font.
@@ -200,7 +206,7 @@ TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
     ExpectFlags(program, 1 << f);
     EXPECT_TRUE(harness::Sequence(viewFonts, {{WM_SETFONT}}));
     EXPECT_TRUE(harness::Sequence(previewFonts, {{WM_SETFONT}}));
-    EXPECT_EQ(-32, harness::FontOf(view).lfHeight);    // the size stays
+    EXPECT_EQ(-32, harness::FontOf(view).lfHeight);  // the size stays
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 
     ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);  // and off again
@@ -245,7 +251,8 @@ TEST_F(StyleSize, AccessKeysTickTheBoxes) {
   int expected = 0;
   for (int round = 0; round < 2; ++round) {
     for (int f = Bold; f <= StrikeOut; ++f) {
-      SCOPED_TRACE(testing::Message() << "round " << round << " key " << static_cast<char>(kAccessKey[f]));
+      SCOPED_TRACE(testing::Message()
+                   << "round " << round << " key " << static_cast<char>(kAccessKey[f]));
       // From the font box. S is also the key of the captions "&Symbol View" and "&Symbol
       // List"; Wine's dialog manager presses the first control after the focus whose caption
       // carries the key, and in tab order that is "&StrikeOut". (Wine: whether a key that
@@ -265,7 +272,8 @@ TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
   for (int wanted = 0; wanted < 16; ++wanted) {
     SCOPED_TRACE(wanted);
     for (int f = Bold; f <= StrikeOut; ++f)
-      if (((TickedBoxes(program) >> f) & 1) != ((wanted >> f) & 1)) ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+      if (((TickedBoxes(program) >> f) & 1) != ((wanted >> f) & 1))
+        ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
     ASSERT_EQ(wanted, TickedBoxes(program));
     EXPECT_EQ(wanted, FlagsOf(view));
     EXPECT_EQ(wanted, FlagsOf(preview));

@@ -3,8 +3,9 @@
 // for the tool), when the message "System Information Is Unavailable At This Time" comes,
 // and GetKeyValue's reading of a value of each size and type.
 #include <windows.h>
-#include <sddl.h>
+
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 #include <cstdlib>
 #include <memory>
@@ -43,8 +44,10 @@ class SysInfo : public testing::Test {
     // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
     // native one (the same as this program's own in the 64-bit build).
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-      saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
-      saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO", view));
+      saved_.push_back(
+          std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
+      saved_.push_back(
+          std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO", view));
       harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH", view);
       harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO", view);
     }
@@ -142,7 +145,9 @@ class SysInfo : public testing::Test {
   std::unique_ptr<harness::ScopedEnvironment> environment_;
 };
 
-bool SetPath(const std::string& path) { return harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path); }
+bool SetPath(const std::string& path) {
+  return harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path);
+}
 bool SetFolder(const std::string& folder) {
   return harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder);
 }
@@ -181,7 +186,8 @@ void ExpectReading(bool result, const std::string& value, const Reading& reading
 // per character, so an odd count or a missing NUL shows.
 DWORD StoredWideBytes() {
   HKEY key = nullptr;
-  if (::RegOpenKeyExW(kRoot, L"SOFTWARE\\VarneloTests\\GetKeyValue", 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+  if (::RegOpenKeyExW(kRoot, L"SOFTWARE\\VarneloTests\\GetKeyValue", 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS)
     return 0;
   DWORD size = 0;
   ::RegQueryValueExW(key, L"Value", nullptr, nullptr, nullptr, &size);
@@ -222,14 +228,18 @@ const Arrangement kArrangements[] = {
      [](const std::string& d) { Copy(d + "tool\\marker.exe"), Path(d + "tool\\marker.exe"); },
      "tool\\marker.exe"},
     {"WithPathFoundTheSecondLocationIsNotUsed",
-     [](const std::string& d) { Copy(d + "first\\marker.exe"), SecondWithTheTool(d), Path(d + "first\\marker.exe"); },
+     [](const std::string& d) {
+       Copy(d + "first\\marker.exe"), SecondWithTheTool(d), Path(d + "first\\marker.exe");
+     },
      "first\\marker.exe", "second\\marker.log"},
     {"PathNamingAMissingFileShowsTheMessageWithoutTryingTheSecondLocation",
      [](const std::string& d) { SecondWithTheTool(d), Path(d + "gone\\msinfo32.exe"); }},
     {"PathNamingAFolderShowsTheMessage",
      [](const std::string& d) { Copy(d + "folder\\MSINFO32.EXE"), Path(d + "folder"); }},
     {"NoPathAndAFolderHoldingTheToolStartsItFromThere",
-     [](const std::string& d) { Copy(d + "Shared Tools\\MSINFO32.EXE"), Folder(d + "Shared Tools"); },
+     [](const std::string& d) {
+       Copy(d + "Shared Tools\\MSINFO32.EXE"), Folder(d + "Shared Tools");
+     },
      "Shared Tools\\MSINFO32.EXE"},
     {"NoPathAndAFolderWithoutTheToolShowsTheMessage",  // a copy of another name
      [](const std::string& d) { Copy(d + "tools\\marker.exe"), Folder(d + "tools"); }},
@@ -262,7 +272,8 @@ const Arrangement kArrangements[] = {
     {"PathOfAnotherTypeIsFoundEmptyAndShowsTheMessage",  // a REG_EXPAND_SZ naming a real tool
      [](const std::string& d) {
        const std::string tool = d + "tool\\marker.exe";
-       Copy(tool), SecondWithTheTool(d), SetPathValue(REG_EXPAND_SZ, tool.c_str(), static_cast<DWORD>(tool.size() + 1));
+       Copy(tool), SecondWithTheTool(d),
+           SetPathValue(REG_EXPAND_SZ, tool.c_str(), static_cast<DWORD>(tool.size() + 1));
      }},
     // Split at its blank, the path would run "...\Program.exe" with "Files Test\..." as its
     // argument.
@@ -274,10 +285,12 @@ const Arrangement kArrangements[] = {
      "Program Files Test\\marker.exe", "marker.log"},
     // Only a full path is started: a partial one the system would complete from the current
     // folder (the test program's, which holds marker.exe) or drive.
-    {"RelativePathIsNeverCompletedFromTheCurrentFolder", [](const std::string&) { Path("marker.exe"); }},
+    {"RelativePathIsNeverCompletedFromTheCurrentFolder",
+     [](const std::string&) { Path("marker.exe"); }},
     {"RelativeFolderIsNeverCompletedFromTheCurrentFolder",
      [](const std::string& d) {
-       Copy(d + "MSINFO32.EXE"), Folder(d.substr(harness::TestDir().size(), d.size() - harness::TestDir().size() - 1));
+       Copy(d + "MSINFO32.EXE"),
+           Folder(d.substr(harness::TestDir().size(), d.size() - harness::TestDir().size() - 1));
      }},
     {"BlankInTheFolderOfTheSecondLocationToo",
      [](const std::string& d) {
@@ -296,13 +309,15 @@ class Locations : public SysInfo, public testing::WithParamInterface<Arrangement
 TEST_P(Locations, SystemInfoButton) {
   const Arrangement& arranged = GetParam();
   std::unique_ptr<harness::ScopedEnvironment> logBeside;
-  if (arranged.decoy) logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
+  if (arranged.decoy)
+    logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
   HWND about = nullptr;
   if (arranged.started) {
     const std::string tool = dir_ + arranged.started;
-    const std::string log = arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
+    const std::string log =
+        arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
     ASSERT_NO_FATAL_FAILURE(about = PressExpectingAStart(log, tool));
   } else {
     ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
@@ -312,7 +327,9 @@ TEST_P(Locations, SystemInfoButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements),
-                         [](const testing::TestParamInfo<Arrangement>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Arrangement>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
@@ -387,7 +404,8 @@ class NativeFolders {
 TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
   char system[MAX_PATH] = {};
   ASSERT_GT(::GetSystemDirectoryA(system, MAX_PATH), 0u);
-  const std::string folder = std::string(system) + "\\varnelo-tests-" + std::to_string(::GetCurrentProcessId());
+  const std::string folder =
+      std::string(system) + "\\varnelo-tests-" + std::to_string(::GetCurrentProcessId());
   const std::string tool = folder + "\\msinfo32.exe";
   {
     NativeFolders native;
@@ -421,14 +439,19 @@ class KeyAccess {
  public:
   KeyAccess(HKEY root, const std::string& key, const char* sddl) : root_(root), key_(key) {
     HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, key.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS) return;
+    if (::RegOpenKeyExA(root, key.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS)
+      return;
     DWORD size = 0;
     ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, nullptr, &size);
     old_.resize(size);
     PSECURITY_DESCRIPTOR replacement = nullptr;
-    if (size && ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data(), &size) == ERROR_SUCCESS &&
-        ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement, nullptr)) {
-      applied_ = ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, replacement) == ERROR_SUCCESS;
+    if (size &&
+        ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data(), &size) ==
+            ERROR_SUCCESS &&
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement,
+                                                               nullptr)) {
+      applied_ =
+          ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, replacement) == ERROR_SUCCESS;
       ::LocalFree(replacement);
     }
     ::RegCloseKey(opened);
@@ -504,8 +527,8 @@ TEST_F(SysInfo, GetKeyValueReadsTextOfUpTo1024Bytes) {
 }
 
 TEST_F(SysInfo, GetKeyValueCountsDataOver1024BytesAsMissing) {
-  for (const std::string& bytes : {std::string(1024, 'c') + '\0', std::string(1025, 'd'),
-                                   std::string(5000, 'e') + '\0'}) {
+  for (const std::string& bytes :
+       {std::string(1024, 'c') + '\0', std::string(1025, 'd'), std::string(5000, 'e') + '\0'}) {
     SCOPED_TRACE(bytes.size());
     ExpectReading(false, "", Read(REG_SZ, bytes));
   }
@@ -514,7 +537,8 @@ TEST_F(SysInfo, GetKeyValueCountsDataOver1024BytesAsMissing) {
 }
 
 TEST_F(SysInfo, GetKeyValueDropsOnlyTheOneFinalNul) {
-  ExpectReading(true, "C:\\Tools\\msinfo32.exe", Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0'));
+  ExpectReading(true, "C:\\Tools\\msinfo32.exe",
+                Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0'));
   Reading without = Read(REG_SZ, "C:\\Tools\\msinfo32.exe");
   ASSERT_EQ(2u * 21, StoredWideBytes());  // 21 characters, no NUL
   ExpectReading(true, "C:\\Tools\\msinfo32.exe", without);
@@ -543,9 +567,12 @@ TEST_F(SysInfo, GetKeyValueGivesANumberAsAmpersandHAndHexDigits) {
 
 TEST_F(SysInfo, GetKeyValueLeavesTheValueOfAnotherTypeAsPassed) {
   const std::string text = std::string("C:\\Tools\\msinfo32.exe") + '\0';
-  for (DWORD type : {DWORD{REG_EXPAND_SZ}, DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_QWORD}}) {
+  for (DWORD type :
+       {DWORD{REG_EXPAND_SZ}, DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_QWORD}}) {
     SCOPED_TRACE(type);
-    std::string bytes = type == REG_MULTI_SZ ? text + '\0' : type == REG_QWORD ? std::string(8, '\x07') : text;
+    std::string bytes = type == REG_MULTI_SZ ? text + '\0'
+                        : type == REG_QWORD  ? std::string(8, '\x07')
+                                             : text;
     ExpectReading(true, "as passed", Read(type, bytes, "as passed"));
   }
 }

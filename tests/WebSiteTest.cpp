@@ -3,6 +3,7 @@
 // scheme; one request per click; a failing shell changes nothing and shows nothing of the
 // program's; and the About description ends with the very address that is opened.
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -28,7 +29,9 @@ std::string Scheme() {
   return url.substr(0, url.find(':'));
 }
 std::string SchemeKey() { return "Software\\Classes\\" + Scheme(); }
-std::string CommandKey(const std::string& verb = "open") { return SchemeKey() + "\\shell\\" + verb + "\\command"; }
+std::string CommandKey(const std::string& verb = "open") {
+  return SchemeKey() + "\\shell\\" + verb + "\\command";
+}
 
 // The arguments of a logged command line after the program's name.
 std::string ArgumentsOf(const std::string& line) {
@@ -101,7 +104,8 @@ ProgramState StateOf(const Program& program) {
                       harness::ListSelection(program[fMain::ID_ListChars])};
   for (HWND w : harness::ProcessWindows())
     if (::IsWindowVisible(w)) state.windows.push_back(w);
-  state.enabled = ::IsWindowEnabled(program[fMain::ID_cmdVisit]) && ::IsWindowEnabled(program.window());
+  state.enabled =
+      ::IsWindowEnabled(program[fMain::ID_cmdVisit]) && ::IsWindowEnabled(program.window());
   state.visible = ::IsWindowVisible(program.window()) != FALSE;
   return state;
 }
@@ -117,7 +121,8 @@ class WebSite : public testing::Test {
     user_ = std::make_unique<SchemeBackup>(HKEY_CURRENT_USER);
     machine_ = std::make_unique<SchemeBackup>(HKEY_LOCAL_MACHINE);
     ASSERT_TRUE(user_->ok() && machine_->ok());
-    dir_ = harness::FreshFolder(std::string("web_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = harness::FreshFolder(std::string("web_") +
+                                testing::UnitTest::GetInstance()->current_test_info()->name());
     browser_ = dir_ + "browser.exe";
     log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
@@ -156,7 +161,8 @@ class WebSite : public testing::Test {
     return ok;
   }
   static void Unregister() {
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) ::RegDeleteTreeA(root, SchemeKey().c_str());
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+      ::RegDeleteTreeA(root, SchemeKey().c_str());
   }
 
   Program& StartProgram() {
@@ -171,7 +177,8 @@ class WebSite : public testing::Test {
 
   // Every request the browser got carried exactly the maker's address.
   void ExpectRequests(size_t count) {
-    ASSERT_TRUE(harness::WaitForLines(log_, count)) << "requests: " << harness::ReadLines(log_).size();
+    ASSERT_TRUE(harness::WaitForLines(log_, count))
+        << "requests: " << harness::ReadLines(log_).size();
     harness::StartedProgramsEnded();  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log_);
     ASSERT_EQ(count, lines.size());
@@ -232,7 +239,8 @@ TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
   ::CoUninitialize();
   const std::vector<std::string> lines = harness::ReadLines(log_);
   ASSERT_EQ(1u, lines.size());
-  EXPECT_EQ(browser_, harness::StripQuotes(lines[0].substr(0, lines[0].size() - ArgumentsOf(lines[0]).size() - 1)));
+  EXPECT_EQ(browser_, harness::StripQuotes(
+                          lines[0].substr(0, lines[0].size() - ArgumentsOf(lines[0]).size() - 1)));
 }
 
 TEST_F(WebSite, TheVerbIsOpenNotTheSchemesDefaultVerb) {
@@ -313,7 +321,8 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
 
 TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
   Unregister();
-  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+    ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));

@@ -34,7 +34,7 @@ bool PutBytes(UINT format, const void* data, size_t size) {
   std::memcpy(bytes, data, size);
   ::GlobalUnlock(block.get());
   if (!::SetClipboardData(format, block.get())) return false;  // the block is freed here
-  block.release();  // the clipboard owns it now
+  block.release();                                             // the clipboard owns it now
   return true;
 }
 

@@ -26,8 +26,8 @@ bool ComboBox::Select(int index) {
 }
 
 int ComboBox::Find(const char* text) const {
-  const LRESULT index =
-      ::SendMessageA(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  const LRESULT index = ::SendMessageA(combo_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text));
   return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 

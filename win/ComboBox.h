@@ -14,8 +14,8 @@ class ComboBox {
   void Add(const char* text);  // sorted boxes put it in its place
   void Clear();
   int Count() const;
-  int Selection() const;   // -1 when no entry is selected
-  bool Select(int index);  // false when there is no such entry
+  int Selection() const;             // -1 when no entry is selected
+  bool Select(int index);            // false when there is no such entry
   int Find(const char* text) const;  // the entry of exactly that text, -1 for none
   std::string Item(int index) const;
   // The text of the selected entry; with none, what the box's field shows.

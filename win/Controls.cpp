@@ -75,14 +75,17 @@ std::string GetText(HWND window) {
 
 std::string GetTextRange(HWND window, DWORD from, DWORD to) {
   std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1);
-  const DWORD length = static_cast<DWORD>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+  const DWORD length =
+      static_cast<DWORD>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
   if (to > length) to = length;
   if (from >= to) return {};
   const int count = static_cast<int>(to - from);
-  const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, nullptr, 0, nullptr, nullptr);
+  const int bytes =
+      ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, nullptr, 0, nullptr, nullptr);
   std::string ansi(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
   if (bytes > 0)
-    ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, ansi.data(), bytes, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, ansi.data(), bytes, nullptr,
+                          nullptr);
   return ansi;
 }
 

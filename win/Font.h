@@ -62,11 +62,21 @@ class ControlFont {
   void SetFace(const std::string& face, BYTE charSet) {
     Change([&](FontSpec& s) { s.face = face, s.charSet = charSet; });
   }
-  void SetPoints(float points) { Change([&](FontSpec& s) { s.points = points; }); }
-  void SetBold(bool on) { Change([&](FontSpec& s) { s.bold = on; }); }
-  void SetItalic(bool on) { Change([&](FontSpec& s) { s.italic = on; }); }
-  void SetUnderline(bool on) { Change([&](FontSpec& s) { s.underline = on; }); }
-  void SetStrikeOut(bool on) { Change([&](FontSpec& s) { s.strikeOut = on; }); }
+  void SetPoints(float points) {
+    Change([&](FontSpec& s) { s.points = points; });
+  }
+  void SetBold(bool on) {
+    Change([&](FontSpec& s) { s.bold = on; });
+  }
+  void SetItalic(bool on) {
+    Change([&](FontSpec& s) { s.italic = on; });
+  }
+  void SetUnderline(bool on) {
+    Change([&](FontSpec& s) { s.underline = on; });
+  }
+  void SetStrikeOut(bool on) {
+    Change([&](FontSpec& s) { s.strikeOut = on; });
+  }
 
  private:
   template <typename Edit>

@@ -51,9 +51,8 @@ HWND CreatePanel(HWND parent, int id, int left, int top, int width, int height, 
                  HBRUSH background) {
   RegisterOnce();
   HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
-                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, left, top,
-                                 width, height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, left, top, width,
+                                 height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  ::GetModuleHandleA(nullptr), nullptr);
   if (panel) ::SetWindowLongPtrA(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(background));
   return panel;

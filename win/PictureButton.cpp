@@ -33,12 +33,14 @@ std::vector<Pixel> ReadPixels(HBITMAP bitmap, int width, int height, const COLOR
   BITMAPINFO info = Header32(width, height);
   std::vector<RGBQUAD> raw(static_cast<size_t>(width) * height);
   WindowDC screen(nullptr);
-  ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS);
+  ::GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), raw.data(), &info,
+              DIB_RGB_COLORS);
   std::vector<Pixel> pixels(raw.size());
   for (size_t i = 0; i < raw.size(); ++i) {
     const RGBQUAD& q = raw[i];
     const bool clear = mask && RGB(q.rgbRed, q.rgbGreen, q.rgbBlue) == *mask;
-    pixels[i] = clear ? Pixel{0, 0, 0, 0} : Pixel{float(q.rgbBlue), float(q.rgbGreen), float(q.rgbRed), 255};
+    pixels[i] = clear ? Pixel{0, 0, 0, 0}
+                      : Pixel{float(q.rgbBlue), float(q.rgbGreen), float(q.rgbRed), 255};
   }
   return pixels;
 }
@@ -57,7 +59,8 @@ std::vector<Pixel> Resample(const std::vector<Pixel>& from, int w, int h, int ne
         for (int u = int(x0); u < w && u < x1; ++u) {
           const float weight = dy * (std::min(x1, u + 1.0f) - std::max(x0, float(u)));
           const Pixel& p = from[static_cast<size_t>(v) * w + u];
-          sum.b += p.b * weight, sum.g += p.g * weight, sum.r += p.r * weight, sum.a += p.a * weight;
+          sum.b += p.b * weight, sum.g += p.g * weight, sum.r += p.r * weight,
+              sum.a += p.a * weight;
           area += weight;
         }
       }
@@ -71,15 +74,16 @@ std::vector<Pixel> Resample(const std::vector<Pixel>& from, int w, int h, int ne
 }  // namespace
 
 Picture::Picture(HINSTANCE instance, int resourceId, int dpi, const COLORREF* mask) {
-  UniqueBitmap source(static_cast<HBITMAP>(
-      ::LoadImageA(instance, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  UniqueBitmap source(static_cast<HBITMAP>(::LoadImageA(instance, MAKEINTRESOURCEA(resourceId),
+                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   BITMAP info{};
   if (!source || !::GetObjectA(source.get(), sizeof info, &info)) return;
   std::vector<Pixel> pixels = ReadPixels(source.get(), info.bmWidth, info.bmHeight, mask);
   // Premultiplied colour averages without letting a clear pixel's colour bleed in.
   for (Pixel& p : pixels) p = {p.b * p.a / 255, p.g * p.a / 255, p.r * p.a / 255, p.a};
   const int w = ::MulDiv(info.bmWidth, dpi, 96), h = ::MulDiv(info.bmHeight, dpi, 96);
-  if (w != info.bmWidth || h != info.bmHeight) pixels = Resample(pixels, info.bmWidth, info.bmHeight, w, h);
+  if (w != info.bmWidth || h != info.bmHeight)
+    pixels = Resample(pixels, info.bmWidth, info.bmHeight, w, h);
 
   BITMAPINFO header = Header32(w, h);
   void* bits = nullptr;
@@ -123,7 +127,8 @@ void DrawPictureButton(const DRAWITEMSTRUCT& item, const Picture& picture) {
   RECT captionRect{face.left + 4 + offset, face.bottom - margin - textHeight + offset,
                    face.right - 4 + offset, face.bottom - margin + offset};
   int room = captionRect.top - offset - face.top;
-  int top = face.top + (room > picHeight + 2 * margin ? (room - picHeight) / 2 : margin - 1) + offset;
+  int top =
+      face.top + (room > picHeight + 2 * margin ? (room - picHeight) / 2 : margin - 1) + offset;
   picture.Draw(dc, face.left + (face.right - face.left - picWidth) / 2 + offset, top);
 
   ::SetBkMode(dc, TRANSPARENT);

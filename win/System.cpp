@@ -34,7 +34,8 @@ bool EnterCom() {
   using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
   static const auto initialize = SystemProc<Initialize>("ole32.dll", "CoInitializeEx");
   // S_FALSE: already entered on this thread, and to be left as often as entered.
-  g_comEntered = initialize && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  g_comEntered = initialize &&
+                 SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
   return g_comEntered;
 }
 

@@ -14,7 +14,9 @@ void Pump(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-void Drain() { PumpUntil([] { return true; }, 0); }
+void Drain() {
+  PumpUntil([] { return true; }, 0);
+}
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = ::GetTickCount();
@@ -27,15 +29,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     if (done()) return true;
     DWORD elapsed = ::GetTickCount() - start;
     if (elapsed >= timeoutMs) return false;
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10,
-                                QS_ALLINPUT);
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                timeoutMs - elapsed < 10 ? timeoutMs - elapsed : 10, QS_ALLINPUT);
   }
 }
 
 Program::Program(fMainOptions options) {
   if (!mStartup::Main(options)) throw std::runtime_error("the main window could not be loaded");
   ::SetForegroundWindow(window());
-  PumpUntil([this] { return ::GetForegroundWindow() == window() && ::IsWindowVisible(window()); }, 1000);
+  PumpUntil([this] { return ::GetForegroundWindow() == window() && ::IsWindowVisible(window()); },
+            1000);
 }
 
 Program::~Program() { End(); }
@@ -61,13 +64,15 @@ LOGFONTA FontOf(HWND control) {
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags) {
   const LOGFONTA lf = FontOf(control);
-  const std::string on =
-      std::string(lf.lfItalic ? "I" : "") + (lf.lfUnderline ? "U" : "") + (lf.lfStrikeOut ? "S" : "");
-  if (lf.lfFaceName == face && lf.lfHeight == height && lf.lfWeight == weight && (!flags || on == flags))
+  const std::string on = std::string(lf.lfItalic ? "I" : "") + (lf.lfUnderline ? "U" : "") +
+                         (lf.lfStrikeOut ? "S" : "");
+  if (lf.lfFaceName == face && lf.lfHeight == height && lf.lfWeight == weight &&
+      (!flags || on == flags))
     return testing::AssertionSuccess();
-  return testing::AssertionFailure() << "the font is \"" << lf.lfFaceName << "\" " << lf.lfHeight << ", weight "
-                                     << lf.lfWeight << ", \"" << on << "\"; expected \"" << face << "\" " << height
-                                     << ", weight " << weight << ", \"" << (flags ? flags : "(any)") << "\"";
+  return testing::AssertionFailure()
+         << "the font is \"" << lf.lfFaceName << "\" " << lf.lfHeight << ", weight " << lf.lfWeight
+         << ", \"" << on << "\"; expected \"" << face << "\" " << height << ", weight " << weight
+         << ", \"" << (flags ? flags : "(any)") << "\"";
 }
 
 std::ostream& operator<<(std::ostream& out, const Box& b) {
@@ -100,7 +105,8 @@ COLORREF ShownPixel(HWND window, int x, int y) {
 }
 
 COLORREF PixelAt(HWND window, int x, int y) {
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   return ShownPixel(window, x, y);
 }
 
@@ -127,7 +133,8 @@ std::vector<COLORREF> ClientPixels(HWND window) {
 int StalePixels(HWND window) {
   Pump(30);
   std::vector<COLORREF> shown = ClientPixels(window);
-  ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   Pump(30);
   std::vector<COLORREF> painted = ClientPixels(window);
   int stale = 0;
@@ -165,7 +172,8 @@ std::string ComboItem(HWND combo, int index) {
   LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(length));
   return text;
 }
@@ -176,12 +184,14 @@ std::vector<std::string> ComboItems(HWND combo) {
   return items;
 }
 
-int ComboSelection(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
+int ComboSelection(HWND combo) {
+  return static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
 
 void ChooseComboItem(HWND combo, int index) {
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-  ::SendMessageA(::GetParent(combo), WM_COMMAND,
-                 MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
 }
 
 int ListCount(HWND list) { return ListView_GetItemCount(list); }
@@ -192,7 +202,9 @@ std::string ListItem(HWND list, int index) {
   return buffer;
 }
 
-int ListSelection(HWND list) { return static_cast<int>(ListView_GetNextItem(list, -1, LVNI_SELECTED)); }
+int ListSelection(HWND list) {
+  return static_cast<int>(ListView_GetNextItem(list, -1, LVNI_SELECTED));
+}
 
 RECT ListItemRect(HWND list, int index) {
   RECT r{};
@@ -239,7 +251,8 @@ LRESULT CALLBACK KeyboardTaken(int code, WPARAM vk, LPARAM info) {
 }
 
 LRESULT CALLBACK MouseTaken(int code, WPARAM message, LPARAM info) {
-  if (code == HC_ACTION && (message == g_lastMessage || message == g_lastFrameMessage)) g_taken = true;
+  if (code == HC_ACTION && (message == g_lastMessage || message == g_lastFrameMessage))
+    g_taken = true;
   return ::CallNextHookEx(nullptr, code, message, info);
 }
 
@@ -247,8 +260,8 @@ LRESULT CALLBACK MouseTaken(int code, WPARAM message, LPARAM info) {
 // this thread's; input that went to another thread's window is not waited for past a second.
 void SendAndAwait(int hookKind, const std::function<void()>& send) {
   g_taken = false;
-  HHOOK hook = ::SetWindowsHookExA(hookKind, hookKind == WH_KEYBOARD ? KeyboardTaken : MouseTaken, nullptr,
-                                   ::GetCurrentThreadId());
+  HHOOK hook = ::SetWindowsHookExA(hookKind, hookKind == WH_KEYBOARD ? KeyboardTaken : MouseTaken,
+                                   nullptr, ::GetCurrentThreadId());
   send();
   PumpUntil([] { return g_taken; }, 1000);
   if (hook) ::UnhookWindowsHookEx(hook);
@@ -313,10 +326,13 @@ void FocusControl(HWND control) {
   ::SetForegroundWindow(root);
   ::SetActiveWindow(root);
   ::SetFocus(control);
-  PumpUntil([=] {
-    HWND focus = ::GetFocus();
-    return ::GetForegroundWindow() == root && focus && (focus == control || ::IsChild(control, focus));
-  }, 1000);
+  PumpUntil(
+      [=] {
+        HWND focus = ::GetFocus();
+        return ::GetForegroundWindow() == root && focus &&
+               (focus == control || ::IsChild(control, focus));
+      },
+      1000);
 }
 
 bool OpenClipboardPatiently(HWND owner) {
@@ -375,8 +391,9 @@ HGLOBAL GlobalText(const std::string& bytes) {
 }
 
 void PutOnClipboard(const std::vector<std::pair<UINT, std::string>>& formats) {
-  static HWND owner = ::CreateWindowExA(0, "STATIC", "test clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, ::GetModuleHandleA(nullptr), nullptr);
+  static HWND owner =
+      ::CreateWindowExA(0, "STATIC", "test clipboard owner", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                        ::GetModuleHandleA(nullptr), nullptr);
   ASSERT_TRUE(OpenClipboardPatiently(owner));
   ::EmptyClipboard();
   for (const auto& [format, bytes] : formats) {
@@ -400,7 +417,8 @@ std::wstring CharactersOfCodes(int first, int last) {
   for (int code = first; code <= last; ++code) codes += static_cast<char>(code);
   if (codes.empty()) return {};
   wchar_t characters[256] = {};
-  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()), characters, 256);
+  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()),
+                                    characters, 256);
   return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
 }
 }  // namespace
@@ -417,7 +435,6 @@ std::string ToAnsi(const std::wstring& text) {
 }
 
 std::string AllSymbols() { return ToAnsi(SymbolCharacters()); }
-
 
 namespace {
 DWORD g_lastPressTime = 0;
@@ -482,7 +499,8 @@ POINT CharMiddle(HWND edit, int index, int* width) {
     SIZE size{8, 0};
     if (index >= 0 && static_cast<size_t>(index) < text.size()) {
       HDC dc = ::GetDC(edit);
-      HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
+      HGDIOBJ old =
+          ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
       ::GetTextExtentPoint32A(dc, &text[static_cast<size_t>(index)], 1, &size);
       ::SelectObject(dc, old);
       ::ReleaseDC(edit, dc);

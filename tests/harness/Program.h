@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -66,7 +67,7 @@ bool WineDiffers(const std::string& reason);
 bool RunningOnWine();
 
 std::string Text(HWND window);
-LOGFONTA FontOf(HWND control);  // through WM_GETFONT and GetObject
+LOGFONTA FontOf(HWND control);     // through WM_GETFONT and GetObject
 std::string FaceOf(HWND control);  // FontOf(control).lfFaceName
 // A control's font against a face, a LOGFONT height and a weight, and, where `flags` is given,
 // the letters of those of italic, underline and strike-out that are on ("" none, "IUS" all).
@@ -84,7 +85,7 @@ std::ostream& operator<<(std::ostream& out, const Box& b);
 Box BoxOf(HWND control);
 RECT ScreenRect(HWND window);
 RECT ClientRect(HWND window);
-COLORREF PixelAt(HWND window, int x, int y);  // client coordinates of the painted window
+COLORREF PixelAt(HWND window, int x, int y);     // client coordinates of the painted window
 COLORREF ShownPixel(HWND window, int x, int y);  // as the program's own painting left it
 // How many pixels of the client area, as shown now, differ from what a forced repaint draws.
 int StalePixels(HWND window);
@@ -141,7 +142,7 @@ bool IsChecked(HWND button);
 // program holds it open.
 bool OpenClipboardPatiently(HWND owner = nullptr);
 std::string ClipboardBytes(UINT format);  // the data up to its first NUL, "" when there is none
-std::string ClipboardText();  // CF_TEXT
+std::string ClipboardText();              // CF_TEXT
 std::wstring ClipboardUnicode();  // CF_UNICODETEXT, as a program that pastes Unicode reads it
 std::set<UINT> ClipboardFormats();
 bool ClipboardHas(UINT format);

@@ -23,7 +23,8 @@ namespace {
 bool ReadValue(HKEY root, const std::string& key, const std::string& name, REGSAM view, DWORD& type,
                std::vector<BYTE>& data) {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) return false;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
+    return false;
   DWORD size = 0;
   LONG result = ::RegQueryValueExA(opened, name.empty() ? nullptr : name.c_str(), nullptr, &type,
                                    nullptr, &size);
@@ -40,7 +41,8 @@ bool ReadValue(HKEY root, const std::string& key, const std::string& name, REGSA
 
 bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view) {
   HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS) return false;
+  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
+    return false;
   ::RegCloseKey(opened);
   return true;
 }
@@ -67,15 +69,18 @@ SavedRegistryValue::~SavedRegistryValue() {
     // Through its parent, opened in the same view.
     const size_t cut = firstMissingKey_.rfind('\\');
     HKEY parent = nullptr;
-    if (::RegOpenKeyExA(root_, cut == std::string::npos ? "" : firstMissingKey_.substr(0, cut).c_str(), 0,
+    if (::RegOpenKeyExA(root_,
+                        cut == std::string::npos ? "" : firstMissingKey_.substr(0, cut).c_str(), 0,
                         KEY_ALL_ACCESS | view_, &parent) == ERROR_SUCCESS) {
-      ::RegDeleteTreeA(parent, firstMissingKey_.substr(cut == std::string::npos ? 0 : cut + 1).c_str());
+      ::RegDeleteTreeA(parent,
+                       firstMissingKey_.substr(cut == std::string::npos ? 0 : cut + 1).c_str());
       ::RegCloseKey(parent);
     }
     return;
   }
   if (existed_) {
-    SetRegistryValue(root_, key_, name_, type_, data_.data(), static_cast<DWORD>(data_.size()), view_);
+    SetRegistryValue(root_, key_, name_, type_, data_.data(), static_cast<DWORD>(data_.size()),
+                     view_);
   } else {
     DeleteRegistryValue(root_, key_, name_, view_);
   }
@@ -84,8 +89,8 @@ SavedRegistryValue::~SavedRegistryValue() {
 bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
                       const void* data, DWORD size, REGSAM view) {
   HKEY created = nullptr;
-  if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &created, nullptr) !=
-      ERROR_SUCCESS)
+  if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &created,
+                        nullptr) != ERROR_SUCCESS)
     return false;
   LONG result = ::RegSetValueExA(created, name.empty() ? nullptr : name.c_str(), 0, type,
                                  static_cast<const BYTE*>(data), size);
@@ -95,7 +100,8 @@ bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name
 
 bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
                      const std::string& text, REGSAM view) {
-  return SetRegistryValue(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), view);
+  return SetRegistryValue(root, key, name, REG_SZ, text.c_str(),
+                          static_cast<DWORD>(text.size() + 1), view);
 }
 
 void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view) {
@@ -181,8 +187,10 @@ bool AnyStartedProgramRuns() {
   PROCESSENTRY32 entry{};
   entry.dwSize = sizeof entry;
   bool runs = false;
-  for (BOOL more = ::Process32First(snapshot, &entry); more && !runs; more = ::Process32Next(snapshot, &entry))
-    runs = entry.th32ParentProcessID == ::GetCurrentProcessId() && _stricmp(entry.szExeFile, "conhost.exe") != 0;
+  for (BOOL more = ::Process32First(snapshot, &entry); more && !runs;
+       more = ::Process32Next(snapshot, &entry))
+    runs = entry.th32ParentProcessID == ::GetCurrentProcessId() &&
+           _stricmp(entry.szExeFile, "conhost.exe") != 0;
   ::CloseHandle(snapshot);
   return runs;
 }
@@ -193,7 +201,8 @@ bool StartedProgramsEnded(DWORD timeoutMs) {
 }
 
 std::string StripQuotes(const std::string& text) {
-  if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return text.substr(1, text.size() - 2);
+  if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+    return text.substr(1, text.size() - 2);
   return text;
 }
 

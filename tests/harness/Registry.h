@@ -48,7 +48,8 @@ bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name
                       const void* data, DWORD size, REGSAM view = 0);
 bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
                      const std::string& text, REGSAM view = 0);  // REG_SZ with its NUL
-void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view = 0);
+void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name,
+                         REGSAM view = 0);
 bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view = 0);
 
 // An environment variable of this process (inherited by what it starts), set for a scope.

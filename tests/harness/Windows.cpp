@@ -147,12 +147,29 @@ std::string MessageName(UINT message) {
     const char* name;
   } kNames[] = {
 #define NAME(m) {m, #m}
-      NAME(WM_SETTEXT),        NAME(WM_SETFONT),         NAME(WM_SETREDRAW),     NAME(WM_PAINT),
-      NAME(WM_COMMAND),        NAME(WM_NOTIFY),          NAME(WM_SIZE),          NAME(WM_MOVE),
-      NAME(WM_WINDOWPOSCHANGED), NAME(EM_SETSEL),        NAME(BM_SETCHECK),      NAME(CB_SETCURSEL),
-      NAME(LVM_DELETEALLITEMS), NAME(LVM_DELETEITEM),    NAME(LVM_INSERTITEMA),  NAME(LVM_SETITEMA),
-      NAME(LVM_SETITEMCOUNT),  NAME(LVM_SETITEMSTATE),   NAME(LVM_SETITEMTEXTA), NAME(LVM_ENSUREVISIBLE),
-      NAME(LVM_SCROLL),        NAME(LVM_REDRAWITEMS),    NAME(LVM_SETSELECTIONMARK),
+      NAME(WM_SETTEXT),
+      NAME(WM_SETFONT),
+      NAME(WM_SETREDRAW),
+      NAME(WM_PAINT),
+      NAME(WM_COMMAND),
+      NAME(WM_NOTIFY),
+      NAME(WM_SIZE),
+      NAME(WM_MOVE),
+      NAME(WM_WINDOWPOSCHANGED),
+      NAME(EM_SETSEL),
+      NAME(BM_SETCHECK),
+      NAME(CB_SETCURSEL),
+      NAME(LVM_DELETEALLITEMS),
+      NAME(LVM_DELETEITEM),
+      NAME(LVM_INSERTITEMA),
+      NAME(LVM_SETITEMA),
+      NAME(LVM_SETITEMCOUNT),
+      NAME(LVM_SETITEMSTATE),
+      NAME(LVM_SETITEMTEXTA),
+      NAME(LVM_ENSUREVISIBLE),
+      NAME(LVM_SCROLL),
+      NAME(LVM_REDRAWITEMS),
+      NAME(LVM_SETSELECTIONMARK),
 #undef NAME
   };
   for (const auto& entry : kNames)
@@ -162,22 +179,26 @@ std::string MessageName(UINT message) {
   return number;
 }
 
-MessageLog::MessageLog(HWND window, std::vector<UINT> kinds) : window_(window), kinds_(std::move(kinds)) {
+MessageLog::MessageLog(HWND window, std::vector<UINT> kinds)
+    : window_(window), kinds_(std::move(kinds)) {
   ::SetWindowSubclass(window_, &MessageLog::Proc, reinterpret_cast<UINT_PTR>(this),
                       reinterpret_cast<DWORD_PTR>(this));
 }
 
 MessageLog::~MessageLog() {
-  if (::IsWindow(window_)) ::RemoveWindowSubclass(window_, &MessageLog::Proc, reinterpret_cast<UINT_PTR>(this));
+  if (::IsWindow(window_))
+    ::RemoveWindowSubclass(window_, &MessageLog::Proc, reinterpret_cast<UINT_PTR>(this));
 }
 
 int MessageLog::Count(UINT message) const {
   return static_cast<int>(std::count(messages_.begin(), messages_.end(), message));
 }
 
-LRESULT CALLBACK MessageLog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+LRESULT CALLBACK MessageLog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                  DWORD_PTR self) {
   auto* log = reinterpret_cast<MessageLog*>(self);
-  if (std::find(log->kinds_.begin(), log->kinds_.end(), msg) != log->kinds_.end()) log->messages_.push_back(msg);
+  if (std::find(log->kinds_.begin(), log->kinds_.end(), msg) != log->kinds_.end())
+    log->messages_.push_back(msg);
   return ::DefSubclassProc(hwnd, msg, wp, lp);
 }
 
@@ -196,7 +217,8 @@ testing::AssertionResult Sequence(const MessageLog& log, const std::vector<Expec
   if (same && a == actual.size()) return testing::AssertionSuccess();
   testing::AssertionResult failure = testing::AssertionFailure();
   failure << "expected:";
-  for (const Expected& e : expected) failure << " " << MessageName(e.message) << (e.optional ? "(optional)" : "");
+  for (const Expected& e : expected)
+    failure << " " << MessageName(e.message) << (e.optional ? "(optional)" : "");
   failure << "\n  actual:";
   for (UINT m : actual) failure << " " << MessageName(m);
   if (actual.empty()) failure << " (none)";
