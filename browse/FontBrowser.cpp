@@ -20,8 +20,18 @@ bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_
 
 void FontBrowser::Attach(const Controls& controls, const ListDesign& list, int dpi) {
   c_ = controls;
-  listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth, list.back, list.text);
+  listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth);
+  ColoursChanged();
+  keycode_.Attach(c_.lblKeycode);
 }
+
+void FontBrowser::ColoursChanged() {
+  using palette::Paint;
+  listChars_.SetColours(palette::Colour(Paint::Field), palette::Colour(Paint::FieldText));
+  ::SendMessageA(c_.ListChars, WM_SYSCOLORCHANGE, 0, 0);  // common controls are told
+}
+
+void FontBrowser::Unload() { keycode_.Detach(); }
 
 // The text of the font box is read afresh for each use.
 void FontBrowser::cboFonts_Click() {
@@ -67,7 +77,7 @@ std::string FontBrowser::GetKeyCode(const std::string& text) {
 }
 
 void FontBrowser::ShowKeystroke(const std::string& character) {
-  ::SetWindowTextA(c_.lblKeycode, ("<ALT> + 0" + GetKeyCode(character)).c_str());
+  keycode_.SetText("<ALT> + 0" + GetKeyCode(character));
 }
 
 void FontBrowser::ListChars_ItemClick() {
@@ -163,7 +173,7 @@ LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM
 // Both combo boxes: a flat frame over the control's own.
 LRESULT FontBrowser::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(palette::kFieldGrey));
+  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(palette::Paint::Field));
   return result;
 }
 

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "browse/ListChars.h"
+#include "win/Accessible.h"
 #include "win/Font.h"
 #include "win/Subclass.h"
 
@@ -25,14 +26,17 @@ class FontBrowser {
     HWND chkBold, chkItalic, chkUnderline, chkStrikeOut;
     win::ControlFont *symbolFont, *previewFont;
   };
-  // The Symbol List's design: its one column and its colours.
+  // The Symbol List's design: its one column.
   struct ListDesign {
     const char* header;
     int columnWidth;  // pixels
-    COLORREF back, text;
   };
 
   void Attach(const Controls& controls, const ListDesign& list, int dpi);
+  // The palette changed (high contrast, or the system's colours).
+  void ColoursChanged();
+  // The window goes; its controls still exist.
+  void Unload();
 
   // Event procedures.
   void cboFonts_Click();
@@ -67,5 +71,6 @@ class FontBrowser {
 
   Controls c_{};
   ListChars listChars_;
+  win::LiveRegion keycode_;    // a picked keystroke is read out
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
 };

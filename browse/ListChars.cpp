@@ -1,7 +1,6 @@
 #include "browse/ListChars.h"
 
-void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back,
-                       COLORREF text) {
+void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth) {
   list_ = list;
   font_.Attach(list, dpi);
   LVCOLUMNA column{};
@@ -9,6 +8,9 @@ void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth, 
   column.cx = columnWidth;
   column.pszText = const_cast<char*>(header);
   ListView_InsertColumn(list_, 0, &column);
+}
+
+void ListChars::SetColours(COLORREF back, COLORREF text) {
   ListView_SetBkColor(list_, back);
   ListView_SetTextBkColor(list_, back);
   ListView_SetTextColor(list_, text);

@@ -16,9 +16,9 @@
 
 class ListChars {
  public:
-  // Design state: the one column header, the colours, no items.
-  void Attach(HWND list, int dpi, const char* header, int columnWidth, COLORREF back,
-              COLORREF text);
+  // Design state: the one column header, no items.
+  void Attach(HWND list, int dpi, const char* header, int columnWidth);
+  void SetColours(COLORREF back, COLORREF text);
 
   void SetReportView();
   void SetDisplayOptions();  // full-row selection and grid lines

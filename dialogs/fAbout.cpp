@@ -20,18 +20,20 @@ const int kSeparatorRightTwips = 5654;
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 // In tab order.
 const win::ControlDesc kControls[] = {
-    {fAbout::ID_cmdOK, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4245, 2625, 1260, 345,
+    {fAbout::ID_cmdOK, "BUTTON", "OK", nullptr, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4245, 2625, 1260,
+     345, nullptr, false},
+    {fAbout::ID_picIcon, "STATIC", "", nullptr, SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540,
      nullptr, false},
-    {fAbout::ID_picIcon, "STATIC", "", SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540, nullptr,
+    {fAbout::ID_cmdSysInfo, "BUTTON", "&System Info...", nullptr, BS_PUSHBUTTON | WS_TABSTOP, 0,
+     4260, 3075, 1245, 345, nullptr, false},
+    {fAbout::ID_lblDescription, "STATIC", "App Description", nullptr, kLabel, 0, 1050, 1125, 3885,
+     1170, nullptr, false},
+    {fAbout::ID_lblDisclaimer, "STATIC", "", nullptr, kLabel, 0, 255, 2625, 3870, 825, nullptr,
      false},
-    {fAbout::ID_cmdSysInfo, "BUTTON", "&System Info...", BS_PUSHBUTTON | WS_TABSTOP, 0, 4260, 3075,
-     1245, 345, nullptr, false},
-    {fAbout::ID_lblDescription, "STATIC", "App Description", kLabel, 0, 1050, 1125, 3885, 1170,
+    {fAbout::ID_lblTitle, "STATIC", "Application Title", nullptr, kLabel, 0, 1050, 240, 3885, 480,
      nullptr, false},
-    {fAbout::ID_lblDisclaimer, "STATIC", "", kLabel, 0, 255, 2625, 3870, 825, nullptr, false},
-    {fAbout::ID_lblTitle, "STATIC", "Application Title", kLabel, 0, 1050, 240, 3885, 480, nullptr,
+    {fAbout::ID_lblVersion, "STATIC", "Version", nullptr, kLabel, 0, 1050, 780, 3885, 225, nullptr,
      false},
-    {fAbout::ID_lblVersion, "STATIC", "Version", kLabel, 0, 1050, 780, 3885, 225, nullptr, false},
 };
 
 // An empty dialog template; the controls are created from the table above.
@@ -70,7 +72,7 @@ void fAbout::Show(HWND owner) {
   win::ShowInFront(hwnd_);
 }
 
-INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
+INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_INITDIALOG:
       dpi_ = win::ScreenDpi();
@@ -93,6 +95,21 @@ INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM) {
     }
     case WM_PAINT:
       Paint();
+      return TRUE;
+    case WM_CTLCOLORSTATIC: {
+      // The title, description and disclaimer are black on the dialog's face.
+      const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lp));
+      if (id != ID_lblTitle && id != ID_lblDescription && id != ID_lblDisclaimer) return FALSE;
+      const HDC dc = reinterpret_cast<HDC>(wp);
+      ::SetTextColor(dc, palette::Colour(palette::Paint::AboutText));
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      palette::Refresh();
+      ::RedrawWindow(hwnd_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
       return TRUE;
     case WM_CLOSE:
       cmdOK_Click();
@@ -117,9 +134,12 @@ void fAbout::CreateControls() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
   HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0));  // the dialog's
+  auto named = named_.begin();
   for (const win::ControlDesc& d : kControls) {
     HWND control = win::CreateControl(hwnd_, d, dpi_);
     ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The buttons answer assistive technology with their names.
+    if ((d.style & WS_TABSTOP) && named != named_.end()) (named++)->Attach(control, d.name);
   }
   HWND icon = ::GetDlgItem(hwnd_, ID_picIcon);
   // The program's icon drawn at the density's size, scaled by the system where it must be.
@@ -189,8 +209,8 @@ void fAbout::Paint() {
                 top + win::ScalePixels(thickness, dpi_)};
   };
   const RECT grey = line(kSeparatorGreyTwips, 1), white = line(kSeparatorWhiteTwips, 2);
-  ::FillRect(dc.get(), &white, palette::Brush(palette::kWhite));
-  ::FillRect(dc.get(), &grey, palette::Brush(palette::kWindowGrey));
+  ::FillRect(dc.get(), &white, palette::Brush(palette::Paint::RuleLight));
+  ::FillRect(dc.get(), &grey, palette::Brush(palette::Paint::RuleShadow));
 }
 
 void fAbout::cmdOK_Click() { ::DestroyWindow(hwnd_); }

@@ -5,9 +5,11 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "win/Handles.h"
+#include "win/Subclass.h"
 #include "win/Window.h"
 
 class fAbout : public win::Window<fAbout> {
@@ -46,4 +48,5 @@ class fAbout : public win::Window<fAbout> {
 
   int dpi_ = 96;
   win::UniqueIcon icon_, titleIcon_;
+  std::array<win::Named, 2> named_;  // OK and System Info, in the order of the design
 };

@@ -19,28 +19,12 @@ const win::FontSpec kHelpFont{"Arial", 8.25f, true};
 
 // The heading is drawn over the top of the help panel, where the text leaves two empty
 // lines for it; it comes first so that it lies in front.
-const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader,
-                               "STATIC",
-                               "",
-                               SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
-                               0,
-                               135,
-                               165,
-                               4410,
-                               240,
-                               &kHeaderFont,
-                               true};
-const win::ControlDesc kHelp{fHelp::ID_lblHelp,
-                             "STATIC",
-                             "",
-                             SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS,
-                             0,
-                             90,
-                             105,
-                             4500,
-                             3855,
-                             &kHelpFont,
-                             false};
+// clang-format off
+const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader, "STATIC", "", nullptr,
+                               SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS, 0, 135, 165, 4410, 240, &kHeaderFont, true};
+const win::ControlDesc kHelp{fHelp::ID_lblHelp, "STATIC", "", nullptr,
+                             SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS, 0, 90, 105, 4500, 3855, &kHelpFont, false};
+// clang-format on
 
 const char kHelpText[] =
     "\r"
@@ -108,12 +92,17 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     case WM_ERASEBKGND:
-      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::kWindowGrey));
+      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::Paint::Backdrop));
       return 1;
     case WM_CTLCOLORSTATIC:
-      ::SetTextColor(reinterpret_cast<HDC>(wp), palette::kWhite);
-      ::SetBkColor(reinterpret_cast<HDC>(wp), palette::kSteelBlue);
-      return reinterpret_cast<LRESULT>(palette::Brush(palette::kSteelBlue));
+      return reinterpret_cast<LRESULT>(palette::ColourControl(
+          reinterpret_cast<HDC>(wp), palette::Paint::Panel, palette::Paint::HelpText));
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      palette::Refresh();
+      ::RedrawWindow(hwnd_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);
       return 0;

@@ -1,18 +1,37 @@
-// The program's colours, each named once, and one brush of each for all the windows that
-// paint with it.
+// The program's colours, each named once by what it paints. With high contrast off each is
+// the design's; while it is on, each gives way to the system colour of its kind, so that the
+// user's theme is what shows.
 #pragma once
 
 #include <windows.h>
 
 namespace palette {
 
-constexpr COLORREF kWindowGrey = RGB(128, 128, 128);  // around the panels
-constexpr COLORREF kSteelBlue = RGB(128, 160, 192);   // panels, captions, check boxes
-constexpr COLORREF kFieldGrey = RGB(224, 224, 224);   // fields, lists and display labels
-constexpr COLORREF kWhite = RGB(255, 255, 255);       // the help text, the About separator
+enum class Paint {
+  Backdrop,    // around the panels: window grey, or the system's window colour
+  Panel,       // panels, captions, check boxes: steel blue, or button face
+  PanelText,   // the text on them: the system's window text, or button text
+  Field,       // fields, lists and display labels: field grey, or window
+  FieldText,   // the text in them: the system's window text
+  HelpText,    // the help window's text on its panel: white, or button text
+  AboutText,   // the About dialog's title, description and disclaimer: black, or button text
+  RuleShadow,  // the About separator's grey line, or grey text
+  RuleLight,   // its white line, or highlight
+};
 
-// A solid brush of one of the colours above, made on first use and kept for the run: the
-// brushes outlive every window that paints with them.
-HBRUSH Brush(COLORREF colour);
+COLORREF Colour(Paint paint);
+// A solid brush of the colour, kept for the run or the system's own: it outlives every
+// window that paints with it.
+HBRUSH Brush(Paint paint);
+// For a control's colour request: its text and background colours set on the DC, and the
+// brush of its background.
+HBRUSH ColourControl(HDC dc, Paint back, Paint text);
+
+// Whether high contrast is on, asked of `query` (the system by default) once now and again
+// whenever Refresh is called, as it is when the system's settings or colours change.
+bool SystemHighContrast();
+void Follow(bool (*query)());
+void Refresh();
+bool HighContrast();
 
 }  // namespace palette

@@ -12,8 +12,7 @@
 #include "win/Panel.h"
 
 using namespace fMainDesign;
-using palette::kFieldGrey;
-using palette::kSteelBlue;
+using palette::Paint;
 using Back = fMain::Design::Back;
 
 namespace {
@@ -32,6 +31,7 @@ HWND fMain::Control(int id) const {
 }
 
 bool fMain::Load() {
+  palette::Follow(options_.highContrast);
   static const bool registered =
       win::RegisterWindowClass(kMainClass, &fMain::WindowProc, IDI_VARNELO);
   if (!registered) return false;
@@ -58,7 +58,8 @@ bool fMain::CreateControls() {
   picInterface_ = win::CreatePanel(
       hwnd_, ID_picInterface, win::TwipsToPixels(kPanelTwips.left, dpi_),
       win::TwipsToPixels(kPanelTwips.top, dpi_), win::TwipsToPixels(kPanelTwips.right, dpi_),
-      win::TwipsToPixels(kPanelTwips.bottom, dpi_), WS_BORDER, palette::Brush(kSteelBlue));
+      win::TwipsToPixels(kPanelTwips.bottom, dpi_), WS_BORDER,
+      [] { return palette::Brush(Paint::Panel); });
   if (!picInterface_) return false;
   navigation_.Attach(hwnd_, picInterface_);
 
@@ -74,7 +75,14 @@ bool fMain::CreateControls() {
       ::SetWindowPos(control, nullptr, 0, 0, text.cx, text.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (row.hook) slot.hook.Attach(control, &browser_, row.hook);
+    // A control that takes the focus answers assistive technology with its name.
+    if (row.hook || (row.control.style & WS_TABSTOP)) {
+      slot.hook.Attach(control, &browser_, row.hook, row.control.name);
+      COMBOBOXINFO combo{};
+      combo.cbSize = sizeof combo;
+      if (::GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control)
+        slot.field.Attach(combo.hwndItem, row.control.name);
+    }
     if (row.picture) {
       const COLORREF silver = RGB(192, 192, 192);
       slot.picture = win::Picture(instance, row.picture, dpi_, row.masked ? &silver : nullptr);
@@ -91,9 +99,7 @@ bool fMain::CreateControls() {
        Control(ID_lblPreview), Control(ID_lblKeycode), Control(ID_ListChars), Control(ID_chkBold),
        Control(ID_chkItalic), Control(ID_chkUnderline), Control(ID_chkStrikeOut),
        &SlotOf(ID_txtSymbol).font, &SlotOf(ID_lblPreview).font},
-      {kColumnHeader, win::TwipsToPixels(kColumnTwips, dpi_), kFieldGrey,
-       ::GetSysColor(COLOR_WINDOWTEXT)},
-      dpi_);
+      {kColumnHeader, win::TwipsToPixels(kColumnTwips, dpi_)}, dpi_);
   buttons_.Attach(hwnd_);
   return true;
 }
@@ -116,8 +122,16 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Form_Resize();
       return 0;
     case WM_ERASEBKGND:
-      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::kWindowGrey));
+      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(Paint::Backdrop));
       return 1;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+      // High contrast turned on or off, or other system colours: everything painted again.
+      palette::Refresh();
+      browser_.ColoursChanged();
+      ::RedrawWindow(hwnd_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
@@ -134,6 +148,7 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;
     case WM_DESTROY:
+      browser_.Unload();  // the controls still exist
       ::PostQuitMessage(0);
       return 0;
   }
@@ -147,10 +162,8 @@ HBRUSH fMain::OnCtlColor(HDC dc, HWND control) {
   const Design* row = owner ? RowOf(::GetDlgCtrlID(owner)) : nullptr;
   const Back back = row ? row->back : Back::Field;  // drop-downs are popups
   if (back == Back::None) return nullptr;
-  const COLORREF colour = back == Back::Steel ? kSteelBlue : kFieldGrey;
-  ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-  ::SetBkColor(dc, colour);
-  return palette::Brush(colour);
+  return back == Back::Steel ? palette::ColourControl(dc, Paint::Panel, Paint::PanelText)
+                             : palette::ColourControl(dc, Paint::Field, Paint::FieldText);
 }
 
 void fMain::OnCommand(int id, int code) {

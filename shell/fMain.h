@@ -10,15 +10,18 @@
 #include "browse/FontBrowser.h"
 #include "browse/mEnumFonts.h"
 #include "dialogs/ButtonRow.h"
+#include "resources/Palette.h"
 #include "win/Controls.h"
 #include "win/DialogNavigation.h"
 #include "win/Font.h"
 #include "win/PictureButton.h"
 #include "win/Window.h"
 
-// What a run may change about start-up: only how the font list is filled.
+// What a run may change about start-up: how the font list is filled, and how high contrast
+// is found out.
 struct fMainOptions {
   mEnumFonts::Enumerator enumerate = &::EnumFontFamiliesA;
+  bool (*highContrast)() = &palette::SystemHighContrast;
 };
 
 class fMain : public win::Window<fMain> {
@@ -88,7 +91,8 @@ class fMain : public win::Window<fMain> {
   // What the window keeps of each control of the design.
   struct Slot {
     win::ControlFont font;
-    FontBrowser::Hook hook;  // attached where the row names a hook
+    FontBrowser::Hook hook;  // on the controls that take the focus, and where the row names one
+    win::Named field;        // the edit field of a combo box that has one, named as the box
     win::Picture picture;    // owner-drawn buttons
   };
   Slot& SlotOf(int id) { return slots_[static_cast<size_t>(id - ID_cboFonts)]; }

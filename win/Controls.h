@@ -40,7 +40,8 @@ struct ControlDesc {
   int id;
   const char* className;
   const char* caption;
-  DWORD style;  // WS_CHILD | WS_VISIBLE are always added
+  const char* name;  // what assistive technology reads; nullptr: the caption, as it then reads
+  DWORD style;       // WS_CHILD | WS_VISIBLE are always added
   DWORD exStyle;
   int left, top, width, height;  // twips
   const FontSpec* font;          // nullptr: the window's default font

@@ -11,7 +11,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ERASEBKGND:
       FillClient(hwnd, reinterpret_cast<HDC>(wp),
-                 reinterpret_cast<HBRUSH>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+                 reinterpret_cast<HBRUSH (*)()>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))());
       return 1;
     case WM_CLOSE:
       // A child may ask for it (a multi-line edit in dialog mode does on Esc), but the panel
@@ -48,7 +48,7 @@ void RegisterOnce() {
 }  // namespace
 
 HWND CreatePanel(HWND parent, int id, int left, int top, int width, int height, DWORD style,
-                 HBRUSH background) {
+                 HBRUSH (*background)()) {
   RegisterOnce();
   HWND panel = ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, left, top, width,

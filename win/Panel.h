@@ -8,9 +8,10 @@
 
 namespace win {
 
-// Creates a panel with WS_EX_CONTROLPARENT, so that dialog navigation enters it.
-// The brush is not owned: it must outlive the panel.
+// Creates a panel with WS_EX_CONTROLPARENT, so that dialog navigation enters it. `background`
+// gives the brush each time the panel is painted, so that it follows a change of colours;
+// the brush is not owned.
 HWND CreatePanel(HWND parent, int id, int left, int top, int width, int height, DWORD style,
-                 HBRUSH background);
+                 HBRUSH (*background)());
 
 }  // namespace win

@@ -1,6 +1,7 @@
 // A control's messages seen first by its owner: the control's window procedure is replaced,
 // and the owner hands on to the control's own procedure whatever it does not take. The hook
-// is found through the control's user data. (The common controls' SetWindowSubclass keeps
+// is found through the control's user data. A hooked control answers assistive technology
+// with its accessible name. (The common controls' SetWindowSubclass keeps
 // its chain in a window property, which Wine fetches from its server twice for every
 // message; the few hundred names added to the font list at start-up felt that.)
 #pragma once
@@ -20,31 +21,34 @@ class Subclass {
 
  protected:
   ~Subclass() = default;
-  // The hook must outlive the control; it lets go of it when the control is destroyed.
-  bool Attach(HWND control);
+  // The hook must outlive the control; it lets go of it when the control is destroyed. The
+  // control's accessible name is `name`, or with none its own text (see win/Accessible.h).
+  bool Attach(HWND control, const char* name);
   virtual LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) = 0;
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
 
   WNDPROC next_ = nullptr;
+  const char* name_ = nullptr;  // not owned
 };
 
-// A hook whose messages go to a member procedure of its owner; an exception of the owner's
-// ends there, and the control handles the message as if there were no hook.
+// A hook whose messages go to a member procedure of its owner, if it has one; an exception of
+// the owner's ends there, and the control handles the message as if there were no hook.
 template <class Owner>
 class Hook : public Subclass {
  public:
   using Procedure = LRESULT (Owner::*)(const Hook&, HWND, UINT, WPARAM, LPARAM);
 
-  bool Attach(HWND control, Owner* owner, Procedure procedure) {
+  bool Attach(HWND control, Owner* owner, Procedure procedure, const char* name) {
     owner_ = owner;
     procedure_ = procedure;
-    return Subclass::Attach(control);
+    return Subclass::Attach(control, name);
   }
 
  private:
   LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
+    if (!procedure_) return CallNext(control, msg, wp, lp);
     try {
       return (owner_->*procedure_)(*this, control, msg, wp, lp);
     } catch (...) {
@@ -54,6 +58,17 @@ class Hook : public Subclass {
 
   Owner* owner_ = nullptr;  // not owned
   Procedure procedure_ = nullptr;
+};
+
+// A hook that only answers for the control's name.
+class Named : public Subclass {
+ public:
+  bool Attach(HWND control, const char* name) { return Subclass::Attach(control, name); }
+
+ private:
+  LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
+    return CallNext(control, msg, wp, lp);
+  }
 };
 
 }  // namespace win

@@ -30,20 +30,15 @@ FARPROC SystemProcedure(const char* library, const char* name) {
 }
 
 bool EnterCom() {
-  if (g_comEntered) return true;
-  using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
-  static const auto initialize = SystemProc<Initialize>("ole32.dll", "CoInitializeEx");
   // S_FALSE: already entered on this thread, and to be left as often as entered.
-  g_comEntered = initialize &&
-                 SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  if (!g_comEntered)
+    g_comEntered =
+        SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
   return g_comEntered;
 }
 
 void LeaveCom() {
-  if (!g_comEntered) return;
-  using Uninitialize = void(WINAPI*)();
-  static const auto uninitialize = SystemProc<Uninitialize>("ole32.dll", "CoUninitialize");
-  if (uninitialize) uninitialize();
+  if (g_comEntered) ::CoUninitialize();
   g_comEntered = false;
 }
 
