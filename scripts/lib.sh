@@ -7,7 +7,7 @@ build_dir="$top/build"
 packages=(
   cmake g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine64 wine fonts-wine xvfb xauth x11-utils xdotool imagemagick fonts-liberation
-  googletest python3 python3-fonttools locales zip unzip binutils
+  googletest python3 python3-fonttools locales zip unzip binutils clang-format-14 clang-tidy-14
 )
 
 # Whether this kernel executes 32-bit x86 code, found by running a tiny static 32-bit program
