@@ -117,24 +117,26 @@ void FontBrowser::cboSize_Click() {
 }
 
 // The style goes to the Symbol View, and as the view now has it to the preview.
+void FontBrowser::ApplyStyle(HWND box, void (win::ControlFont::*set)(bool),
+                             bool win::FontSpec::*flag) {
+  (c_.symbolFont->*set)(IsChecked(box));
+  (c_.previewFont->*set)(c_.symbolFont->attributes().*flag);
+}
+
 void FontBrowser::chkBold_Click() {
-  c_.symbolFont->SetBold(IsChecked(c_.chkBold));
-  c_.previewFont->SetBold(c_.symbolFont->attributes().bold);
+  ApplyStyle(c_.chkBold, &win::ControlFont::SetBold, &win::FontSpec::bold);
 }
 
 void FontBrowser::chkItalic_Click() {
-  c_.symbolFont->SetItalic(IsChecked(c_.chkItalic));
-  c_.previewFont->SetItalic(c_.symbolFont->attributes().italic);
+  ApplyStyle(c_.chkItalic, &win::ControlFont::SetItalic, &win::FontSpec::italic);
 }
 
 void FontBrowser::chkStrikeOut_Click() {
-  c_.symbolFont->SetStrikeOut(IsChecked(c_.chkStrikeOut));
-  c_.previewFont->SetStrikeOut(c_.symbolFont->attributes().strikeOut);
+  ApplyStyle(c_.chkStrikeOut, &win::ControlFont::SetStrikeOut, &win::FontSpec::strikeOut);
 }
 
 void FontBrowser::chkUnderline_Click() {
-  c_.symbolFont->SetUnderline(IsChecked(c_.chkUnderline));
-  c_.previewFont->SetUnderline(c_.symbolFont->attributes().underline);
+  ApplyStyle(c_.chkUnderline, &win::ControlFont::SetUnderline, &win::FontSpec::underline);
 }
 
 // The Symbol View's selection, or else the Symbol List's character. Only the view's path
