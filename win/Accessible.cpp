@@ -16,6 +16,14 @@ constexpr DWORD kEventLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHA
 constexpr GUID kLiveSetting = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPolite = 1;
+// Identifiers of oleacc's that the platform's import library keeps only among hundreds of
+// others; those of the other interfaces come with their declarations.
+constexpr GUID kAccPropServicesInterface = {
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kAccPropServices = {
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr GUID kAccessibilityLibrary = {
+    0x1ea4dbf0, 0x3c3b, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 // oleacc is no known system library: it is loaded from the system folder only.
 struct Oleacc {
@@ -30,20 +38,19 @@ const Oleacc& Library() {
   return library;
 }
 
-// The caption as read aloud: "&Copy" is "Copy", "&&" one ampersand.
-std::wstring Spoken(const std::string& caption) {
+// The caption as read aloud ("&Copy" is "Copy", "&&" one ampersand), as a string the caller
+// frees; nullptr where it can't be made.
+BSTR Spoken(const std::string& caption) {
   std::string text;
   for (size_t i = 0; i < caption.size(); ++i) {
     if (caption[i] == '&' && i + 1 < caption.size()) ++i;
     text += caption[i];
   }
-  const int length =
-      ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length > 0 ? length : 0), L'\0');
-  if (length > 0)
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                          length);
-  return wide;
+  const int size = static_cast<int>(text.size());
+  const int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+  BSTR spoken = ::SysAllocStringLen(nullptr, static_cast<UINT>(length > 0 ? length : 0));
+  if (spoken && length > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), size, spoken, length);
+  return spoken;
 }
 
 // The platform's object for a control's client area, under another name: every call but the
@@ -53,7 +60,8 @@ class NamedAccessible final : public IAccessible, public IOleWindow, public IEnu
  public:
   NamedAccessible(HWND control, IAccessible* standard, BSTR name)
       : control_(control), standard_(standard), name_(name) {
-    if (FAILED(standard_->QueryInterface(IID_IEnumVARIANT, reinterpret_cast<void**>(&children_))))
+    if (FAILED(standard_->QueryInterface(__uuidof(IEnumVARIANT),
+                                         reinterpret_cast<void**>(&children_))))
       children_ = nullptr;
   }
   ~NamedAccessible() {
@@ -68,12 +76,12 @@ class NamedAccessible final : public IAccessible, public IOleWindow, public IEnu
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
     *object = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, IID_IAccessible))
+    if (IsEqualIID(iid, __uuidof(IUnknown)) || IsEqualIID(iid, __uuidof(IDispatch)) ||
+        IsEqualIID(iid, __uuidof(IAccessible)))
       *object = static_cast<IAccessible*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow))
+    else if (IsEqualIID(iid, __uuidof(IOleWindow)))
       *object = static_cast<IOleWindow*>(this);
-    else if (IsEqualIID(iid, IID_IEnumVARIANT) && children_)
+    else if (IsEqualIID(iid, __uuidof(IEnumVARIANT)) && children_)
       *object = static_cast<IEnumVARIANT*>(this);
     else
       return E_NOINTERFACE;
@@ -115,7 +123,7 @@ class NamedAccessible final : public IAccessible, public IOleWindow, public IEnu
                                    UINT* argument) override {
     if (!TypeInfo())
       return standard_->Invoke(id, iid, locale, flags, params, result, exception, argument);
-    if (!IsEqualIID(iid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    if (!IsEqualIID(iid, GUID{})) return DISP_E_UNKNOWNINTERFACE;
     return typeInfo_->Invoke(static_cast<IAccessible*>(this), id, flags, params, result, exception,
                              argument);
   }
@@ -212,8 +220,9 @@ class NamedAccessible final : public IAccessible, public IOleWindow, public IEnu
     if (FAILED(standard_->GetTypeInfo(0, LOCALE_USER_DEFAULT, &typeInfo_))) typeInfo_ = nullptr;
     ITypeLib* library = nullptr;
     if (!typeInfo_ &&
-        SUCCEEDED(::LoadRegTypeLib(LIBID_Accessibility, 1, 1, LOCALE_NEUTRAL, &library))) {
-      if (FAILED(library->GetTypeInfoOfGuid(IID_IAccessible, &typeInfo_))) typeInfo_ = nullptr;
+        SUCCEEDED(::LoadRegTypeLib(kAccessibilityLibrary, 1, 1, LOCALE_NEUTRAL, &library))) {
+      if (FAILED(library->GetTypeInfoOfGuid(__uuidof(IAccessible), &typeInfo_)))
+        typeInfo_ = nullptr;
       library->Release();
     }
     return typeInfo_;
@@ -233,8 +242,8 @@ template <typename Change>
 void Annotate(Change change) {
   if (!EnterCom()) return;
   IAccPropServices* services = nullptr;
-  if (FAILED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+  if (FAILED(::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                kAccPropServicesInterface, reinterpret_cast<void**>(&services))))
     return;
   change(*services);
   services->Release();
@@ -249,14 +258,13 @@ LRESULT AccessibleWithName(HWND control, WPARAM wp, LPARAM lp, const char* name)
   // The object is handed over by COM, entered on this thread when first needed.
   if (!oleacc.createStandard || !oleacc.lresultFromObject || !EnterCom()) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(oleacc.createStandard(control, OBJID_CLIENT, IID_IAccessible,
+  if (FAILED(oleacc.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                    reinterpret_cast<void**>(&standard))) ||
       !standard)
     return 0;
   BSTR spoken = nullptr;
   try {
-    const std::wstring text = Spoken(name ? name : GetText(control));
-    spoken = ::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    spoken = Spoken(name ? name : GetText(control));
   } catch (...) {  // no exception goes back into the window procedure
   }
   auto* named = spoken ? new (std::nothrow) NamedAccessible(control, standard, spoken) : nullptr;
@@ -266,7 +274,7 @@ LRESULT AccessibleWithName(HWND control, WPARAM wp, LPARAM lp, const char* name)
     return 0;
   }
   const LRESULT answer =
-      oleacc.lresultFromObject(IID_IAccessible, wp, static_cast<IAccessible*>(named));
+      oleacc.lresultFromObject(__uuidof(IAccessible), wp, static_cast<IAccessible*>(named));
   named->Release();  // the answer holds its own reference until the caller takes it
   return answer > 0 ? answer : 0;
 }
