@@ -86,14 +86,8 @@ TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
     EXPECT_EQ(c.text, harness::Text(label));
     EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
     // Sized to the caption: as wide and as high as its text, with no border.
-    HDC dc = ::GetDC(label);
-    HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-    RECT text{0, 0, 0, 0};
-    ::DrawTextA(dc, c.text, -1, &text, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(label, dc);
-    EXPECT_EQ((harness::Box{c.at.x, c.at.y, text.right, text.bottom}), harness::BoxOf(label));
+    const SIZE text = harness::TextSize(label, c.text);
+    EXPECT_EQ((harness::Box{c.at.x, c.at.y, text.cx, text.cy}), harness::BoxOf(label));
     EXPECT_FALSE(StyleOf(label) & WS_BORDER);
   }
 }
@@ -143,21 +137,16 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   // A text that doesn't fit a framed label is cut off at the label's edge: of a second line
   // with room for only a part of it, that part shows. (The keystroke of a double-byte
   // character breaks onto a second line; the label holds one line and a bit.)
-  HWND keycode = label;
-  ::SetWindowTextA(keycode, "<ALT> + 0-32096");
-  harness::PixelAt(keycode, 0, 0);
-  HDC dc = ::GetDC(keycode);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(keycode, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  RECT inside = harness::ClientRect(keycode);
+  ::SetWindowTextA(label, "<ALT> + 0-32096");
+  harness::PixelAt(label, 0, 0);
+  RECT below = harness::ClientRect(label);
+  below.top = harness::TextSize(label, "<ALT>").cy;  // under the first line
+  ASSERT_LT(below.top, below.bottom);
+  HDC dc = ::GetDC(label);
   int ink = 0;
-  for (int y = metrics.tmHeight; y < inside.bottom; ++y)
-    for (int x = 0; x < inside.right; ++x) ink += ::GetPixel(dc, x, y) != kFieldGrey;
-  ::ReleaseDC(keycode, dc);
-  ASSERT_LT(metrics.tmHeight, inside.bottom);
+  for (auto [colour, count] : harness::ColoursIn(dc, below))
+    ink += colour != kFieldGrey ? count : 0;
+  ::ReleaseDC(label, dc);
   EXPECT_GT(ink, 0) << "the part of the second line that fits";
 
   // The panel: the window's only child, with a flat border.

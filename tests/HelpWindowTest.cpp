@@ -135,14 +135,7 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   // The heading sizes itself to its caption and sits 2 below the panel's top, centred on
   // the panel's width measured from the window's left edge.
   EXPECT_EQ(t.top + 2, h.top);
-  SIZE caption{};
-  HDC dc = ::GetDC(header);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(header, WM_GETFONT, 0, 0)));
-  const std::string text = harness::Text(header);
-  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &caption);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(header, dc);
+  const SIZE caption = harness::TextSize(header, harness::Text(header));
   EXPECT_LE(std::abs((h.right - h.left) - caption.cx), 1);
   EXPECT_LE(std::abs((h.bottom - h.top) - caption.cy), 1);
   EXPECT_LE(std::abs(2 * h.left - (300 - (h.right - h.left))), 1);
@@ -151,13 +144,7 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   EXPECT_LT(ZIndex(header), ZIndex(label));
   EXPECT_GE(h.left, t.left);
   EXPECT_LE(h.right, t.right);
-  TEXTMETRICA metrics{};
-  dc = ::GetDC(label);
-  old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(label, dc);
-  EXPECT_LE(h.bottom, t.top + 2 * metrics.tmHeight);
+  EXPECT_LE(h.bottom, t.top + 2 * harness::TextSize(label, "A").cy);
   // What is painted there is the heading: its white text over steel blue.
   POINT middle{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
   EXPECT_EQ(header, ::ChildWindowFromPointEx(help, middle, CWP_SKIPINVISIBLE));

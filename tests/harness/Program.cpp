@@ -61,6 +61,18 @@ LOGFONTA FontOf(HWND control) {
   return lf;
 }
 
+SIZE TextSize(HWND control, const std::string& text, UINT format) {
+  HDC dc = ::GetDC(control);
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, 0, 0};
+  ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | format);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return {r.right, r.bottom};
+}
+
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags) {
   const LOGFONTA lf = FontOf(control);
@@ -495,17 +507,11 @@ POINT CharMiddle(HWND edit, int index, int* width) {
   int w = static_cast<short>(LOWORD(next)) - x;
   if (next == -1 || static_cast<short>(HIWORD(next)) != y || w <= 0) {
     // The last one on its line, or of the text: as wide as the font draws it.
-    std::string text = Text(edit);
-    SIZE size{8, 0};
-    if (index >= 0 && static_cast<size_t>(index) < text.size()) {
-      HDC dc = ::GetDC(edit);
-      HGDIOBJ old =
-          ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
-      ::GetTextExtentPoint32A(dc, &text[static_cast<size_t>(index)], 1, &size);
-      ::SelectObject(dc, old);
-      ::ReleaseDC(edit, dc);
-    }
-    w = size.cx > 0 ? size.cx : 8;
+    const std::string text = Text(edit);
+    const bool inText = index >= 0 && static_cast<size_t>(index) < text.size();
+    const LONG drawn =
+        inText ? TextSize(edit, text.substr(static_cast<size_t>(index), 1), DT_NOPREFIX).cx : 0;
+    w = drawn > 0 ? drawn : 8;
   }
   if (width) *width = w;
   const int height = FontOf(edit).lfHeight;
@@ -530,13 +536,9 @@ std::pair<DWORD, DWORD> EditSelection(HWND edit) {
 
 bool IsChecked(HWND button) { return ::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-bool RunningOnWine() {
-  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-  return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
-
 bool WineDiffers(const std::string& reason) {
-  if (!RunningOnWine()) return false;
+  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+  if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version")) return false;  // not under Wine
   std::cout << "[   WINE   ] " << reason << "\n";
   return true;
 }

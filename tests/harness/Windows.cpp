@@ -69,10 +69,6 @@ std::vector<SeenDialog> DialogWatcher::Seen() const {
   return seen_;
 }
 
-bool DialogWatcher::WaitForCount(size_t count, DWORD timeoutMs) const {
-  return PumpUntil([&] { return Seen().size() >= count; }, timeoutMs);
-}
-
 void DialogWatcher::Watch() {
   while (!stop_) {
     for (HWND box : ProcessWindows("#32770")) {
@@ -81,8 +77,6 @@ void DialogWatcher::Watch() {
       if (!wanted_(box)) continue;
       handled_.push_back(box);
       SeenDialog seen;
-      seen.hwnd = box;
-      seen.owner = ::GetWindow(box, GW_OWNER);
       seen.caption = TextOf(box);
       std::vector<HWND> children;
       ::EnumChildWindows(box, &CollectChild, reinterpret_cast<LPARAM>(&children));
@@ -141,35 +135,17 @@ bool Iconic(HWND window, bool minimised, DWORD timeoutMs) {
   return PumpUntil([=] { return (::IsIconic(window) != FALSE) == minimised; }, timeoutMs);
 }
 
+namespace {
+// The name of a message the tests log ("LVM_SETSELECTIONMARK"), else its number in hex.
 std::string MessageName(UINT message) {
   static const struct {
     UINT message;
     const char* name;
   } kNames[] = {
 #define NAME(m) {m, #m}
-      NAME(WM_SETTEXT),
-      NAME(WM_SETFONT),
-      NAME(WM_SETREDRAW),
-      NAME(WM_PAINT),
-      NAME(WM_COMMAND),
-      NAME(WM_NOTIFY),
-      NAME(WM_SIZE),
-      NAME(WM_MOVE),
-      NAME(WM_WINDOWPOSCHANGED),
-      NAME(EM_SETSEL),
-      NAME(BM_SETCHECK),
-      NAME(CB_SETCURSEL),
-      NAME(LVM_DELETEALLITEMS),
-      NAME(LVM_DELETEITEM),
-      NAME(LVM_INSERTITEMA),
-      NAME(LVM_SETITEMA),
-      NAME(LVM_SETITEMCOUNT),
-      NAME(LVM_SETITEMSTATE),
-      NAME(LVM_SETITEMTEXTA),
-      NAME(LVM_ENSUREVISIBLE),
-      NAME(LVM_SCROLL),
-      NAME(LVM_REDRAWITEMS),
-      NAME(LVM_SETSELECTIONMARK),
+      NAME(WM_SETTEXT),        NAME(WM_SETFONT),          NAME(LVM_SETITEMSTATE),
+      NAME(LVM_ENSUREVISIBLE), NAME(LVM_SCROLL),          NAME(LVM_DELETEALLITEMS),
+      NAME(LVM_SETITEMCOUNT),  NAME(LVM_SETSELECTIONMARK)
 #undef NAME
   };
   for (const auto& entry : kNames)
@@ -178,6 +154,7 @@ std::string MessageName(UINT message) {
   std::snprintf(number, sizeof number, "0x%04x", message);
   return number;
 }
+}  // namespace
 
 MessageLog::MessageLog(HWND window, std::vector<UINT> kinds)
     : window_(window), kinds_(std::move(kinds)) {
