@@ -69,33 +69,24 @@ std::string VersionOfThisProgram() {
 
 // The system information tool set to a copy of the marker, for the tests that press
 // "&System Info..."; the registry values are put back afterwards.
-class MarkerAsSystemInformation {
- public:
-  MarkerAsSystemInformation()
-      : lock_(kRegistryLock),
-        path_(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH"),
-        folder_(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO"),
-        dir_(harness::FreshFolder("about_sysinfo")),
-        log_(dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log"),
-        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+struct MarkerAsSystemInformation {
+  MarkerAsSystemInformation() {
     harness::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO");
-    ok_ = harness::CopyMarkerTo(dir_ + "tool.exe") &&
-          harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir_ + "tool.exe");
+    ok = harness::CopyMarkerTo(dir + "tool.exe") &&
+         harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir + "tool.exe");
   }
   ~MarkerAsSystemInformation() {
     harness::StartedProgramsEnded();  // a late start still finds its log
-    harness::RemoveTree(dir_);
+    harness::RemoveTree(dir);
   }
 
-  bool ok() const { return ok_; }
-  const std::string& log() const { return log_; }
-
- private:
-  harness::NamedLock lock_;
-  harness::SavedRegistryValue path_, folder_;
-  std::string dir_, log_;
-  harness::ScopedEnvironment environment_;
-  bool ok_ = false;
+  harness::NamedLock lock{kRegistryLock};
+  harness::SavedRegistryValue path{HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH"},
+      folder{HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO"};
+  const std::string dir = harness::FreshFolder("about_sysinfo");
+  const std::string log = dir + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  harness::ScopedEnvironment environment{"VARNELO_MARKER_LOG", log.c_str()};
+  bool ok = false;
 };
 
 // The colours of the window's small icon where its title bar shows an icon: the square at
@@ -214,7 +205,7 @@ TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
 
 TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
   MarkerAsSystemInformation tool;  // Esc must not press "&System Info..."
-  ASSERT_TRUE(tool.ok());
+  ASSERT_TRUE(tool.ok);
   for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
     SCOPED_TRACE(id);
     ASSERT_NO_FATAL_FAILURE(Open());
@@ -226,7 +217,7 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
     EXPECT_TRUE(harness::VisibleWindows(kTitle).empty());
   }
   harness::StartedProgramsEnded();  // a start would have written by now
-  EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
+  EXPECT_TRUE(harness::ReadLines(tool.log).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
 
@@ -243,7 +234,7 @@ TEST_F(AboutDialog, EnterOnOkClosesIt) {
 // (focus without a click), or set from code.
 TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
   MarkerAsSystemInformation tool;
-  ASSERT_TRUE(tool.ok());
+  ASSERT_TRUE(tool.ok);
   enum class Way { Tab, MouseSlideOff, SetFocus };
   size_t started = 0;
   for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
@@ -262,10 +253,10 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
       harness::Drain();
     }
     ASSERT_EQ(info, ::GetFocus());
-    ASSERT_TRUE(harness::ReadLines(tool.log()).size() == started);  // not pressed yet
+    ASSERT_TRUE(harness::ReadLines(tool.log).size() == started);  // not pressed yet
     harness::PressKey(VK_RETURN);
-    EXPECT_TRUE(harness::WaitForLines(tool.log(), started + 1));  // the tool was started
-    started = harness::ReadLines(tool.log()).size();
+    EXPECT_TRUE(harness::WaitForLines(tool.log, started + 1));  // the tool was started
+    started = harness::ReadLines(tool.log).size();
     EXPECT_TRUE(::IsWindow(about));  // and the dialog stays open
     EXPECT_TRUE(::IsWindowVisible(about));
     // Back on OK, Enter closes the dialog again.
@@ -275,7 +266,7 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     if (::IsWindow(about)) ::DestroyWindow(about);
   }
   harness::StartedProgramsEnded();
-  EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
+  EXPECT_EQ(3u, harness::ReadLines(tool.log).size());
 }
 
 TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {

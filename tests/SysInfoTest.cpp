@@ -38,11 +38,17 @@ std::string TestName() {
 // Every test starts with neither registry value present and its own empty folder, and puts
 // the values back as they were at its end. A leftover of an earlier run is removed first.
 class SysInfo : public testing::Test {
+  harness::NamedLock lock_{kRegistryLock};
+  // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
+  // native one (the same as this program's own in the 64-bit build).
+  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
+
  protected:
+  const std::string dir_ = harness::FreshFolder("sysinfo_" + TestName());
+  // Named after this process, so that no other run's line can ever be counted.
+  const std::string log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+
   void SetUp() override {
-    lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
-    // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
-    // native one (the same as this program's own in the 64-bit build).
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
       saved_.push_back(
           std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
@@ -51,21 +57,15 @@ class SysInfo : public testing::Test {
       harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH", view);
       harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO", view);
     }
-    dir_ = harness::FreshFolder("sysinfo_" + TestName());
-    // Named after this process, so that no other run's line can ever be counted.
-    log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
-    environment_ = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", log_.c_str());
   }
 
   void TearDown() override {
     program_.reset();
-    harness::StartedProgramsEnded();  // a late start still finds its log
-    environment_.reset();
+    harness::StartedProgramsEnded();            // a late start still finds its log
     while (!saved_.empty()) saved_.pop_back();  // the last saved is put back first
     ::RegDeleteTreeA(kRoot, kTestKey);
     ::RegDeleteKeyA(kRoot, "SOFTWARE\\VarneloTests");  // only when nothing else is left in it
-    lock_.reset();
     harness::RemoveTree(dir_);
   }
 
@@ -136,13 +136,10 @@ class SysInfo : public testing::Test {
     for (const std::string& line : lines) EXPECT_EQ(path, harness::StripQuotes(line));
   }
 
-  std::string dir_, log_;
   std::unique_ptr<Program> program_;
 
  private:
-  std::unique_ptr<harness::NamedLock> lock_;
-  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
-  std::unique_ptr<harness::ScopedEnvironment> environment_;
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 bool SetPath(const std::string& path) {

@@ -64,7 +64,10 @@ class SchemeBackup {
           (!harness::RegistryKeyExists(root_, SchemeKey()) ||
            (CopyKey(root_, SchemeKey(), std::string(kBackupKey) + "\\scheme")));
   }
-  ~SchemeBackup() { Restore(); }
+  ~SchemeBackup() {
+    Restore();
+    ::RegDeleteKeyA(root_, "Software\\VarneloTests");  // only when nothing else is left in it
+  }
   bool ok() const { return ok_; }
 
  private:
@@ -115,54 +118,40 @@ ProgramState StateOf(const Program& program) {
 // Wine 8 reads only the machine's (HKLM\Software\Classes, seen here: a registration under
 // HKCU alone still started Wine's own browser), so the browser is registered in both.
 class WebSite : public testing::Test {
+  harness::NamedLock lock_{kRegistryLock};
+  SchemeBackup user_{HKEY_CURRENT_USER}, machine_{HKEY_LOCAL_MACHINE};
+
  protected:
+  const std::string dir_ = harness::FreshFolder(
+      std::string("web_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+  const std::string browser_ = dir_ + "browser.exe";
+  const std::string log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
+
   void SetUp() override {
-    lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
-    user_ = std::make_unique<SchemeBackup>(HKEY_CURRENT_USER);
-    machine_ = std::make_unique<SchemeBackup>(HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(user_->ok() && machine_->ok());
-    dir_ = harness::FreshFolder(std::string("web_") +
-                                testing::UnitTest::GetInstance()->current_test_info()->name());
-    browser_ = dir_ + "browser.exe";
-    log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
+    ASSERT_TRUE(user_.ok() && machine_.ok());
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
     ASSERT_TRUE(harness::CopyMarkerTo(browser_));
-    environment_ = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", log_.c_str());
   }
 
   void TearDown() override {
     program_.reset();
     harness::StartedProgramsEnded();  // a late request still finds its log
-    environment_.reset();
-    machine_.reset();
-    user_.reset();
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ::RegDeleteKeyA(root, "Software\\VarneloTests");  // only when nothing else is left in it
-    lock_.reset();
     harness::RemoveTree(dir_);
   }
 
-  // The command of a verb in both places; the scheme's default verb optionally set too.
-  static bool Register(const std::string& verb, const std::string& command) {
+  // The command of a verb in both places, made the scheme's default verb where asked.
+  static bool Register(const std::string& verb, const std::string& command,
+                       bool asDefault = false) {
     bool ok = true;
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
       ok = harness::SetRegistryText(root, SchemeKey(), "URL Protocol", "") && ok;
       ok = harness::SetRegistryText(root, CommandKey(verb), "", command) && ok;
+      if (asDefault) ok = harness::SetRegistryText(root, SchemeKey() + "\\shell", "", verb) && ok;
     }
     return ok;
   }
   static bool RegisterBrowser(const std::string& program) {
     return Register("open", "\"" + program + "\" \"%1\"");
-  }
-  static bool SetDefaultVerb(const std::string& verb) {
-    bool ok = true;
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ok = harness::SetRegistryText(root, SchemeKey() + "\\shell", "", verb) && ok;
-    return ok;
-  }
-  static void Unregister() {
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ::RegDeleteTreeA(root, SchemeKey().c_str());
   }
 
   Program& StartProgram() {
@@ -186,13 +175,10 @@ class WebSite : public testing::Test {
       EXPECT_EQ(std::string("\"") + product::kMakerUrl + "\"", ArgumentsOf(line)) << line;
   }
 
-  std::string dir_, browser_, log_;
   std::unique_ptr<Program> program_;
 
  private:
-  std::unique_ptr<harness::NamedLock> lock_;
-  std::unique_ptr<SchemeBackup> user_, machine_;
-  std::unique_ptr<harness::ScopedEnvironment> environment_;
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 // Windows the watcher may close while the shell fails: any dialog box that is not the About
@@ -246,8 +232,7 @@ TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
 TEST_F(WebSite, TheVerbIsOpenNotTheSchemesDefaultVerb) {
   // The scheme's default verb is another one, whose command would log a different line.
   ASSERT_TRUE(RegisterBrowser(browser_));
-  ASSERT_TRUE(Register("preview", "\"" + browser_ + "\" PREVIEW \"%1\""));
-  ASSERT_TRUE(SetDefaultVerb("preview"));
+  ASSERT_TRUE(Register("preview", "\"" + browser_ + "\" PREVIEW \"%1\"", true));
   StartProgram();
   ClickVisit();
   ExpectRequests(1);
@@ -320,9 +305,10 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
 }
 
 TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
-  Unregister();
-  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    ::RegDeleteTreeA(root, SchemeKey().c_str());
     ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
+  }
   Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
