@@ -16,6 +16,7 @@
 #include "tests/Harness.h"
 
 using harness::Program;
+using harness::SymbolIndex;  // the Symbol View's character of a code
 
 namespace {
 
@@ -36,13 +37,10 @@ void ChooseHorizontalFace(const Program& program) {
   harness::Drain();
 }
 
-// The Symbol View's character of a code (in a single-byte code page, code - 1).
-int IndexOfCode(int code) { return harness::SymbolIndex(code); }
-
 // Drags over the one character of `code` in the Symbol View.
 void DragOverCode(HWND view, int code) {
-  harness::ScrollToChar(view, IndexOfCode(code));
-  harness::DragOverChars(view, IndexOfCode(code), IndexOfCode(code));
+  harness::ScrollToChar(view, SymbolIndex(code));
+  harness::DragOverChars(view, SymbolIndex(code), SymbolIndex(code));
 }
 
 std::string Label(const Program& program) { return harness::Text(program[fMain::ID_lblKeycode]); }
@@ -203,7 +201,7 @@ TEST_F(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
   for (const Pick& pick : picks) {
     SCOPED_TRACE(pick.code);
     DragOverCode(view, pick.code);
-    ASSERT_EQ(std::make_pair(DWORD(IndexOfCode(pick.code)), DWORD(IndexOfCode(pick.code) + 1)),
+    ASSERT_EQ(std::make_pair(DWORD(SymbolIndex(pick.code)), DWORD(SymbolIndex(pick.code) + 1)),
               harness::EditSelection(view));
     EXPECT_EQ(pick.text, Label(program));
   }
@@ -213,22 +211,22 @@ TEST_F(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
   // Two characters, then five.
-  harness::ScrollToChar(view, IndexOfCode('A'));
-  harness::DragOverChars(view, IndexOfCode('A'), IndexOfCode('B'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
+  harness::DragOverChars(view, SymbolIndex('A'), SymbolIndex('B'));
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(66)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
-  harness::DragOverChars(view, IndexOfCode('C'), IndexOfCode('G'));
+  harness::DragOverChars(view, SymbolIndex('C'), SymbolIndex('G'));
   ASSERT_EQ(std::make_pair(DWORD(66), DWORD(71)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
 
   // A plain click only places the caret.
-  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('K')));
+  harness::SingleClick(view, harness::CharMiddle(view, SymbolIndex('K')));
   auto caret = harness::EditSelection(view);
   ASSERT_EQ(caret.first, caret.second);
   EXPECT_EQ("<ALT> + 01", Label(program));
 
   // A double-click selects a run of characters.
-  POINT at = harness::CharMiddle(view, IndexOfCode('M'));
+  POINT at = harness::CharMiddle(view, SymbolIndex('M'));
   harness::SingleClick(view, at);
   harness::Click(view, at.x, at.y);
   auto run = harness::EditSelection(view);
@@ -246,7 +244,7 @@ TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
 
   // The right button, released over another character, shows the selected one again.
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('F')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('F')));
   EXPECT_EQ("<ALT> + 065", Label(program));
   EXPECT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
 
@@ -254,15 +252,15 @@ TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   ::SendMessageA(view, EM_SETSEL, 70, 72);
   harness::ClickListRow(list, 0);
   ASSERT_EQ("<ALT> + 01", Label(program));
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('A')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('A')));
   EXPECT_EQ("<ALT> + 01", Label(program));
 }
 
 TEST_F(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
-  harness::ScrollToChar(view, IndexOfCode('a'));
-  ::SendMessageA(view, EM_SETSEL, IndexOfCode('a'), IndexOfCode('a') + 1);
-  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('e')), MOUSEEVENTF_MIDDLEDOWN,
+  harness::ScrollToChar(view, SymbolIndex('a'));
+  ::SendMessageA(view, EM_SETSEL, SymbolIndex('a'), SymbolIndex('a') + 1);
+  harness::SingleClick(view, harness::CharMiddle(view, SymbolIndex('e')), MOUSEEVENTF_MIDDLEDOWN,
                        MOUSEEVENTF_MIDDLEUP);
   EXPECT_EQ("<ALT> + 097", Label(program));
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));  // nothing pasted into it
@@ -271,7 +269,7 @@ TEST_F(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
 TEST_F(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
-  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
   harness::FocusControl(view);
   ::SendMessageA(view, EM_SETSEL, 64, 64);
   harness::PressKey(VK_RIGHT, true);
@@ -282,7 +280,7 @@ TEST_F(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
 
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('Q')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('Q')));
   EXPECT_EQ("<ALT> + 065", Label(program));
 }
 
@@ -309,7 +307,7 @@ TEST_F(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
   // Text for Ctrl+V, and a format of our own, put there as another program would.
   ASSERT_NO_FATAL_FAILURE(harness::PutOnClipboard({{CF_TEXT, "xyz"}, {marker, "xyz"}}));
   ASSERT_EQ("xyz", harness::ClipboardText());
-  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
   harness::FocusControl(view);
   ::SendMessageA(view, EM_SETSEL, 64, 64);
 

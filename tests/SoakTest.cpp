@@ -56,18 +56,15 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
   HWND panel = program[fMain::ID_picInterface];
   HWND fonts = program[fMain::ID_cboFonts];
   HWND sizes = program[fMain::ID_cboSize];
-  const int fontCount = harness::ComboCount(fonts);
   auto note = [&](int i) {
     if (i % 97 == 0)
       for (HGDIOBJ font : FontsInUse(panel)) seen.insert(font);
   };
-  for (int i = 0; i < changes; ++i) {
-    harness::ChooseComboItem(fonts, i % fontCount);
-    note(i);
-  }
-  for (int i = 0; i < changes; ++i) {
-    harness::ChooseComboItem(sizes, i % 15);
-    note(i);
+  for (HWND combo : {fonts, sizes}) {
+    for (int i = 0; i < changes; ++i) {
+      harness::ChooseComboItem(combo, i % harness::ComboCount(combo));
+      note(i);
+    }
   }
   // The styles change at the smallest size: under Wine the view's layout grows with its lines,
   // and the 72-point view costs many times the 8-point one for the same font objects.
