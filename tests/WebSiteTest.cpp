@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -113,10 +112,10 @@ ProgramState StateOf(const Program& program) {
   return state;
 }
 
-// Each test registers its own browser for the scheme, logging to its own file; all of it
-// is put back afterwards. Windows prefers the user's registration (HKCU) to the machine's;
-// Wine 8 reads only the machine's (HKLM\Software\Classes, seen here: a registration under
-// HKCU alone still started Wine's own browser), so the browser is registered in both.
+// Each test starts the program and registers its own browser for the scheme, logging to its
+// own file; all of it is put back afterwards. Windows prefers the user's registration (HKCU) to the
+// machine's; Wine 8 reads only the machine's (HKLM\Software\Classes, seen here: a registration
+// under HKCU alone still started Wine's own browser), so the browser is registered in both.
 class WebSite : public testing::Test {
   harness::NamedLock lock_{kRegistryLock};
   SchemeBackup user_{HKEY_CURRENT_USER}, machine_{HKEY_LOCAL_MACHINE};
@@ -131,10 +130,11 @@ class WebSite : public testing::Test {
     ASSERT_TRUE(user_.ok() && machine_.ok());
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
     ASSERT_TRUE(harness::CopyMarkerTo(browser_));
+    ASSERT_TRUE(RegisterBrowser(browser_));
   }
 
   void TearDown() override {
-    program_.reset();
+    program.End();
     harness::StartedProgramsEnded();  // a late request still finds its log
     harness::RemoveTree(dir_);
   }
@@ -150,17 +150,12 @@ class WebSite : public testing::Test {
     }
     return ok;
   }
-  static bool RegisterBrowser(const std::string& program) {
-    return Register("open", "\"" + program + "\" \"%1\"");
-  }
-
-  Program& StartProgram() {
-    program_ = std::make_unique<Program>();
-    return *program_;
+  static bool RegisterBrowser(const std::string& path) {
+    return Register("open", "\"" + path + "\" \"%1\"");
   }
 
   void ClickVisit() {
-    ::SendMessageA((*program_)[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
+    ::SendMessageA(program[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
     harness::Drain();
   }
 
@@ -175,10 +170,8 @@ class WebSite : public testing::Test {
       EXPECT_EQ(std::string("\"") + product::kMakerUrl + "\"", ArgumentsOf(line)) << line;
   }
 
-  std::unique_ptr<Program> program_;
-
- private:
   harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
+  Program program;
 };
 
 // Windows the watcher may close while the shell fails: any dialog box that is not the About
@@ -216,8 +209,6 @@ TEST_F(WebSite, TheAddressIsAnAbsoluteWebUrl) {
 }
 
 TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  StartProgram();
   ClickVisit();
   ExpectRequests(1);
   // The shell was called with COM entered on the window thread, apartment-threaded.
@@ -231,25 +222,19 @@ TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
 
 TEST_F(WebSite, TheVerbIsOpenNotTheSchemesDefaultVerb) {
   // The scheme's default verb is another one, whose command would log a different line.
-  ASSERT_TRUE(RegisterBrowser(browser_));
   ASSERT_TRUE(Register("preview", "\"" + browser_ + "\" PREVIEW \"%1\"", true));
-  StartProgram();
   ClickVisit();
   ExpectRequests(1);
   EXPECT_EQ(std::string::npos, harness::ReadLines(log_).at(0).find("PREVIEW"));
 }
 
 TEST_F(WebSite, TwoClicksMakeTwoRequests) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  StartProgram();
   ClickVisit();
   ClickVisit();
   ExpectRequests(2);
 }
 
 TEST_F(WebSite, ARealMouseClickOpensItToo) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   HWND visit = program[fMain::ID_cmdVisit];
   RECT r = harness::ClientRect(visit);
   harness::Click(visit, r.right / 2, r.bottom / 2);
@@ -257,8 +242,6 @@ TEST_F(WebSite, ARealMouseClickOpensItToo) {
 }
 
 TEST_F(WebSite, WorksTheSameWithTheHelpWindowAndTheAboutDialogOpen) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
   harness::Drain();
@@ -271,8 +254,6 @@ TEST_F(WebSite, WorksTheSameWithTheHelpWindowAndTheAboutDialogOpen) {
 }
 
 TEST_F(WebSite, TheAboutDescriptionEndsWithTheAddressThatIsOpened) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
   harness::Drain();
   ASSERT_NE(nullptr, program.form().AboutDialog());
@@ -292,7 +273,6 @@ TEST_F(WebSite, TheAboutDescriptionEndsWithTheAddressThatIsOpened) {
 TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
   // The registered browser does not exist.
   ASSERT_TRUE(RegisterBrowser(dir_ + "missing\\browser.exe"));
-  Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
@@ -309,7 +289,6 @@ TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
     ::RegDeleteTreeA(root, SchemeKey().c_str());
     ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
   }
-  Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
