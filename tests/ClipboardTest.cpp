@@ -24,10 +24,10 @@ using harness::ClipboardBytes;
 using harness::ClipboardFormats;
 using harness::ClipboardUnicode;
 using harness::Program;
+using harness::PutOnClipboard;
 
 namespace {
 
-// ---- The other program of the paste test ----
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
 // it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
 // control of its own gives to <file>.paste, then ends before any test runs.
@@ -48,12 +48,6 @@ const bool g_pasteProgram = [] {
   return true;
 }();
 
-// ---- Clipboard helpers of the tests ----
-
-using harness::PutOnClipboard;
-
-UINT PrivateFormat() { return ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture"); }
-
 void PressCopy(const Program& program) {
   ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
   harness::Pump(20);
@@ -65,6 +59,7 @@ std::string Symbols(int from, int to) {
 }
 
 struct Clipboard : harness::MainWindowTest {
+  const UINT picture = ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture");
   // Selects first..last of the Symbol View (only the caret where they are equal), presses the
   // button and returns the clipboard's plain text.
   std::string CopyWithSelection(int first, int last) {
@@ -137,7 +132,6 @@ TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
 }
 
 TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
-  const UINT picture = PrivateFormat();
   PutOnClipboard({{CF_TEXT, "someone else's"}, {picture, "picture"}});
   ASSERT_EQ(-1, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 5, 5);
@@ -161,8 +155,6 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
 }
 
 TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
-  const UINT picture = PrivateFormat();
-
   PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
   harness::ClickListRow(list, 64);
   EXPECT_EQ("A", CopyWithSelection(0, 0));  // the text is replaced
@@ -185,7 +177,6 @@ TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
 }
 
 TEST_F(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
-  const UINT picture = PrivateFormat();
   ::SendMessageA(view, EM_SETSEL, 0, 0);
 
   // Another program's plain text, already pasted once as Unicode text (the system made
