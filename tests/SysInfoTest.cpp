@@ -47,6 +47,7 @@ class SysInfo : public testing::Test {
   const std::string dir_ = harness::FreshFolder("sysinfo_" + TestName());
   // Named after this process, so that no other run's line can ever be counted.
   const std::string log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  const std::string tool_ = dir_ + "tool\\marker.exe";  // where most tests put the tool
 
   void SetUp() override {
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
@@ -130,9 +131,7 @@ class SysInfo : public testing::Test {
     ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
     harness::StartedProgramsEnded();  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log);
-    std::string all;
-    for (const std::string& line : lines) all += line + "\n";
-    ASSERT_EQ(times, lines.size()) << all;
+    ASSERT_EQ(times, lines.size()) << testing::PrintToString(lines);
     for (const std::string& line : lines) EXPECT_EQ(path, harness::StripQuotes(line));
   }
 
@@ -340,14 +339,13 @@ TEST_F(SysInfo, NeitherValueShowsTheMessage) {
 }
 
 TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
   HWND about = OpenAbout();
   ASSERT_NE(nullptr, about);
   EXPECT_TRUE(ClickSystemInfo(about).empty());
   EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(log_, tool, 2);
+  ExpectStarted(log_, tool_, 2);
 }
 
 TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
@@ -362,12 +360,11 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   ExpectStarted(log_, folder + "\\MSINFO32.EXE");
 
   // The path of the first location now wins; the folder found before is not reused.
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
   EXPECT_TRUE(ClickSystemInfo(about).empty());
   ASSERT_TRUE(harness::WaitForLines(log_, 2));
-  EXPECT_EQ(tool, harness::StripQuotes(harness::ReadLines(log_).at(1)));
+  EXPECT_EQ(tool_, harness::StripQuotes(harness::ReadLines(log_).at(1)));
 
   // And gone again: the message, not the tool of the click before.
   harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
@@ -417,11 +414,10 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
 // Registered only in the 32-bit view: the shipped 32-bit program reads it there; a 64-bit
 // program never looks there, as on Windows.
 TEST_F(SysInfo, TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_32KEY));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool_, KEY_WOW64_32KEY));
   if (sizeof(void*) == 4) {
-    PressExpectingAStart(log_, tool);
+    PressExpectingAStart(log_, tool_);
   } else {
     PressExpectingTheMessage();
   }
@@ -486,23 +482,21 @@ bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
 }  // namespace
 
 TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
   KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
   ASSERT_TRUE(access.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
     GTEST_SKIP() << "this Wine does not refuse write access by the key's access list";
   }
-  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH"));
-  PressExpectingAStart(log_, tool);
+  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH"));
+  PressExpectingAStart(log_, tool_);
 }
 
 TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetPath(tool_));
   ASSERT_TRUE(SetFolder(dir_ + "second"));
   KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
   ASSERT_TRUE(first.applied() && second.applied());
@@ -595,9 +589,8 @@ TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
 }
 
 TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetPath(tool_));
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH", ""));
+  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH", ""));
   ExpectReading(true, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
 }
