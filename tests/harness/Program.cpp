@@ -181,12 +181,8 @@ COLORREF MostCommon(const std::map<COLORREF, int>& counts) {
 int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
 
 std::string ComboItem(HWND combo, int index) {
-  LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
+  char text[256] = {};  // a face name, LF_FACESIZE bytes at most, or a size
+  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -455,15 +451,18 @@ POINT g_lastPress{-10000, -10000};  // screen
 // Two presses at one place within the double-click time make a double-click; a helper that
 // means a single click waits that time out first. (Rows scrolled into view often come to the
 // same place, and Wine's list view takes a double-click without selecting the row.)
+bool AtTheLastPress(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  return std::abs(client.x - g_lastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+         std::abs(client.y - g_lastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK);
+}
+
 void AwaitSingleClick(HWND window, POINT client) {
-  POINT screen = client;
-  ::ClientToScreen(window, &screen);
-  if (std::abs(screen.x - g_lastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
-      std::abs(screen.y - g_lastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+  if (AtTheLastPress(window, client)) {
     const DWORD wait = ::GetDoubleClickTime() + 50;
     PumpUntil([wait] { return ::GetTickCount() - g_lastPressTime > wait; }, wait);
   }
-  g_lastPress = screen;
+  g_lastPress = ToScreen(window, client.x, client.y);
   g_lastPressTime = ::GetTickCount();
 }
 }  // namespace
@@ -476,10 +475,7 @@ void ClickListRow(HWND list, int index, DWORD downFlag, DWORD upFlag) {
   // middle is where it was, so there is no double-click time to wait out.
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   for (int x : {at.x, r.left + (r.right - r.left) / 4, r.right - (r.right - r.left) / 4}) {
-    POINT screen{x, at.y};
-    ::ClientToScreen(list, &screen);
-    if (std::abs(screen.x - g_lastPress.x) > ::GetSystemMetrics(SM_CXDOUBLECLK) ||
-        std::abs(screen.y - g_lastPress.y) > ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+    if (!AtTheLastPress(list, POINT{x, at.y})) {
       at.x = x;
       break;
     }

@@ -49,13 +49,6 @@ std::vector<HWND> ProcessWindows(const char* className, const char* title) {
   return found;
 }
 
-namespace {
-BOOL CALLBACK CollectChild(HWND child, LPARAM lp) {
-  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
-  return TRUE;
-}
-}  // namespace
-
 DialogWatcher::DialogWatcher(std::function<bool(HWND)> wanted)
     : wanted_(std::move(wanted)), thread_([this] { Watch(); }) {}
 
@@ -78,10 +71,9 @@ void DialogWatcher::Watch() {
       handled_.push_back(box);
       SeenDialog seen;
       seen.caption = TextOf(box);
-      std::vector<HWND> children;
-      ::EnumChildWindows(box, &CollectChild, reinterpret_cast<LPARAM>(&children));
       HWND ok = nullptr, first = nullptr;
-      for (HWND child : children) {
+      for (HWND child = ::GetWindow(box, GW_CHILD); child;
+           child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child)) continue;
         const std::string kind = ClassName(child);
         if (kind == "Static") {

@@ -49,8 +49,6 @@ class DialogWatcher {
  public:
   explicit DialogWatcher(std::function<bool(HWND)> wanted);
   ~DialogWatcher();
-  DialogWatcher(const DialogWatcher&) = delete;
-  DialogWatcher& operator=(const DialogWatcher&) = delete;
 
   std::vector<SeenDialog> Seen() const;
 
