@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "dialogs/fAbout.h"
 #include "resources/Product.h"
 #include "tests/Harness.h"
-
-using harness::Program;
 
 namespace {
 
@@ -21,9 +18,10 @@ const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysinfo_test
 
-// The main window, and the About dialog once Open() has pressed "&About" and found it.
+// The main window with the About dialog open: Open() presses "&About" and finds the dialog.
 struct AboutDialog : harness::MainWindowTest {
   HWND about = nullptr;
+  void SetUp() override { Open(); }
   void Open() {
     ASSERT_NE(nullptr, about = harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle));
   }
@@ -124,7 +122,6 @@ size_t TitleIconColoursShown(HWND window) {
 }  // namespace
 
 TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(about, ::GetForegroundWindow());
   // A mark on the open dialog shows that a further click does not load it again.
   ::SetWindowTextA(Item(about, fAbout::ID_lblTitle), "still the same dialog");
@@ -146,7 +143,6 @@ TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
 }
 
 TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
   POINT origin{0, 0};
   ::ClientToScreen(about, &origin);
@@ -162,7 +158,6 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
 }
 
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ExpectTheTexts(about);
   EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
   const std::string description = ItemText(about, fAbout::ID_lblDescription);
@@ -176,7 +171,6 @@ TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
 }
 
 TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND icon = Item(about, fAbout::ID_picIcon);
   ASSERT_NE(nullptr, icon);
   EXPECT_TRUE(::IsWindowVisible(icon));
@@ -191,7 +185,6 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
 }
 
 TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
   ASSERT_TRUE(ok && info);
   EXPECT_EQ("Button", harness::ClassName(ok));
@@ -222,7 +215,6 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
 }
 
 TEST_F(AboutDialog, EnterOnOkClosesIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(Item(about, fAbout::ID_cmdOK));
   harness::PressKey(VK_RETURN);
   EXPECT_TRUE(harness::Gone(about));
@@ -270,7 +262,6 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
 }
 
 TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about));
   ASSERT_NO_FATAL_FAILURE(Open());
@@ -281,7 +272,6 @@ TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
 }
 
 TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SetWindowTextA(about, "changed");
   for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion),
                  int(fAbout::ID_lblDescription), int(fAbout::ID_lblDisclaimer)})
@@ -316,7 +306,6 @@ TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
 }
 
 TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(program[fMain::ID_chkUnderline]);
   harness::PressKey(VK_SPACE);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkUnderline], BM_GETCHECK, 0, 0));
@@ -325,7 +314,6 @@ TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(about));
