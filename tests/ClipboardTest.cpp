@@ -16,7 +16,6 @@
 #include <string>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include "tests/Harness.h"
 
@@ -117,17 +116,14 @@ TEST_F(Clipboard, ViewSelectionWinsOverTheListRow) {
 }
 
 TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
-  struct Row {
-    int index;
-    const char* bytes;
-  };
-  const Row rows[] = {{64, "A"}, {254, "\xff"}, {0, "\x01"}, {12, "\r"}, {9, "\n"}, {127, "\x80"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.index);
+  const std::pair<int, const char*> rows[] = {{64, "A"},  {254, "\xff"}, {0, "\x01"},
+                                              {12, "\r"}, {9, "\n"},     {127, "\x80"}};
+  for (const auto& [index, bytes] : rows) {
+    SCOPED_TRACE(index);
     PutOnClipboard({{CF_TEXT, "before"}});
-    harness::ClickListRow(list, row.index);
-    ASSERT_EQ(row.index, harness::ListSelection(list));
-    EXPECT_EQ(row.bytes, CopyWithSelection(30, 30));  // the caret only
+    harness::ClickListRow(list, index);
+    ASSERT_EQ(index, harness::ListSelection(list));
+    EXPECT_EQ(bytes, CopyWithSelection(30, 30));  // the caret only
   }
 }
 

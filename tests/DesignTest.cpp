@@ -5,11 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <tuple>
 
 #include "tests/Harness.h"
-
-using harness::Program;
 
 namespace {
 
@@ -40,14 +38,11 @@ const Expected kControls[] = {
     {fMain::ID_lblnumfonts, "Static", nullptr, {15, 157, 224, 26}, "Arial", -13, true},
 };
 
-struct Caption {
-  int index;
-  const char* text;
-  POINT at;
-};
-const Caption kCaptions[] = {{0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
-                             {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
-                             {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
+// The captions of the labels ID_lblControls0 + index, and where each stands.
+const std::tuple<int, const char*, POINT> kCaptions[] = {
+    {0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
+    {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
+    {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
 
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
@@ -80,14 +75,14 @@ TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
 }
 
 TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
-  for (const Caption& c : kCaptions) {
-    SCOPED_TRACE(c.text);
-    HWND label = program[fMain::ID_lblControls0 + c.index];
-    EXPECT_EQ(c.text, harness::Text(label));
+  for (const auto& [index, caption, at] : kCaptions) {
+    SCOPED_TRACE(caption);
+    HWND label = program[fMain::ID_lblControls0 + index];
+    EXPECT_EQ(caption, harness::Text(label));
     EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
     // Sized to the caption: as wide and as high as its text, with no border.
-    const SIZE text = harness::TextSize(label, c.text);
-    EXPECT_EQ((harness::Box{c.at.x, c.at.y, text.cx, text.cy}), harness::BoxOf(label));
+    const SIZE text = harness::TextSize(label, caption);
+    EXPECT_EQ((harness::Box{at.x, at.y, text.cx, text.cy}), harness::BoxOf(label));
     EXPECT_FALSE(StyleOf(label) & WS_BORDER);
   }
 }

@@ -9,13 +9,13 @@
 
 #include <cctype>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/Harness.h"
 #include "win/Font.h"
 
 using harness::FaceOf;
-using harness::Program;
 
 namespace {
 
@@ -228,14 +228,12 @@ TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
 TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
   ASSERT_GT(other, 0);
 
-  struct Modifiers {
-    bool shift, control, alt;
-  };
-  const Modifiers states[] = {{false, false, false}, {true, false, false}, {false, true, false},
-                              {false, false, true},  {true, true, false},  {true, true, true}};
-  for (const Modifiers& m : states) {
+  const std::tuple<bool, bool, bool> modifiers[] = {{false, false, false}, {true, false, false},
+                                                    {false, true, false},  {false, false, true},
+                                                    {true, true, false},   {true, true, true}};
+  for (const auto& [shift, control, alt] : modifiers) {
     SCOPED_TRACE(testing::Message()
-                 << "shift " << m.shift << " control " << m.control << " alt " << m.alt);
+                 << "shift " << shift << " control " << control << " alt " << alt);
     harness::ChooseComboItem(fonts, 0);
     SelectRow(list, 64);
     // The box shows another name than the view: the selection moves without its notification.
@@ -246,7 +244,7 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     harness::FocusControl(fonts);
     RebuildLog rebuilds(list);
     harness::MessageLog captions(preview, {WM_SETTEXT});
-    harness::PressKey(VK_RETURN, m.shift, m.control, m.alt);
+    harness::PressKey(VK_RETURN, shift, control, alt);
     harness::Drain();
     EXPECT_EQ(otherName, FaceOf(view));
     EXPECT_EQ(first, FaceOf(preview));

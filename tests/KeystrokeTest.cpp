@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -114,18 +113,15 @@ void RightClick(HWND view, POINT at) {
 
 TEST_F(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
   EXPECT_EQ("", Label(program));  // nothing picked yet
-  struct Row {
-    int code;
-    const char* text;
-  };
-  const Row rows[] = {{1, "<ALT> + 01"},     {65, "<ALT> + 065"},   {255, "<ALT> + 0255"},
-                      {9, "<ALT> + 09"},     {200, "<ALT> + 0200"}, {10, "<ALT> + 010"},
-                      {128, "<ALT> + 0128"}, {99, "<ALT> + 099"},   {100, "<ALT> + 0100"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.code);
-    harness::ClickListRow(list, row.code - 1);
-    ASSERT_EQ(row.code - 1, harness::ListSelection(list));
-    EXPECT_EQ(row.text, Label(program));
+  const std::pair<int, const char*> rows[] = {
+      {1, "<ALT> + 01"},     {65, "<ALT> + 065"},   {255, "<ALT> + 0255"},
+      {9, "<ALT> + 09"},     {200, "<ALT> + 0200"}, {10, "<ALT> + 010"},
+      {128, "<ALT> + 0128"}, {99, "<ALT> + 099"},   {100, "<ALT> + 0100"}};
+  for (const auto& [code, text] : rows) {
+    SCOPED_TRACE(code);
+    harness::ClickListRow(list, code - 1);
+    ASSERT_EQ(code - 1, harness::ListSelection(list));
+    EXPECT_EQ(text, Label(program));
   }
 }
 
@@ -186,24 +182,20 @@ TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
 
 TEST_F(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
   ChooseHorizontalFace(program);
-  struct Pick {
-    int code;
-    const char* text;
-  };
-  std::vector<Pick> picks = {{'A', "<ALT> + 065"},
-                             {'~', "<ALT> + 0126"},
-                             {255, "<ALT> + 0255"},
-                             {'!', "<ALT> + 033"},
-                             {200, "<ALT> + 0200"}};
+  std::vector<std::pair<int, const char*>> picks = {{'A', "<ALT> + 065"},
+                                                    {'~', "<ALT> + 0126"},
+                                                    {255, "<ALT> + 0255"},
+                                                    {'!', "<ALT> + 033"},
+                                                    {200, "<ALT> + 0200"}};
   // In a double-byte code page one character of the view can be two codes: its keystroke is
   // the two bytes as one signed 16-bit number (0x8182 is -32382).
   if (::IsDBCSLeadByte(0x81)) picks.push_back({0x81, "<ALT> + 0-32382"});
-  for (const Pick& pick : picks) {
-    SCOPED_TRACE(pick.code);
-    DragOverCode(view, pick.code);
-    ASSERT_EQ(std::make_pair(DWORD(SymbolIndex(pick.code)), DWORD(SymbolIndex(pick.code) + 1)),
+  for (const auto& [code, text] : picks) {
+    SCOPED_TRACE(code);
+    DragOverCode(view, code);
+    ASSERT_EQ(std::make_pair(DWORD(SymbolIndex(code)), DWORD(SymbolIndex(code) + 1)),
               harness::EditSelection(view));
-    EXPECT_EQ(pick.text, Label(program));
+    EXPECT_EQ(text, Label(program));
   }
 }
 
