@@ -12,8 +12,6 @@
 #include "dialogs/fHelp.h"
 #include "tests/Harness.h"
 
-using harness::Program;
-
 namespace {
 
 // The main window, and the help window once Open() has pressed "&Help" and found it.

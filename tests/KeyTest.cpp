@@ -155,13 +155,7 @@ void PutBack(const Program& program) {
 // requests.
 class Browser {
  public:
-  Browser()
-      : lock_("VarneloTestsWebRegistry"),
-        user_(HKEY_CURRENT_USER, CommandKey(), ""),
-        machine_(HKEY_LOCAL_MACHINE, CommandKey(), ""),
-        dir_(harness::FreshFolder("keys_browser")),
-        log_(dir_ + "requests.log"),
-        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+  Browser() {
     harness::CopyMarkerTo(dir_ + "browser.exe");
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
       harness::SetRegistryText(root, CommandKey(), "", "\"" + dir_ + "browser.exe\" \"%1\"");
@@ -174,10 +168,11 @@ class Browser {
     const std::string url = product::kMakerUrl;
     return "Software\\Classes\\" + url.substr(0, url.find(':')) + "\\shell\\open\\command";
   }
-  harness::NamedLock lock_;
-  harness::SavedRegistryValue user_, machine_;
-  std::string dir_, log_;
-  harness::ScopedEnvironment environment_;
+  harness::NamedLock lock_{"VarneloTestsWebRegistry"};
+  harness::SavedRegistryValue user_{HKEY_CURRENT_USER, CommandKey(), ""},
+      machine_{HKEY_LOCAL_MACHINE, CommandKey(), ""};
+  const std::string dir_ = harness::FreshFolder("keys_browser"), log_ = dir_ + "requests.log";
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
