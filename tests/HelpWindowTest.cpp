@@ -14,9 +14,14 @@
 
 namespace {
 
-// The main window, and the help window once Open() has pressed "&Help" and found it.
+// The main window with the help window open, where there was none before: Open() presses
+// "&Help" and finds the window.
 struct HelpWindow : harness::MainWindowTest {
   HWND help = nullptr;
+  void SetUp() override {
+    EXPECT_TRUE(harness::VisibleWindows("Help").empty());
+    Open();
+  }
   void Open() {
     ASSERT_NE(nullptr, help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"));
   }
@@ -56,8 +61,7 @@ int ZIndex(HWND child) {
 }  // namespace
 
 TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
-  EXPECT_TRUE(harness::VisibleWindows("Help").empty());
-  for (int click = 0; click < 3; ++click) {
+  for (int click = 1; click < 3; ++click) {  // the fixture's Open() was the first
     ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
     harness::Drain();
   }
@@ -70,7 +74,6 @@ TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
 }
 
 TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(help, GW_OWNER));
   EXPECT_FALSE(::GetWindowLongPtrA(help, GWL_STYLE) & WS_CHILD);  // owned, not a child
   RECT h = harness::ScreenRect(help), m = harness::ScreenRect(program.window());
@@ -81,7 +84,6 @@ TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
 }
 
 TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ("Help", harness::Text(help));
   RECT client = harness::ClientRect(help);
   EXPECT_EQ(313, client.right);
@@ -107,7 +109,6 @@ TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
 }
 
 TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   ASSERT_TRUE(header && label);
   EXPECT_EQ("Quick Help - Using Varnelo", harness::Text(header));
@@ -119,7 +120,6 @@ TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
 }
 
 TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   RECT h = harness::RectInParent(header), t = harness::RectInParent(label);
 
@@ -149,7 +149,6 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
 }
 
 TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   for (HWND label : {Header(help), HelpLabel(help)}) {
     std::map<COLORREF, int> colours = harness::Colours(label);
     EXPECT_EQ(kSteelBlue, harness::MostCommon(colours)) << ::GetDlgCtrlID(label);
@@ -161,7 +160,6 @@ TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
 }
 
 TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(help, WM_CLOSE, 0, 0);
   EXPECT_TRUE(harness::Gone(help));
   EXPECT_TRUE(harness::VisibleWindows("Help").empty());
@@ -180,7 +178,6 @@ TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
 }
 
 TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   // A real click on the Bold box, which the help window leaves uncovered.
   HWND bold = program[fMain::ID_chkBold];
   RECT boldRect = harness::ScreenRect(bold), helpRect = harness::ScreenRect(help);
@@ -206,7 +203,6 @@ TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   // As the title bar's minimise and restore buttons do it.
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
@@ -219,7 +215,6 @@ TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
 }
 
 TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::ShowWindow(program.window(), SW_MINIMIZE);
   ASSERT_TRUE(harness::Iconic(program.window()));
   const bool hidden = !::IsWindowVisible(help);
