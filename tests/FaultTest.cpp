@@ -88,14 +88,13 @@ TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
   HWND combo = ::CreateWindowExA(0, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(combo);
+  const LPARAM list = reinterpret_cast<LPARAM>(combo);
   LOGFONTA lf{};
   std::strcpy(lf.lfFaceName, "Beta");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE,
-                                           reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE, list));
   std::strcpy(lf.lfFaceName, "Alpha");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE,
-                                           reinterpret_cast<LPARAM>(combo)));
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE, list));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, list));
   EXPECT_EQ(3, harness::ComboCount(combo));
   EXPECT_EQ("Alpha", harness::ComboItem(combo, 0));
   EXPECT_EQ("Alpha", harness::ComboItem(combo, 1));

@@ -203,9 +203,8 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       }
 
       // The window answers, with every control where it was.
-      DWORD_PTR answer = 0;
       ASSERT_TRUE(
-          ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+          ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr));
       const Shown now = ShownBy(program);
       for (size_t i = 0; i < start.rects.size(); ++i) {
         EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i]))

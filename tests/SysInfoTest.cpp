@@ -191,11 +191,7 @@ DWORD StoredWideBytes() {
   return size;
 }
 
-}  // namespace
-
 // --- Which location is read, and what is started -------------------------------------
-
-namespace {
 
 // One set-up of the two locations, and what "&System Info..." does with it: start exactly
 // `started` (under the test's folder), or, without it, show the message and start nothing.

@@ -104,8 +104,7 @@ ProgramState StateOf(const Program& program) {
   state.selections = {harness::ComboSelection(program[fMain::ID_cboFonts]),
                       harness::ComboSelection(program[fMain::ID_cboSize]),
                       harness::ListSelection(program[fMain::ID_ListChars])};
-  for (HWND w : harness::ProcessWindows())
-    if (::IsWindowVisible(w)) state.windows.push_back(w);
+  state.windows = harness::VisibleWindows(nullptr);
   state.enabled =
       ::IsWindowEnabled(program[fMain::ID_cmdVisit]) && ::IsWindowEnabled(program.window());
   state.visible = ::IsWindowVisible(program.window()) != FALSE;
@@ -187,15 +186,15 @@ std::vector<SeenDialog> ClickVisitWatchingForBoxes(Program& program) {
 
 void ExpectNoBoxOfTheProgram(const std::vector<SeenDialog>& seen) {
   for (const SeenDialog& box : seen) {
+    const std::string text = box.texts.empty() ? "" : box.texts.front();
     if (box.caption == "Tindrel" || box.caption.find("Varnelo") != std::string::npos) {
-      ADD_FAILURE() << "the program showed a box: \"" << box.caption << "\" "
-                    << (box.texts.empty() ? "" : box.texts.front());
+      ADD_FAILURE() << "the program showed a box: \"" << box.caption << "\" " << text;
       continue;
     }
     // Wine's shell may report the failure itself; that box is the shell's, not the
     // program's (the program shows nothing), and was closed by the watcher.
     std::cout << "[   WINE   ] the shell showed a box of its own: \"" << box.caption << "\" "
-              << (box.texts.empty() ? "" : box.texts.front()) << "\n";
+              << text << "\n";
   }
 }
 
