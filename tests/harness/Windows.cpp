@@ -19,9 +19,8 @@ namespace {
 // Bounded: a window of another thread of this process may be inside a modal loop.
 std::string TextOf(HWND window) {
   char text[2048] = {};
-  DWORD_PTR length = 0;
   ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 1000, &length);
+                        SMTO_ABORTIFHUNG, 1000, nullptr);
   return text;
 }
 
@@ -96,8 +95,7 @@ void DialogWatcher::Watch() {
         seen_.push_back(seen);
       }
       HWND press = ok ? ok : first;
-      DWORD_PTR ignored = 0;
-      if (press) ::SendMessageTimeoutA(press, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+      if (press) ::SendMessageTimeoutA(press, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
       for (int wait = 0; wait < 100 && ::IsWindow(box); ++wait) ::Sleep(10);
       if (::IsWindow(box)) ::PostMessageA(box, WM_COMMAND, IDOK, 0);  // the click did not reach it
     }

@@ -22,7 +22,7 @@ std::string ClassName(HWND window);
 
 // Top-level windows of this process, visible or not; a null class or title matches any.
 std::vector<HWND> ProcessWindows(const char* className = nullptr, const char* title = nullptr);
-// The visible ones among those titled `title`.
+// The visible ones among those titled `title` (null: any).
 std::vector<HWND> VisibleWindows(const char* title);
 
 // Presses a button of the main window and waits up to a second for one visible window titled
