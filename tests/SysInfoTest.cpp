@@ -70,18 +70,19 @@ class SysInfo : public testing::Test {
     harness::RemoveTree(dir_);
   }
 
-  // The About dialog of a freshly started program.
-  HWND OpenAbout() {
+  // The About dialog of a freshly started program, in about_.
+  void OpenAbout() {
     program_ = std::make_unique<Program>();
-    return harness::OpenWindow(*program_, fMain::ID_cmdAbout, "About Varnelo");
+    about_ = harness::OpenWindow(*program_, fMain::ID_cmdAbout, "About Varnelo");
+    ASSERT_NE(nullptr, about_);
   }
 
   // Presses "&System Info..." and returns the dialog boxes that came up meanwhile, each read
   // and closed from another thread (the box is modal: the click returns once it is closed,
   // and the attempt to start the tool is over).
-  std::vector<SeenDialog> ClickSystemInfo(HWND about) {
-    harness::DialogWatcher watcher([about](HWND box) { return box != about; });
-    ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
+  std::vector<SeenDialog> ClickSystemInfo() {
+    harness::DialogWatcher watcher([this](HWND box) { return box != about_; });
+    ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
     harness::Drain();
     return watcher.Seen();
   }
@@ -104,26 +105,18 @@ class SysInfo : public testing::Test {
   }
 
   // The About dialog of a freshly started program with "&System Info..." pressed: the
-  // message came, and nothing was started. The dialog, for what the test checks next.
-  HWND PressExpectingTheMessage() {
-    HWND about = OpenAbout();
-    [&] {
-      ASSERT_NE(nullptr, about);
-      ExpectTheMessage(ClickSystemInfo(about));
-      ExpectNothingStarted(log_);
-    }();
-    return about;
+  // message came, and nothing was started.
+  void PressExpectingTheMessage() {
+    ASSERT_NO_FATAL_FAILURE(OpenAbout());
+    ExpectTheMessage(ClickSystemInfo());
+    ExpectNothingStarted(log_);
   }
 
   // The same with the tool found: no message, and the log shows that `path` was started.
-  HWND PressExpectingAStart(const std::string& log, const std::string& path) {
-    HWND about = OpenAbout();
-    [&] {
-      ASSERT_NE(nullptr, about);
-      EXPECT_TRUE(ClickSystemInfo(about).empty());  // no message
-      ExpectStarted(log, path);
-    }();
-    return about;
+  void PressExpectingAStart(const std::string& log, const std::string& path) {
+    ASSERT_NO_FATAL_FAILURE(OpenAbout());
+    EXPECT_TRUE(ClickSystemInfo().empty());  // no message
+    ExpectStarted(log, path);
   }
 
   // The marker's line names exactly the program file that was started.
@@ -136,6 +129,7 @@ class SysInfo : public testing::Test {
   }
 
   std::unique_ptr<Program> program_;
+  HWND about_ = nullptr;
 
  private:
   harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
@@ -305,16 +299,15 @@ TEST_P(Locations, SystemInfoButton) {
     logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
-  HWND about = nullptr;
   if (arranged.started) {
     const std::string tool = dir_ + arranged.started;
     const std::string log =
         arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
-    ASSERT_NO_FATAL_FAILURE(about = PressExpectingAStart(log, tool));
+    ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(log, tool));
   } else {
-    ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
+    ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
   }
-  EXPECT_TRUE(::IsWindowVisible(about));  // the dialog stays open
+  EXPECT_TRUE(::IsWindowVisible(about_));  // the dialog stays open
   if (arranged.decoy) ExpectNothingStarted(dir_ + arranged.decoy);
 }
 
@@ -325,47 +318,44 @@ INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements),
 
 TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
-  HWND about = nullptr;
-  ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
-  EXPECT_TRUE(::IsWindowVisible(about));
+  ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
+  EXPECT_TRUE(::IsWindowVisible(about_));
   // The main window and the dialog take input again after the box.
-  ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  EXPECT_TRUE(harness::Gone(about));
+  ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(harness::Gone(about_));
   EXPECT_TRUE(::IsWindowEnabled(program_->window()));
 }
 
 TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
   ASSERT_TRUE(harness::CopyMarkerTo(tool_));
   ASSERT_TRUE(SetPath(tool_));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ASSERT_NO_FATAL_FAILURE(OpenAbout());
+  EXPECT_TRUE(ClickSystemInfo().empty());
+  EXPECT_TRUE(ClickSystemInfo().empty());
   ExpectStarted(log_, tool_, 2);
 }
 
 TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));  // nothing set up yet
+  ASSERT_NO_FATAL_FAILURE(OpenAbout());
+  ExpectTheMessage(ClickSystemInfo());  // nothing set up yet
 
   const std::string folder = dir_ + "tools";
   ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
   ASSERT_TRUE(SetFolder(folder));
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  EXPECT_TRUE(ClickSystemInfo().empty());
   ExpectStarted(log_, folder + "\\MSINFO32.EXE");
 
   // The path of the first location now wins; the folder found before is not reused.
   ASSERT_TRUE(harness::CopyMarkerTo(tool_));
   ASSERT_TRUE(SetPath(tool_));
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  EXPECT_TRUE(ClickSystemInfo().empty());
   ASSERT_TRUE(harness::WaitForLines(log_, 2));
   EXPECT_EQ(tool_, harness::StripQuotes(harness::ReadLines(log_).at(1)));
 
   // And gone again: the message, not the tool of the click before.
   harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
   harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
-  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectTheMessage(ClickSystemInfo());
   harness::StartedProgramsEnded();
   EXPECT_EQ(2u, harness::ReadLines(log_).size());
 }
