@@ -5,14 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "dialogs/fAbout.h"
 #include "resources/Product.h"
 #include "tests/Harness.h"
-
-using harness::Program;
 
 namespace {
 
@@ -21,9 +18,10 @@ const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with sysinfo_test
 
-// The main window, and the About dialog once Open() has pressed "&About" and found it.
+// The main window with the About dialog open: Open() presses "&About" and finds the dialog.
 struct AboutDialog : harness::MainWindowTest {
   HWND about = nullptr;
+  void SetUp() override { Open(); }
   void Open() {
     ASSERT_NE(nullptr, about = harness::OpenWindow(program, fMain::ID_cmdAbout, kTitle));
   }
@@ -69,33 +67,24 @@ std::string VersionOfThisProgram() {
 
 // The system information tool set to a copy of the marker, for the tests that press
 // "&System Info..."; the registry values are put back afterwards.
-class MarkerAsSystemInformation {
- public:
-  MarkerAsSystemInformation()
-      : lock_(kRegistryLock),
-        path_(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH"),
-        folder_(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO"),
-        dir_(harness::FreshFolder("about_sysinfo")),
-        log_(dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log"),
-        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+struct MarkerAsSystemInformation {
+  MarkerAsSystemInformation() {
     harness::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO");
-    ok_ = harness::CopyMarkerTo(dir_ + "tool.exe") &&
-          harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir_ + "tool.exe");
+    ok = harness::CopyMarkerTo(dir + "tool.exe") &&
+         harness::SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", dir + "tool.exe");
   }
   ~MarkerAsSystemInformation() {
     harness::StartedProgramsEnded();  // a late start still finds its log
-    harness::RemoveTree(dir_);
+    harness::RemoveTree(dir);
   }
 
-  bool ok() const { return ok_; }
-  const std::string& log() const { return log_; }
-
- private:
-  harness::NamedLock lock_;
-  harness::SavedRegistryValue path_, folder_;
-  std::string dir_, log_;
-  harness::ScopedEnvironment environment_;
-  bool ok_ = false;
+  harness::NamedLock lock{kRegistryLock};
+  harness::SavedRegistryValue path{HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH"},
+      folder{HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO"};
+  const std::string dir = harness::FreshFolder("about_sysinfo");
+  const std::string log = dir + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  harness::ScopedEnvironment environment{"VARNELO_MARKER_LOG", log.c_str()};
+  bool ok = false;
 };
 
 // The colours of the window's small icon where its title bar shows an icon: the square at
@@ -133,7 +122,6 @@ size_t TitleIconColoursShown(HWND window) {
 }  // namespace
 
 TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(about, ::GetForegroundWindow());
   // A mark on the open dialog shows that a further click does not load it again.
   ::SetWindowTextA(Item(about, fAbout::ID_lblTitle), "still the same dialog");
@@ -155,7 +143,6 @@ TEST_F(AboutDialog, RepeatedClicksKeepOneDialogAndBringItToTheFront) {
 }
 
 TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(about, GW_OWNER));
   POINT origin{0, 0};
   ::ClientToScreen(about, &origin);
@@ -171,7 +158,6 @@ TEST_F(AboutDialog, IsOwnedByTheMainWindowAtItsFixedPlaceAndSize) {
 }
 
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ExpectTheTexts(about);
   EXPECT_EQ(VersionOfThisProgram(), ItemText(about, fAbout::ID_lblVersion));
   const std::string description = ItemText(about, fAbout::ID_lblDescription);
@@ -185,7 +171,6 @@ TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
 }
 
 TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND icon = Item(about, fAbout::ID_picIcon);
   ASSERT_NE(nullptr, icon);
   EXPECT_TRUE(::IsWindowVisible(icon));
@@ -200,7 +185,6 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
 }
 
 TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
   ASSERT_TRUE(ok && info);
   EXPECT_EQ("Button", harness::ClassName(ok));
@@ -214,7 +198,7 @@ TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
 
 TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
   MarkerAsSystemInformation tool;  // Esc must not press "&System Info..."
-  ASSERT_TRUE(tool.ok());
+  ASSERT_TRUE(tool.ok);
   for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
     SCOPED_TRACE(id);
     ASSERT_NO_FATAL_FAILURE(Open());
@@ -226,12 +210,11 @@ TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
     EXPECT_TRUE(harness::VisibleWindows(kTitle).empty());
   }
   harness::StartedProgramsEnded();  // a start would have written by now
-  EXPECT_TRUE(harness::ReadLines(tool.log()).empty());
+  EXPECT_TRUE(harness::ReadLines(tool.log).empty());
   EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
 
 TEST_F(AboutDialog, EnterOnOkClosesIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(Item(about, fAbout::ID_cmdOK));
   harness::PressKey(VK_RETURN);
   EXPECT_TRUE(harness::Gone(about));
@@ -243,7 +226,7 @@ TEST_F(AboutDialog, EnterOnOkClosesIt) {
 // (focus without a click), or set from code.
 TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
   MarkerAsSystemInformation tool;
-  ASSERT_TRUE(tool.ok());
+  ASSERT_TRUE(tool.ok);
   enum class Way { Tab, MouseSlideOff, SetFocus };
   size_t started = 0;
   for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
@@ -262,10 +245,10 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
       harness::Drain();
     }
     ASSERT_EQ(info, ::GetFocus());
-    ASSERT_TRUE(harness::ReadLines(tool.log()).size() == started);  // not pressed yet
+    ASSERT_TRUE(harness::ReadLines(tool.log).size() == started);  // not pressed yet
     harness::PressKey(VK_RETURN);
-    EXPECT_TRUE(harness::WaitForLines(tool.log(), started + 1));  // the tool was started
-    started = harness::ReadLines(tool.log()).size();
+    EXPECT_TRUE(harness::WaitForLines(tool.log, started + 1));  // the tool was started
+    started = harness::ReadLines(tool.log).size();
     EXPECT_TRUE(::IsWindow(about));  // and the dialog stays open
     EXPECT_TRUE(::IsWindowVisible(about));
     // Back on OK, Enter closes the dialog again.
@@ -275,11 +258,10 @@ TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
     if (::IsWindow(about)) ::DestroyWindow(about);
   }
   harness::StartedProgramsEnded();
-  EXPECT_EQ(3u, harness::ReadLines(tool.log()).size());
+  EXPECT_EQ(3u, harness::ReadLines(tool.log).size());
 }
 
 TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(Item(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about));
   ASSERT_NO_FATAL_FAILURE(Open());
@@ -290,7 +272,6 @@ TEST_F(AboutDialog, OkClickAndTheCloseButtonCloseIt) {
 }
 
 TEST_F(AboutDialog, ReopeningSetsTheTextsAfresh) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SetWindowTextA(about, "changed");
   for (int id : {int(fAbout::ID_lblTitle), int(fAbout::ID_lblVersion),
                  int(fAbout::ID_lblDescription), int(fAbout::ID_lblDisclaimer)})
@@ -325,7 +306,6 @@ TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
 }
 
 TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   harness::FocusControl(program[fMain::ID_chkUnderline]);
   harness::PressKey(VK_SPACE);
   EXPECT_EQ(BST_CHECKED, ::SendMessageA(program[fMain::ID_chkUnderline], BM_GETCHECK, 0, 0));
@@ -334,7 +314,6 @@ TEST_F(AboutDialog, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(AboutDialog, IsHiddenWithTheMinimisedMainWindow) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
   EXPECT_FALSE(::IsWindowVisible(about));

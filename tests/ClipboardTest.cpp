@@ -16,7 +16,6 @@
 #include <string>
 #include <thread>
 #include <utility>
-#include <vector>
 
 #include "tests/Harness.h"
 
@@ -24,10 +23,10 @@ using harness::ClipboardBytes;
 using harness::ClipboardFormats;
 using harness::ClipboardUnicode;
 using harness::Program;
+using harness::PutOnClipboard;
 
 namespace {
 
-// ---- The other program of the paste test ----
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
 // it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
 // control of its own gives to <file>.paste, then ends before any test runs.
@@ -48,12 +47,6 @@ const bool g_pasteProgram = [] {
   return true;
 }();
 
-// ---- Clipboard helpers of the tests ----
-
-using harness::PutOnClipboard;
-
-UINT PrivateFormat() { return ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture"); }
-
 void PressCopy(const Program& program) {
   ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
   harness::Pump(20);
@@ -65,6 +58,7 @@ std::string Symbols(int from, int to) {
 }
 
 struct Clipboard : harness::MainWindowTest {
+  const UINT picture = ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture");
   // Selects first..last of the Symbol View (only the caret where they are equal), presses the
   // button and returns the clipboard's plain text.
   std::string CopyWithSelection(int first, int last) {
@@ -122,22 +116,18 @@ TEST_F(Clipboard, ViewSelectionWinsOverTheListRow) {
 }
 
 TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
-  struct Row {
-    int index;
-    const char* bytes;
-  };
-  const Row rows[] = {{64, "A"}, {254, "\xff"}, {0, "\x01"}, {12, "\r"}, {9, "\n"}, {127, "\x80"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.index);
+  const std::pair<int, const char*> rows[] = {{64, "A"},  {254, "\xff"}, {0, "\x01"},
+                                              {12, "\r"}, {9, "\n"},     {127, "\x80"}};
+  for (const auto& [index, bytes] : rows) {
+    SCOPED_TRACE(index);
     PutOnClipboard({{CF_TEXT, "before"}});
-    harness::ClickListRow(list, row.index);
-    ASSERT_EQ(row.index, harness::ListSelection(list));
-    EXPECT_EQ(row.bytes, CopyWithSelection(30, 30));  // the caret only
+    harness::ClickListRow(list, index);
+    ASSERT_EQ(index, harness::ListSelection(list));
+    EXPECT_EQ(bytes, CopyWithSelection(30, 30));  // the caret only
   }
 }
 
 TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
-  const UINT picture = PrivateFormat();
   PutOnClipboard({{CF_TEXT, "someone else's"}, {picture, "picture"}});
   ASSERT_EQ(-1, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 5, 5);
@@ -161,8 +151,6 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
 }
 
 TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
-  const UINT picture = PrivateFormat();
-
   PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
   harness::ClickListRow(list, 64);
   EXPECT_EQ("A", CopyWithSelection(0, 0));  // the text is replaced
@@ -185,7 +173,6 @@ TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
 }
 
 TEST_F(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
-  const UINT picture = PrivateFormat();
   ::SendMessageA(view, EM_SETSEL, 0, 0);
 
   // Another program's plain text, already pasted once as Unicode text (the system made

@@ -5,11 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <tuple>
 
 #include "tests/Harness.h"
-
-using harness::Program;
 
 namespace {
 
@@ -40,14 +38,11 @@ const Expected kControls[] = {
     {fMain::ID_lblnumfonts, "Static", nullptr, {15, 157, 224, 26}, "Arial", -13, true},
 };
 
-struct Caption {
-  int index;
-  const char* text;
-  POINT at;
-};
-const Caption kCaptions[] = {{0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
-                             {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
-                             {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
+// The captions of the labels ID_lblControls0 + index, and where each stands.
+const std::tuple<int, const char*, POINT> kCaptions[] = {
+    {0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
+    {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
+    {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
 
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
@@ -80,20 +75,14 @@ TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
 }
 
 TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
-  for (const Caption& c : kCaptions) {
-    SCOPED_TRACE(c.text);
-    HWND label = program[fMain::ID_lblControls0 + c.index];
-    EXPECT_EQ(c.text, harness::Text(label));
+  for (const auto& [index, caption, at] : kCaptions) {
+    SCOPED_TRACE(caption);
+    HWND label = program[fMain::ID_lblControls0 + index];
+    EXPECT_EQ(caption, harness::Text(label));
     EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
     // Sized to the caption: as wide and as high as its text, with no border.
-    HDC dc = ::GetDC(label);
-    HGDIOBJ old =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-    RECT text{0, 0, 0, 0};
-    ::DrawTextA(dc, c.text, -1, &text, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(dc, old);
-    ::ReleaseDC(label, dc);
-    EXPECT_EQ((harness::Box{c.at.x, c.at.y, text.right, text.bottom}), harness::BoxOf(label));
+    const SIZE text = harness::TextSize(label, caption);
+    EXPECT_EQ((harness::Box{at.x, at.y, text.cx, text.cy}), harness::BoxOf(label));
     EXPECT_FALSE(StyleOf(label) & WS_BORDER);
   }
 }
@@ -143,21 +132,16 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   // A text that doesn't fit a framed label is cut off at the label's edge: of a second line
   // with room for only a part of it, that part shows. (The keystroke of a double-byte
   // character breaks onto a second line; the label holds one line and a bit.)
-  HWND keycode = label;
-  ::SetWindowTextA(keycode, "<ALT> + 0-32096");
-  harness::PixelAt(keycode, 0, 0);
-  HDC dc = ::GetDC(keycode);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(keycode, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  RECT inside = harness::ClientRect(keycode);
+  ::SetWindowTextA(label, "<ALT> + 0-32096");
+  harness::PixelAt(label, 0, 0);
+  RECT below = harness::ClientRect(label);
+  below.top = harness::TextSize(label, "<ALT>").cy;  // under the first line
+  ASSERT_LT(below.top, below.bottom);
+  HDC dc = ::GetDC(label);
   int ink = 0;
-  for (int y = metrics.tmHeight; y < inside.bottom; ++y)
-    for (int x = 0; x < inside.right; ++x) ink += ::GetPixel(dc, x, y) != kFieldGrey;
-  ::ReleaseDC(keycode, dc);
-  ASSERT_LT(metrics.tmHeight, inside.bottom);
+  for (auto [colour, count] : harness::ColoursIn(dc, below))
+    ink += colour != kFieldGrey ? count : 0;
+  ::ReleaseDC(label, dc);
   EXPECT_GT(ink, 0) << "the part of the second line that fits";
 
   // The panel: the window's only child, with a flat border.

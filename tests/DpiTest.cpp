@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "tests/Harness.h"
 
@@ -50,10 +51,8 @@ TEST(Dpi, TheDensityIsTheOneAskedFor) {
 
 TEST(Dpi, MainWindowControlsScaleWithTheDensity) {
   Program program;
-  struct {
-    int id;
-    RECT at96;  // left, top, width, height
-  } const controls[] = {
+  // Left, top, width and height at 96 dpi.
+  const std::pair<int, RECT> controls[] = {
       {fMain::ID_cboFonts, {15, 33, 193, 21}},     {fMain::ID_lblPreview, {242, 32, 200, 50}},
       {fMain::ID_txtSymbol, {14, 256, 430, 89}},   {fMain::ID_chkBold, {15, 109, 66, 24}},
       {fMain::ID_chkStrikeOut, {91, 129, 66, 24}}, {fMain::ID_cboSize, {15, 82, 113, 21}},
@@ -62,8 +61,8 @@ TEST(Dpi, MainWindowControlsScaleWithTheDensity) {
       {fMain::ID_cmdAbout, {14, 350, 176, 48}},    {fMain::ID_cmdHelp, {195, 350, 64, 48}},
       {fMain::ID_cmdVisit, {264, 350, 180, 48}},
   };
-  for (const auto& c : controls)
-    ExpectScaled(c.at96, harness::RectInParent(program[c.id]), std::to_string(c.id).c_str());
+  for (const auto& [id, at96] : controls)
+    ExpectScaled(at96, harness::RectInParent(program[id]), std::to_string(id).c_str());
 
   RECT client = harness::ClientRect(program.window());
   EXPECT_NEAR(Scaled(478), client.right, 1);

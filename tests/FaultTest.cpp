@@ -49,9 +49,7 @@ TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
     std::snprintf(name, sizeof name, "Family %04d %c", (i * 7919) % 3000, 'a' + i % 26);
     g_families.push_back(name);
   }
-  fMainOptions options;
-  options.enumerate = &EnumerateList;
-  Program program(options);
+  Program program(fMainOptions{&EnumerateList});
   HWND fonts = program[fMain::ID_cboFonts];
   std::vector<std::string> items = harness::ComboItems(fonts);
   ASSERT_EQ(3000u, items.size());
@@ -69,9 +67,7 @@ TEST(Fault, OddFaceNamesAreListedAsReported) {
   const std::string highBit = "\xC0\xE9\xFF name";
   const std::string noTerminator(32, 'Q');  // a record that breaks the rules: no NUL at all
   g_families = {"Zeta", longest, highBit, "alpha", "Alpha", "Zeta", noTerminator, "  spaced  "};
-  fMainOptions options;
-  options.enumerate = &EnumerateList;
-  Program program(options);
+  Program program(fMainOptions{&EnumerateList});
   std::vector<std::string> items = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(g_families.size(), items.size());  // nothing merged, nothing dropped
   EXPECT_TRUE(IsSortedForTheUser(items));
@@ -92,14 +88,13 @@ TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
   HWND combo = ::CreateWindowExA(0, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(combo);
+  const LPARAM list = reinterpret_cast<LPARAM>(combo);
   LOGFONTA lf{};
   std::strcpy(lf.lfFaceName, "Beta");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE,
-                                           reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE, list));
   std::strcpy(lf.lfFaceName, "Alpha");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE,
-                                           reinterpret_cast<LPARAM>(combo)));
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, reinterpret_cast<LPARAM>(combo)));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE, list));
+  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, list));
   EXPECT_EQ(3, harness::ComboCount(combo));
   EXPECT_EQ("Alpha", harness::ComboItem(combo, 0));
   EXPECT_EQ("Alpha", harness::ComboItem(combo, 1));
@@ -242,13 +237,7 @@ TEST(CodePage, ViewsAndKeystrokeFollowTheAnsiCodePage) {
     ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(code - 1),
                    reinterpret_cast<LPARAM>(&item));
     EXPECT_EQ(wide, row[0]) << code;
-    // The keystroke of that row.
-    ListView_SetItemState(list, code - 1, LVIS_SELECTED | LVIS_FOCUSED,
-                          LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_EnsureVisible(list, code - 1, FALSE);
-    harness::Drain();
-    RECT r = harness::ListItemRect(list, code - 1);
-    harness::Click(list, r.left + 20, (r.top + r.bottom) / 2);
+    harness::ClickListRow(list, code - 1);  // the keystroke of that row
     EXPECT_EQ("<ALT> + 0" + std::to_string(code), harness::Text(program[fMain::ID_lblKeycode]));
   }
   if (::GetACP() == 1251) {

@@ -9,13 +9,13 @@
 
 #include <cctype>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/Harness.h"
 #include "win/Font.h"
 
 using harness::FaceOf;
-using harness::Program;
 
 namespace {
 
@@ -33,11 +33,12 @@ int IndexWithOtherName(HWND combo, const std::string& name, int from = 0) {
 }
 
 // The program started, with the first name of the font list and the first entry with
-// another name (-1 when every entry has the first name).
+// another name, which the prefix must have.
 struct FontChoice : FontsCounted, harness::MainWindowTest {
   const std::string first = harness::ComboItem(fonts, 0);
   const int other = IndexWithOtherName(fonts, first);
   const std::string otherName = harness::ComboItem(fonts, other);
+  void SetUp() override { ASSERT_GT(other, 0) << "the prefix offers only one font family"; }
   // Chooses an entry of the font box as the user does, and lets the program finish with it.
   void Choose(int index) {
     harness::ChooseComboItem(fonts, index);
@@ -55,21 +56,19 @@ void ExpectTheSymbolRows(HWND list) {
   EXPECT_EQ(ANSI_CHARSET, harness::FontOf(list).lfCharSet);
 }
 
-// What the list is told when it is rebuilt, in order. A rebuild that yields the rows the
-// list shows only clears the selection and scrolls to the top; other rows replace the old.
-const std::vector<UINT> kListChanges = {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE,
-                                        LVM_SCROLL,       LVM_DELETEALLITEMS,
-                                        LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK};
-struct RebuildLog : harness::MessageLog {
-  explicit RebuildLog(HWND list) : MessageLog(list, kListChanges) {}
-  // Every rebuild ends by clearing the selection mark, once.
-  int count() const { return Count(LVM_SETSELECTIONMARK); }
-};
-// One rebuild: the selection cleared, the list scrolled to the top where it was not there,
+// What the list is told when it is rebuilt, in order: the selection cleared, the list scrolled
+// to the top where it was not there, the rows replaced where they differ from those it shows,
 // and the selection mark cleared last.
 const std::vector<harness::Expected> kOneRebuild = {
     {LVM_SETITEMSTATE, true},   {LVM_ENSUREVISIBLE, true}, {LVM_SCROLL, true},
     {LVM_DELETEALLITEMS, true}, {LVM_SETITEMCOUNT, true},  {LVM_SETSELECTIONMARK}};
+struct RebuildLog : harness::MessageLog {
+  explicit RebuildLog(HWND list)
+      : MessageLog(list, {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE, LVM_SCROLL, LVM_DELETEALLITEMS,
+                          LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK}) {}
+  // Every rebuild ends by clearing the selection mark, once.
+  int count() const { return Count(LVM_SETSELECTIONMARK); }
+};
 
 // The view and the preview are in the face `name`, and the preview shows it as its caption.
 void ExpectChosen(const std::string& name, HWND view, HWND preview) {
@@ -85,7 +84,6 @@ void ExpectOneRebuild(const RebuildLog& rebuilds, HWND list) {
   ExpectTheSymbolRows(list);
 }
 
-// Selects a row of the list as the user does, by clicking it.
 void SelectRow(HWND list, int index) {
   harness::ClickListRow(list, index);
   ASSERT_EQ(index, harness::ListSelection(list));
@@ -94,7 +92,6 @@ void SelectRow(HWND list, int index) {
 }  // namespace
 
 TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
-  ASSERT_GT(other, 0) << "the prefix offers only one font family";
   ASSERT_EQ(first, FaceOf(view));
 
   Choose(other);
@@ -103,7 +100,6 @@ TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
   // The text of the view is not touched; only its font changes.
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
 
-  // And back to the first name.
   Choose(0);
   ExpectChosen(first, view, preview);
 }
@@ -125,8 +121,6 @@ TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
 }
 
 TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
-  ASSERT_GT(other, 0);
-
   SelectRow(list, 64);  // "A"
   RebuildLog rebuilds(list);
   Choose(other);
@@ -142,8 +136,6 @@ TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
 // The rows come out as they were, so only what the clear changes is drawn again: the
 // highlight of the old selection must go all the same, and the list starts again at the top.
 TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
-  ASSERT_GT(other, 0);
-
   SelectRow(list, 1);
   const RECT plain = harness::ListItemRect(list, 0), chosen = harness::ListItemRect(list, 1);
   const int x = (chosen.left + chosen.right) / 2;  // right of the row's one character
@@ -193,22 +185,17 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
 
 TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
   // A letter that no name before it starts with: the first name with that letter.
-  const char current =
-      static_cast<char>(std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, 0)[0])));
+  auto initial = [&](int i) { return std::toupper(harness::ComboItem(fonts, i)[0] & 0xFF); };
   int target = -1;
-  for (int i = 1; i < harness::ComboCount(fonts) && target < 0; ++i) {
-    char c = static_cast<char>(
-        std::toupper(static_cast<unsigned char>(harness::ComboItem(fonts, i)[0])));
-    if (c != current && c >= 'A' && c <= 'Z') target = i;
-  }
+  for (int i = 1; i < harness::ComboCount(fonts) && target < 0; ++i)
+    if (initial(i) != initial(0) && initial(i) >= 'A' && initial(i) <= 'Z') target = i;
   ASSERT_GT(target, 0) << "all names start with the same letter";
   const std::string name = harness::ComboItem(fonts, target);
 
   SelectRow(list, 64);
   harness::FocusControl(fonts);
   RebuildLog rebuilds(list);
-  harness::TypeText(
-      std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])))));
+  harness::TypeText(std::string(1, static_cast<char>(std::tolower(initial(target)))));
   harness::Drain();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
   ExpectChosen(name, view, preview);
@@ -216,7 +203,6 @@ TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
 }
 
 TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
-  ASSERT_GT(other, 0);
   SelectRow(list, 64);
   ASSERT_EQ("<ALT> + 065", harness::Text(label));
 
@@ -233,16 +219,12 @@ TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
 }
 
 TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
-  ASSERT_GT(other, 0);
-
-  struct Modifiers {
-    bool shift, control, alt;
-  };
-  const Modifiers states[] = {{false, false, false}, {true, false, false}, {false, true, false},
-                              {false, false, true},  {true, true, false},  {true, true, true}};
-  for (const Modifiers& m : states) {
+  const std::tuple<bool, bool, bool> modifiers[] = {{false, false, false}, {true, false, false},
+                                                    {false, true, false},  {false, false, true},
+                                                    {true, true, false},   {true, true, true}};
+  for (const auto& [shift, control, alt] : modifiers) {
     SCOPED_TRACE(testing::Message()
-                 << "shift " << m.shift << " control " << m.control << " alt " << m.alt);
+                 << "shift " << shift << " control " << control << " alt " << alt);
     harness::ChooseComboItem(fonts, 0);
     SelectRow(list, 64);
     // The box shows another name than the view: the selection moves without its notification.
@@ -253,7 +235,7 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     harness::FocusControl(fonts);
     RebuildLog rebuilds(list);
     harness::MessageLog captions(preview, {WM_SETTEXT});
-    harness::PressKey(VK_RETURN, m.shift, m.control, m.alt);
+    harness::PressKey(VK_RETURN, shift, control, alt);
     harness::Drain();
     EXPECT_EQ(otherName, FaceOf(view));
     EXPECT_EQ(first, FaceOf(preview));
@@ -266,7 +248,6 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
 }
 
 TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
-  ASSERT_GT(other, 0);
   ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
   ASSERT_EQ(first, FaceOf(view));
 
@@ -288,7 +269,6 @@ TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
 }
 
 TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
-  ASSERT_GT(other, 0);
   harness::ChooseComboItem(sizes, 14);  // "72"
   for (int id :
        {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})

@@ -12,13 +12,16 @@
 #include "dialogs/fHelp.h"
 #include "tests/Harness.h"
 
-using harness::Program;
-
 namespace {
 
-// The main window, and the help window once Open() has pressed "&Help" and found it.
+// The main window with the help window open, where there was none before: Open() presses
+// "&Help" and finds the window.
 struct HelpWindow : harness::MainWindowTest {
   HWND help = nullptr;
+  void SetUp() override {
+    EXPECT_TRUE(harness::VisibleWindows("Help").empty());
+    Open();
+  }
   void Open() {
     ASSERT_NE(nullptr, help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help"));
   }
@@ -58,8 +61,7 @@ int ZIndex(HWND child) {
 }  // namespace
 
 TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
-  EXPECT_TRUE(harness::VisibleWindows("Help").empty());
-  for (int click = 0; click < 3; ++click) {
+  for (int click = 1; click < 3; ++click) {  // the fixture's Open() was the first
     ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
     harness::Drain();
   }
@@ -72,7 +74,6 @@ TEST_F(HelpWindow, ThreeClicksOpenExactlyOneWindow) {
 }
 
 TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ(program.window(), ::GetWindow(help, GW_OWNER));
   EXPECT_FALSE(::GetWindowLongPtrA(help, GWL_STYLE) & WS_CHILD);  // owned, not a child
   RECT h = harness::ScreenRect(help), m = harness::ScreenRect(program.window());
@@ -83,7 +84,6 @@ TEST_F(HelpWindow, IsOwnedByTheMainWindowAndCentredOnIt) {
 }
 
 TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   EXPECT_EQ("Help", harness::Text(help));
   RECT client = harness::ClientRect(help);
   EXPECT_EQ(313, client.right);
@@ -109,7 +109,6 @@ TEST_F(HelpWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
 }
 
 TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   ASSERT_TRUE(header && label);
   EXPECT_EQ("Quick Help - Using Varnelo", harness::Text(header));
@@ -121,7 +120,6 @@ TEST_F(HelpWindow, HeadingAndTextAreTheDesignedOnes) {
 }
 
 TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   HWND header = Header(help), label = HelpLabel(help);
   RECT h = harness::RectInParent(header), t = harness::RectInParent(label);
 
@@ -135,14 +133,7 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   // The heading sizes itself to its caption and sits 2 below the panel's top, centred on
   // the panel's width measured from the window's left edge.
   EXPECT_EQ(t.top + 2, h.top);
-  SIZE caption{};
-  HDC dc = ::GetDC(header);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(header, WM_GETFONT, 0, 0)));
-  const std::string text = harness::Text(header);
-  ::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &caption);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(header, dc);
+  const SIZE caption = harness::TextSize(header, harness::Text(header));
   EXPECT_LE(std::abs((h.right - h.left) - caption.cx), 1);
   EXPECT_LE(std::abs((h.bottom - h.top) - caption.cy), 1);
   EXPECT_LE(std::abs(2 * h.left - (300 - (h.right - h.left))), 1);
@@ -151,20 +142,13 @@ TEST_F(HelpWindow, HeadingLiesInFrontOfTheCentredHelpPanel) {
   EXPECT_LT(ZIndex(header), ZIndex(label));
   EXPECT_GE(h.left, t.left);
   EXPECT_LE(h.right, t.right);
-  TEXTMETRICA metrics{};
-  dc = ::GetDC(label);
-  old = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
-  ::GetTextMetricsA(dc, &metrics);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(label, dc);
-  EXPECT_LE(h.bottom, t.top + 2 * metrics.tmHeight);
+  EXPECT_LE(h.bottom, t.top + 2 * harness::TextSize(label, "A").cy);
   // What is painted there is the heading: its white text over steel blue.
   POINT middle{(h.left + h.right) / 2, (h.top + h.bottom) / 2};
   EXPECT_EQ(header, ::ChildWindowFromPointEx(help, middle, CWP_SKIPINVISIBLE));
 }
 
 TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   for (HWND label : {Header(help), HelpLabel(help)}) {
     std::map<COLORREF, int> colours = harness::Colours(label);
     EXPECT_EQ(kSteelBlue, harness::MostCommon(colours)) << ::GetDlgCtrlID(label);
@@ -176,7 +160,6 @@ TEST_F(HelpWindow, ColoursAreSteelBlueWhiteAndGrey) {
 }
 
 TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::SendMessageA(help, WM_CLOSE, 0, 0);
   EXPECT_TRUE(harness::Gone(help));
   EXPECT_TRUE(harness::VisibleWindows("Help").empty());
@@ -195,7 +178,6 @@ TEST_F(HelpWindow, ReopenedAfterClosingShowsTheTextOnce) {
 }
 
 TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   // A real click on the Bold box, which the help window leaves uncovered.
   HWND bold = program[fMain::ID_chkBold];
   RECT boldRect = harness::ScreenRect(bold), helpRect = harness::ScreenRect(help);
@@ -221,7 +203,6 @@ TEST_F(HelpWindow, MainWindowStaysUsableWhileItIsOpen) {
 }
 
 TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   // As the title bar's minimise and restore buttons do it.
   ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
   ASSERT_TRUE(harness::Iconic(program.window()));
@@ -234,7 +215,6 @@ TEST_F(HelpWindow, IsHiddenWithTheMinimisedMainWindowAndBackOnRestore) {
 }
 
 TEST_F(HelpWindow, ShowWindowMinimiseHidesItToo) {
-  ASSERT_NO_FATAL_FAILURE(Open());
   ::ShowWindow(program.window(), SW_MINIMIZE);
   ASSERT_TRUE(harness::Iconic(program.window()));
   const bool hidden = !::IsWindowVisible(help);

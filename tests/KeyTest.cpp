@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,53 +23,34 @@ using harness::Program;
 
 namespace {
 
+// A key, pressed with the modifiers its name begins with ("Shift+Tab", "Ctrl+A", "Alt+F").
 struct Key {
   const char* name;
   WORD vk;
-  bool shift = false, control = false, alt = false;
+  bool With(const char* modifier) const {
+    return std::strncmp(name, modifier, std::strlen(modifier)) == 0;
+  }
 };
 
+// The access keys of the design's captions come last.
 const Key kKeys[] = {
-    {"Esc", VK_ESCAPE},
-    {"Enter", VK_RETURN},
-    {"Tab", VK_TAB},
-    {"Shift+Tab", VK_TAB, true},
-    {"Left", VK_LEFT},
-    {"Right", VK_RIGHT},
-    {"Up", VK_UP},
-    {"Down", VK_DOWN},
-    {"Home", VK_HOME},
-    {"End", VK_END},
-    {"PgUp", VK_PRIOR},
-    {"PgDn", VK_NEXT},
-    {"Delete", VK_DELETE},
-    {"Backspace", VK_BACK},
-    {"Space", VK_SPACE},
-    {"F4", VK_F4},
-    {"Alt+Down", VK_DOWN, false, false, true},
-    {"Ctrl+A", 'A', false, true},
-    {"Ctrl+C", 'C', false, true},
-    {"Ctrl+V", 'V', false, true},
-    {"Ctrl+X", 'X', false, true},
-    {"Ctrl+Z", 'Z', false, true},
-    {"Q", 'Q'},
-    // The access keys of the design's captions.
-    {"Alt+F", 'F', false, false, true},
-    {"Alt+S", 'S', false, false, true},
-    {"Alt+P", 'P', false, false, true},
-    {"Alt+K", 'K', false, false, true},
-    {"Alt+B", 'B', false, false, true},
-    {"Alt+U", 'U', false, false, true},
-    {"Alt+I", 'I', false, false, true},
-    {"Alt+C", 'C', false, false, true},
-    {"Alt+A", 'A', false, false, true},
-    {"Alt+H", 'H', false, false, true},
-};
+    {"Esc", VK_ESCAPE},    {"Enter", VK_RETURN},   {"Tab", VK_TAB},     {"Shift+Tab", VK_TAB},
+    {"Left", VK_LEFT},     {"Right", VK_RIGHT},    {"Up", VK_UP},       {"Down", VK_DOWN},
+    {"Home", VK_HOME},     {"End", VK_END},        {"PgUp", VK_PRIOR},  {"PgDn", VK_NEXT},
+    {"Delete", VK_DELETE}, {"Backspace", VK_BACK}, {"Space", VK_SPACE}, {"F4", VK_F4},
+    {"Alt+Down", VK_DOWN}, {"Ctrl+A", 'A'},        {"Ctrl+C", 'C'},     {"Ctrl+V", 'V'},
+    {"Ctrl+X", 'X'},       {"Ctrl+Z", 'Z'},        {"Q", 'Q'},          {"Alt+F", 'F'},
+    {"Alt+S", 'S'},        {"Alt+P", 'P'},         {"Alt+K", 'K'},      {"Alt+B", 'B'},
+    {"Alt+U", 'U'},        {"Alt+I", 'I'},         {"Alt+C", 'C'},      {"Alt+A", 'A'},
+    {"Alt+H", 'H'}};
 
 const int kFocusable[] = {fMain::ID_cboFonts,     fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
                           fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
                           fMain::ID_cboSize,      fMain::ID_ListChars, fMain::ID_cmdVisit,
                           fMain::ID_cmdAbout,     fMain::ID_cmdCopy,   fMain::ID_cmdHelp};
+
+const int kBoxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
+                      fMain::ID_chkStrikeOut};
 
 // What the design lets a key do in a control.
 struct Effect {
@@ -77,56 +62,31 @@ struct Effect {
   bool font = false, size = false, keystroke = false;
 };
 
-bool IsCheckBox(int id) {
-  return id == fMain::ID_chkBold || id == fMain::ID_chkItalic || id == fMain::ID_chkUnderline ||
-         id == fMain::ID_chkStrikeOut;
-}
-
 Effect EffectOf(int id, const Key& key) {
   Effect e;
-  const bool plain = !key.shift && !key.control && !key.alt;
   const bool combo = id == fMain::ID_cboFonts || id == fMain::ID_cboSize;
-  if (key.alt) {
-    switch (key.vk) {
-      case 'B':
-        e.ticks = fMain::ID_chkBold;
-        break;
-      case 'I':
-        e.ticks = fMain::ID_chkItalic;
-        break;
-      case 'U':
-        e.ticks = fMain::ID_chkUnderline;
-        break;
-      case 'A':
-        e.opensAbout = true;
-        break;
-      case 'H':
-        e.opensHelp = true;
-        break;
-      case 'F':
-      case 'P':
-      case 'K':
-        e.focusesCopy = true;
-        break;
-      // S is the access key of the StrikeOut box and of three caption labels. Wine's dialog
-      // manager ticks the box when it is the next of them; Windows only moves the focus to
-      // a control whose access key others share.
-      case 'S':
-        e.mayTickStrikeOut = true;
-        break;
-      case VK_DOWN:
-        e.dropsList = combo;
-        break;
-    }
+  if (key.With("Alt+")) {
+    const std::map<WORD, int> boxes = {
+        {'B', fMain::ID_chkBold}, {'I', fMain::ID_chkItalic}, {'U', fMain::ID_chkUnderline}};
+    e.ticks = boxes.count(key.vk) ? boxes.at(key.vk) : 0;
+    e.opensAbout = key.vk == 'A';
+    e.opensHelp = key.vk == 'H';
+    e.focusesCopy = key.vk == 'F' || key.vk == 'P' || key.vk == 'K';
+    // S is the access key of the StrikeOut box and of three caption labels. Wine's dialog
+    // manager ticks the box when it is the next of them; Windows only moves the focus to
+    // a control whose access key others share.
+    e.mayTickStrikeOut = key.vk == 'S';
+    e.dropsList = combo && key.vk == VK_DOWN;
     return e;
   }
-  if (plain && (key.vk == VK_RETURN || key.vk == VK_SPACE)) {
-    e.opensHelp = id == fMain::ID_cmdHelp;
-    e.opensAbout = id == fMain::ID_cmdAbout;
-    e.visits = id == fMain::ID_cmdVisit;
-  }
-  if (plain && key.vk == VK_SPACE && IsCheckBox(id)) e.ticks = id;
-  if (plain && key.vk == VK_F4) e.dropsList = combo;
+  const bool plain = !key.With("Shift+") && !key.With("Ctrl+");
+  const bool press = plain && (key.vk == VK_RETURN || key.vk == VK_SPACE);
+  e.opensHelp = press && id == fMain::ID_cmdHelp;
+  e.opensAbout = press && id == fMain::ID_cmdAbout;
+  e.visits = press && id == fMain::ID_cmdVisit;
+  if (plain && key.vk == VK_SPACE && std::count(std::begin(kBoxes), std::end(kBoxes), id))
+    e.ticks = id;
+  e.dropsList = combo && plain && key.vk == VK_F4;
   const bool moves =
       plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' || key.vk == VK_SPACE);
   e.font = moves && id == fMain::ID_cboFonts;
@@ -154,9 +114,7 @@ Shown ShownBy(const Program& program) {
   s.view = harness::Text(program[fMain::ID_txtSymbol]);
   s.preview = harness::Text(program[fMain::ID_lblPreview]);
   s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
-    s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
+  for (int id : kBoxes) s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
   s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
   return s;
 }
@@ -181,8 +139,7 @@ void PutBack(const Program& program) {
     if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
   for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
     ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
+  for (int id : kBoxes)
     if (harness::IsChecked(program[id])) ::SendMessageA(program[id], BM_CLICK, 0, 0);
   if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0)
     harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
@@ -198,13 +155,7 @@ void PutBack(const Program& program) {
 // requests.
 class Browser {
  public:
-  Browser()
-      : lock_("VarneloTestsWebRegistry"),
-        user_(HKEY_CURRENT_USER, CommandKey(), ""),
-        machine_(HKEY_LOCAL_MACHINE, CommandKey(), ""),
-        dir_(harness::FreshFolder("keys_browser")),
-        log_(dir_ + "requests.log"),
-        environment_("VARNELO_MARKER_LOG", log_.c_str()) {
+  Browser() {
     harness::CopyMarkerTo(dir_ + "browser.exe");
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
       harness::SetRegistryText(root, CommandKey(), "", "\"" + dir_ + "browser.exe\" \"%1\"");
@@ -217,10 +168,11 @@ class Browser {
     const std::string url = product::kMakerUrl;
     return "Software\\Classes\\" + url.substr(0, url.find(':')) + "\\shell\\open\\command";
   }
-  harness::NamedLock lock_;
-  harness::SavedRegistryValue user_, machine_;
-  std::string dir_, log_;
-  harness::ScopedEnvironment environment_;
+  harness::NamedLock lock_{"VarneloTestsWebRegistry"};
+  harness::SavedRegistryValue user_{HKEY_CURRENT_USER, CommandKey(), ""},
+      machine_{HKEY_LOCAL_MACHINE, CommandKey(), ""};
+  const std::string dir_ = harness::FreshFolder("keys_browser"), log_ = dir_ + "requests.log";
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 }  // namespace
@@ -241,7 +193,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       ASSERT_TRUE(harness::PumpUntil(
           [&] { return harness::FocusControl(control), HasFocus(control); }, 5000))
           << harness::ClassName(::GetForegroundWindow());
-      harness::PressKey(key.vk, key.shift, key.control, key.alt);
+      harness::PressKey(key.vk, key.With("Shift+"), key.With("Ctrl+"), key.With("Alt+"));
       if (effect.opensHelp || effect.opensAbout)
         harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); },
                            2000);
@@ -251,9 +203,8 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       }
 
       // The window answers, with every control where it was.
-      DWORD_PTR answer = 0;
       ASSERT_TRUE(
-          ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer));
+          ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr));
       const Shown now = ShownBy(program);
       for (size_t i = 0; i < start.rects.size(); ++i) {
         EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i]))
@@ -264,8 +215,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
 
       // Only what the key may change has changed.
       for (size_t i = 0; i < start.boxes.size(); ++i) {
-        const int box = std::vector<int>{fMain::ID_chkBold, fMain::ID_chkItalic,
-                                         fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}[i];
+        const int box = kBoxes[i];
         if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
         EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i])
             << "check box " << box;
@@ -287,7 +237,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
                   ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)
             << "the list of " << combo;
       if (key.vk == VK_TAB) {
-        EXPECT_TRUE(HasFocus(::GetNextDlgTabItem(program.window(), control, key.shift)));
+        EXPECT_TRUE(HasFocus(::GetNextDlgTabItem(program.window(), control, key.With("Shift+"))));
       }
       if (effect.focusesCopy) {
         EXPECT_TRUE(HasFocus(program[fMain::ID_cmdCopy]));

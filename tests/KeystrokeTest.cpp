@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "tests/Harness.h"
 
 using harness::Program;
+using harness::SymbolIndex;  // the Symbol View's character of a code
 
 namespace {
 
@@ -36,13 +36,10 @@ void ChooseHorizontalFace(const Program& program) {
   harness::Drain();
 }
 
-// The Symbol View's character of a code (in a single-byte code page, code - 1).
-int IndexOfCode(int code) { return harness::SymbolIndex(code); }
-
 // Drags over the one character of `code` in the Symbol View.
 void DragOverCode(HWND view, int code) {
-  harness::ScrollToChar(view, IndexOfCode(code));
-  harness::DragOverChars(view, IndexOfCode(code), IndexOfCode(code));
+  harness::ScrollToChar(view, SymbolIndex(code));
+  harness::DragOverChars(view, SymbolIndex(code), SymbolIndex(code));
 }
 
 std::string Label(const Program& program) { return harness::Text(program[fMain::ID_lblKeycode]); }
@@ -116,18 +113,15 @@ void RightClick(HWND view, POINT at) {
 
 TEST_F(Keystroke, ClickingARowShowsTheKeystrokeOfItsCharacter) {
   EXPECT_EQ("", Label(program));  // nothing picked yet
-  struct Row {
-    int code;
-    const char* text;
-  };
-  const Row rows[] = {{1, "<ALT> + 01"},     {65, "<ALT> + 065"},   {255, "<ALT> + 0255"},
-                      {9, "<ALT> + 09"},     {200, "<ALT> + 0200"}, {10, "<ALT> + 010"},
-                      {128, "<ALT> + 0128"}, {99, "<ALT> + 099"},   {100, "<ALT> + 0100"}};
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.code);
-    harness::ClickListRow(list, row.code - 1);
-    ASSERT_EQ(row.code - 1, harness::ListSelection(list));
-    EXPECT_EQ(row.text, Label(program));
+  const std::pair<int, const char*> rows[] = {
+      {1, "<ALT> + 01"},     {65, "<ALT> + 065"},   {255, "<ALT> + 0255"},
+      {9, "<ALT> + 09"},     {200, "<ALT> + 0200"}, {10, "<ALT> + 010"},
+      {128, "<ALT> + 0128"}, {99, "<ALT> + 099"},   {100, "<ALT> + 0100"}};
+  for (const auto& [code, text] : rows) {
+    SCOPED_TRACE(code);
+    harness::ClickListRow(list, code - 1);
+    ASSERT_EQ(code - 1, harness::ListSelection(list));
+    EXPECT_EQ(text, Label(program));
   }
 }
 
@@ -188,24 +182,20 @@ TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
 
 TEST_F(Keystroke, DraggingOverOneCharacterOfTheViewShowsItsCode) {
   ChooseHorizontalFace(program);
-  struct Pick {
-    int code;
-    const char* text;
-  };
-  std::vector<Pick> picks = {{'A', "<ALT> + 065"},
-                             {'~', "<ALT> + 0126"},
-                             {255, "<ALT> + 0255"},
-                             {'!', "<ALT> + 033"},
-                             {200, "<ALT> + 0200"}};
+  std::vector<std::pair<int, const char*>> picks = {{'A', "<ALT> + 065"},
+                                                    {'~', "<ALT> + 0126"},
+                                                    {255, "<ALT> + 0255"},
+                                                    {'!', "<ALT> + 033"},
+                                                    {200, "<ALT> + 0200"}};
   // In a double-byte code page one character of the view can be two codes: its keystroke is
   // the two bytes as one signed 16-bit number (0x8182 is -32382).
   if (::IsDBCSLeadByte(0x81)) picks.push_back({0x81, "<ALT> + 0-32382"});
-  for (const Pick& pick : picks) {
-    SCOPED_TRACE(pick.code);
-    DragOverCode(view, pick.code);
-    ASSERT_EQ(std::make_pair(DWORD(IndexOfCode(pick.code)), DWORD(IndexOfCode(pick.code) + 1)),
+  for (const auto& [code, text] : picks) {
+    SCOPED_TRACE(code);
+    DragOverCode(view, code);
+    ASSERT_EQ(std::make_pair(DWORD(SymbolIndex(code)), DWORD(SymbolIndex(code) + 1)),
               harness::EditSelection(view));
-    EXPECT_EQ(pick.text, Label(program));
+    EXPECT_EQ(text, Label(program));
   }
 }
 
@@ -213,22 +203,22 @@ TEST_F(Keystroke, ReleasesWithoutExactlyOneCharacterLeaveTheLabel) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
   // Two characters, then five.
-  harness::ScrollToChar(view, IndexOfCode('A'));
-  harness::DragOverChars(view, IndexOfCode('A'), IndexOfCode('B'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
+  harness::DragOverChars(view, SymbolIndex('A'), SymbolIndex('B'));
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(66)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
-  harness::DragOverChars(view, IndexOfCode('C'), IndexOfCode('G'));
+  harness::DragOverChars(view, SymbolIndex('C'), SymbolIndex('G'));
   ASSERT_EQ(std::make_pair(DWORD(66), DWORD(71)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
 
   // A plain click only places the caret.
-  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('K')));
+  harness::SingleClick(view, harness::CharMiddle(view, SymbolIndex('K')));
   auto caret = harness::EditSelection(view);
   ASSERT_EQ(caret.first, caret.second);
   EXPECT_EQ("<ALT> + 01", Label(program));
 
   // A double-click selects a run of characters.
-  POINT at = harness::CharMiddle(view, IndexOfCode('M'));
+  POINT at = harness::CharMiddle(view, SymbolIndex('M'));
   harness::SingleClick(view, at);
   harness::Click(view, at.x, at.y);
   auto run = harness::EditSelection(view);
@@ -246,7 +236,7 @@ TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
 
   // The right button, released over another character, shows the selected one again.
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('F')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('F')));
   EXPECT_EQ("<ALT> + 065", Label(program));
   EXPECT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
 
@@ -254,15 +244,15 @@ TEST_F(Keystroke, RightButtonReleaseWithOneCharacterSelectedShowsItsCode) {
   ::SendMessageA(view, EM_SETSEL, 70, 72);
   harness::ClickListRow(list, 0);
   ASSERT_EQ("<ALT> + 01", Label(program));
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('A')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('A')));
   EXPECT_EQ("<ALT> + 01", Label(program));
 }
 
 TEST_F(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
-  harness::ScrollToChar(view, IndexOfCode('a'));
-  ::SendMessageA(view, EM_SETSEL, IndexOfCode('a'), IndexOfCode('a') + 1);
-  harness::SingleClick(view, harness::CharMiddle(view, IndexOfCode('e')), MOUSEEVENTF_MIDDLEDOWN,
+  harness::ScrollToChar(view, SymbolIndex('a'));
+  ::SendMessageA(view, EM_SETSEL, SymbolIndex('a'), SymbolIndex('a') + 1);
+  harness::SingleClick(view, harness::CharMiddle(view, SymbolIndex('e')), MOUSEEVENTF_MIDDLEDOWN,
                        MOUSEEVENTF_MIDDLEUP);
   EXPECT_EQ("<ALT> + 097", Label(program));
   EXPECT_EQ(harness::AllSymbols(), harness::Text(view));  // nothing pasted into it
@@ -271,7 +261,7 @@ TEST_F(Keystroke, MiddleButtonReleaseCountsLikeTheOthers) {
 TEST_F(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
   ASSERT_NO_FATAL_FAILURE(PickTheFirstRow(program));
 
-  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
   harness::FocusControl(view);
   ::SendMessageA(view, EM_SETSEL, 64, 64);
   harness::PressKey(VK_RIGHT, true);
@@ -282,7 +272,7 @@ TEST_F(Keystroke, KeyboardSelectionWaitsForTheNextMouseRelease) {
   ASSERT_EQ(std::make_pair(DWORD(64), DWORD(65)), harness::EditSelection(view));
   EXPECT_EQ("<ALT> + 01", Label(program));
 
-  RightClick(view, harness::CharMiddle(view, IndexOfCode('Q')));
+  RightClick(view, harness::CharMiddle(view, SymbolIndex('Q')));
   EXPECT_EQ("<ALT> + 065", Label(program));
 }
 
@@ -309,7 +299,7 @@ TEST_F(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
   // Text for Ctrl+V, and a format of our own, put there as another program would.
   ASSERT_NO_FATAL_FAILURE(harness::PutOnClipboard({{CF_TEXT, "xyz"}, {marker, "xyz"}}));
   ASSERT_EQ("xyz", harness::ClipboardText());
-  harness::ScrollToChar(view, IndexOfCode('A'));
+  harness::ScrollToChar(view, SymbolIndex('A'));
   harness::FocusControl(view);
   ::SendMessageA(view, EM_SETSEL, 64, 64);
 

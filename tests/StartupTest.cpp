@@ -129,9 +129,7 @@ TEST(Startup, PrivateFontsWithAwkwardNamesAppearWholeInTheirPlace) {
 }
 
 TEST(Startup, AnEnumerationThatReportsNothingStillStarts) {
-  fMainOptions options;
-  options.enumerate = &EnumerateNothing;
-  Program program(options);
+  Program program(fMainOptions{&EnumerateNothing});
   EXPECT_EQ(0, harness::ComboCount(program[fMain::ID_cboFonts]));
   EXPECT_EQ(-1, harness::ComboSelection(program[fMain::ID_cboFonts]));
   EXPECT_EQ("0 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));

@@ -33,19 +33,6 @@ const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderli
                     fMain::ID_chkStrikeOut};
 const WORD kAccessKey[] = {'B', 'I', 'U', 'S'};
 
-bool HasFlag(const LOGFONTA& lf, int flag) {
-  switch (flag) {
-    case Bold:
-      return lf.lfWeight == FW_BOLD;
-    case Italic:
-      return lf.lfItalic != 0;
-    case Underline:
-      return lf.lfUnderline != 0;
-    default:
-      return lf.lfStrikeOut != 0;
-  }
-}
-
 // The four flags of a font as the set of the flags that are on (bit 1 << flag), with the
 // weight and the other fields checked to hold only the two values they may have.
 int FlagsOf(HWND control) {
@@ -54,10 +41,8 @@ int FlagsOf(HWND control) {
   EXPECT_LE(lf.lfItalic, 1);
   EXPECT_LE(lf.lfUnderline, 1);
   EXPECT_LE(lf.lfStrikeOut, 1);
-  int flags = 0;
-  for (int f = Bold; f <= StrikeOut; ++f)
-    if (HasFlag(lf, f)) flags |= 1 << f;
-  return flags;
+  return (lf.lfWeight == FW_BOLD) << Bold | (lf.lfItalic != 0) << Italic |
+         (lf.lfUnderline != 0) << Underline | (lf.lfStrikeOut != 0) << StrikeOut;
 }
 
 // What the user sees in the four boxes, as the same kind of set.

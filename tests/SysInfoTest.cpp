@@ -38,11 +38,18 @@ std::string TestName() {
 // Every test starts with neither registry value present and its own empty folder, and puts
 // the values back as they were at its end. A leftover of an earlier run is removed first.
 class SysInfo : public testing::Test {
+  harness::NamedLock lock_{kRegistryLock};
+  // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
+  // native one (the same as this program's own in the 64-bit build).
+  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
+
  protected:
+  const std::string dir_ = harness::FreshFolder("sysinfo_" + TestName());
+  // Named after this process, so that no other run's line can ever be counted.
+  const std::string log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  const std::string tool_ = dir_ + "tool\\marker.exe";  // where most tests put the tool
+
   void SetUp() override {
-    lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
-    // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
-    // native one (the same as this program's own in the 64-bit build).
     for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
       saved_.push_back(
           std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
@@ -51,36 +58,31 @@ class SysInfo : public testing::Test {
       harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH", view);
       harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO", view);
     }
-    dir_ = harness::FreshFolder("sysinfo_" + TestName());
-    // Named after this process, so that no other run's line can ever be counted.
-    log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
-    environment_ = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", log_.c_str());
   }
 
   void TearDown() override {
     program_.reset();
-    harness::StartedProgramsEnded();  // a late start still finds its log
-    environment_.reset();
+    harness::StartedProgramsEnded();            // a late start still finds its log
     while (!saved_.empty()) saved_.pop_back();  // the last saved is put back first
     ::RegDeleteTreeA(kRoot, kTestKey);
     ::RegDeleteKeyA(kRoot, "SOFTWARE\\VarneloTests");  // only when nothing else is left in it
-    lock_.reset();
     harness::RemoveTree(dir_);
   }
 
-  // The About dialog of a freshly started program.
-  HWND OpenAbout() {
+  // The About dialog of a freshly started program, in about_.
+  void OpenAbout() {
     program_ = std::make_unique<Program>();
-    return harness::OpenWindow(*program_, fMain::ID_cmdAbout, "About Varnelo");
+    about_ = harness::OpenWindow(*program_, fMain::ID_cmdAbout, "About Varnelo");
+    ASSERT_NE(nullptr, about_);
   }
 
   // Presses "&System Info..." and returns the dialog boxes that came up meanwhile, each read
   // and closed from another thread (the box is modal: the click returns once it is closed,
   // and the attempt to start the tool is over).
-  std::vector<SeenDialog> ClickSystemInfo(HWND about) {
-    harness::DialogWatcher watcher([about](HWND box) { return box != about; });
-    ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
+  std::vector<SeenDialog> ClickSystemInfo() {
+    harness::DialogWatcher watcher([this](HWND box) { return box != about_; });
+    ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
     harness::Drain();
     return watcher.Seen();
   }
@@ -103,26 +105,18 @@ class SysInfo : public testing::Test {
   }
 
   // The About dialog of a freshly started program with "&System Info..." pressed: the
-  // message came, and nothing was started. The dialog, for what the test checks next.
-  HWND PressExpectingTheMessage() {
-    HWND about = OpenAbout();
-    [&] {
-      ASSERT_NE(nullptr, about);
-      ExpectTheMessage(ClickSystemInfo(about));
-      ExpectNothingStarted(log_);
-    }();
-    return about;
+  // message came, and nothing was started.
+  void PressExpectingTheMessage() {
+    ASSERT_NO_FATAL_FAILURE(OpenAbout());
+    ExpectTheMessage(ClickSystemInfo());
+    ExpectNothingStarted(log_);
   }
 
   // The same with the tool found: no message, and the log shows that `path` was started.
-  HWND PressExpectingAStart(const std::string& log, const std::string& path) {
-    HWND about = OpenAbout();
-    [&] {
-      ASSERT_NE(nullptr, about);
-      EXPECT_TRUE(ClickSystemInfo(about).empty());  // no message
-      ExpectStarted(log, path);
-    }();
-    return about;
+  void PressExpectingAStart(const std::string& log, const std::string& path) {
+    ASSERT_NO_FATAL_FAILURE(OpenAbout());
+    EXPECT_TRUE(ClickSystemInfo().empty());  // no message
+    ExpectStarted(log, path);
   }
 
   // The marker's line names exactly the program file that was started.
@@ -130,19 +124,15 @@ class SysInfo : public testing::Test {
     ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
     harness::StartedProgramsEnded();  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log);
-    std::string all;
-    for (const std::string& line : lines) all += line + "\n";
-    ASSERT_EQ(times, lines.size()) << all;
+    ASSERT_EQ(times, lines.size()) << testing::PrintToString(lines);
     for (const std::string& line : lines) EXPECT_EQ(path, harness::StripQuotes(line));
   }
 
-  std::string dir_, log_;
   std::unique_ptr<Program> program_;
+  HWND about_ = nullptr;
 
  private:
-  std::unique_ptr<harness::NamedLock> lock_;
-  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
-  std::unique_ptr<harness::ScopedEnvironment> environment_;
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 bool SetPath(const std::string& path) {
@@ -195,11 +185,7 @@ DWORD StoredWideBytes() {
   return size;
 }
 
-}  // namespace
-
 // --- Which location is read, and what is started -------------------------------------
-
-namespace {
 
 // One set-up of the two locations, and what "&System Info..." does with it: start exactly
 // `started` (under the test's folder), or, without it, show the message and start nothing.
@@ -313,16 +299,15 @@ TEST_P(Locations, SystemInfoButton) {
     logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
-  HWND about = nullptr;
   if (arranged.started) {
     const std::string tool = dir_ + arranged.started;
     const std::string log =
         arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
-    ASSERT_NO_FATAL_FAILURE(about = PressExpectingAStart(log, tool));
+    ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(log, tool));
   } else {
-    ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
+    ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
   }
-  EXPECT_TRUE(::IsWindowVisible(about));  // the dialog stays open
+  EXPECT_TRUE(::IsWindowVisible(about_));  // the dialog stays open
   if (arranged.decoy) ExpectNothingStarted(dir_ + arranged.decoy);
 }
 
@@ -333,49 +318,44 @@ INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements),
 
 TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
-  HWND about = nullptr;
-  ASSERT_NO_FATAL_FAILURE(about = PressExpectingTheMessage());
-  EXPECT_TRUE(::IsWindowVisible(about));
+  ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
+  EXPECT_TRUE(::IsWindowVisible(about_));
   // The main window and the dialog take input again after the box.
-  ::SendMessageA(::GetDlgItem(about, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
-  EXPECT_TRUE(harness::Gone(about));
+  ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(harness::Gone(about_));
   EXPECT_TRUE(::IsWindowEnabled(program_->window()));
 }
 
 TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
-  ExpectStarted(log_, tool, 2);
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
+  ASSERT_NO_FATAL_FAILURE(OpenAbout());
+  EXPECT_TRUE(ClickSystemInfo().empty());
+  EXPECT_TRUE(ClickSystemInfo().empty());
+  ExpectStarted(log_, tool_, 2);
 }
 
 TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
-  HWND about = OpenAbout();
-  ASSERT_NE(nullptr, about);
-  ExpectTheMessage(ClickSystemInfo(about));  // nothing set up yet
+  ASSERT_NO_FATAL_FAILURE(OpenAbout());
+  ExpectTheMessage(ClickSystemInfo());  // nothing set up yet
 
   const std::string folder = dir_ + "tools";
   ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
   ASSERT_TRUE(SetFolder(folder));
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  EXPECT_TRUE(ClickSystemInfo().empty());
   ExpectStarted(log_, folder + "\\MSINFO32.EXE");
 
   // The path of the first location now wins; the folder found before is not reused.
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
-  EXPECT_TRUE(ClickSystemInfo(about).empty());
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
+  EXPECT_TRUE(ClickSystemInfo().empty());
   ASSERT_TRUE(harness::WaitForLines(log_, 2));
-  EXPECT_EQ(tool, harness::StripQuotes(harness::ReadLines(log_).at(1)));
+  EXPECT_EQ(tool_, harness::StripQuotes(harness::ReadLines(log_).at(1)));
 
   // And gone again: the message, not the tool of the click before.
   harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH");
   harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO");
-  ExpectTheMessage(ClickSystemInfo(about));
+  ExpectTheMessage(ClickSystemInfo());
   harness::StartedProgramsEnded();
   EXPECT_EQ(2u, harness::ReadLines(log_).size());
 }
@@ -420,11 +400,10 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
 // Registered only in the 32-bit view: the shipped 32-bit program reads it there; a 64-bit
 // program never looks there, as on Windows.
 TEST_F(SysInfo, TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_32KEY));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool_, KEY_WOW64_32KEY));
   if (sizeof(void*) == 4) {
-    PressExpectingAStart(log_, tool);
+    PressExpectingAStart(log_, tool_);
   } else {
     PressExpectingTheMessage();
   }
@@ -489,23 +468,21 @@ bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
 }  // namespace
 
 TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
+  ASSERT_TRUE(SetPath(tool_));
   KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
   ASSERT_TRUE(access.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
     GTEST_SKIP() << "this Wine does not refuse write access by the key's access list";
   }
-  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH"));
-  PressExpectingAStart(log_, tool);
+  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH"));
+  PressExpectingAStart(log_, tool_);
 }
 
 TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(harness::CopyMarkerTo(tool));
+  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
   ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetPath(tool_));
   ASSERT_TRUE(SetFolder(dir_ + "second"));
   KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
   ASSERT_TRUE(first.applied() && second.applied());
@@ -598,9 +575,8 @@ TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
 }
 
 TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
-  const std::string tool = dir_ + "tool\\marker.exe";
-  ASSERT_TRUE(SetPath(tool));
+  ASSERT_TRUE(SetPath(tool_));
   ASSERT_TRUE(SetFolder(dir_ + "tools"));
-  ExpectReading(true, tool, ReadValue(kMsinfoKey, "PATH", ""));
+  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH", ""));
   ExpectReading(true, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
 }

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -64,7 +63,10 @@ class SchemeBackup {
           (!harness::RegistryKeyExists(root_, SchemeKey()) ||
            (CopyKey(root_, SchemeKey(), std::string(kBackupKey) + "\\scheme")));
   }
-  ~SchemeBackup() { Restore(); }
+  ~SchemeBackup() {
+    Restore();
+    ::RegDeleteKeyA(root_, "Software\\VarneloTests");  // only when nothing else is left in it
+  }
   bool ok() const { return ok_; }
 
  private:
@@ -102,76 +104,57 @@ ProgramState StateOf(const Program& program) {
   state.selections = {harness::ComboSelection(program[fMain::ID_cboFonts]),
                       harness::ComboSelection(program[fMain::ID_cboSize]),
                       harness::ListSelection(program[fMain::ID_ListChars])};
-  for (HWND w : harness::ProcessWindows())
-    if (::IsWindowVisible(w)) state.windows.push_back(w);
+  state.windows = harness::VisibleWindows(nullptr);
   state.enabled =
       ::IsWindowEnabled(program[fMain::ID_cmdVisit]) && ::IsWindowEnabled(program.window());
   state.visible = ::IsWindowVisible(program.window()) != FALSE;
   return state;
 }
 
-// Each test registers its own browser for the scheme, logging to its own file; all of it
-// is put back afterwards. Windows prefers the user's registration (HKCU) to the machine's;
-// Wine 8 reads only the machine's (HKLM\Software\Classes, seen here: a registration under
-// HKCU alone still started Wine's own browser), so the browser is registered in both.
+// Each test starts the program and registers its own browser for the scheme, logging to its
+// own file; all of it is put back afterwards. Windows prefers the user's registration (HKCU) to the
+// machine's; Wine 8 reads only the machine's (HKLM\Software\Classes, seen here: a registration
+// under HKCU alone still started Wine's own browser), so the browser is registered in both.
 class WebSite : public testing::Test {
+  harness::NamedLock lock_{kRegistryLock};
+  SchemeBackup user_{HKEY_CURRENT_USER}, machine_{HKEY_LOCAL_MACHINE};
+
  protected:
+  const std::string dir_ = harness::FreshFolder(
+      std::string("web_") + testing::UnitTest::GetInstance()->current_test_info()->name());
+  const std::string browser_ = dir_ + "browser.exe";
+  const std::string log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
+
   void SetUp() override {
-    lock_ = std::make_unique<harness::NamedLock>(kRegistryLock);
-    user_ = std::make_unique<SchemeBackup>(HKEY_CURRENT_USER);
-    machine_ = std::make_unique<SchemeBackup>(HKEY_LOCAL_MACHINE);
-    ASSERT_TRUE(user_->ok() && machine_->ok());
-    dir_ = harness::FreshFolder(std::string("web_") +
-                                testing::UnitTest::GetInstance()->current_test_info()->name());
-    browser_ = dir_ + "browser.exe";
-    log_ = dir_ + "requests-" + std::to_string(::GetCurrentProcessId()) + ".log";
+    ASSERT_TRUE(user_.ok() && machine_.ok());
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
     ASSERT_TRUE(harness::CopyMarkerTo(browser_));
-    environment_ = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", log_.c_str());
+    ASSERT_TRUE(RegisterBrowser(browser_));
   }
 
   void TearDown() override {
-    program_.reset();
+    program.End();
     harness::StartedProgramsEnded();  // a late request still finds its log
-    environment_.reset();
-    machine_.reset();
-    user_.reset();
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ::RegDeleteKeyA(root, "Software\\VarneloTests");  // only when nothing else is left in it
-    lock_.reset();
     harness::RemoveTree(dir_);
   }
 
-  // The command of a verb in both places; the scheme's default verb optionally set too.
-  static bool Register(const std::string& verb, const std::string& command) {
+  // The command of a verb in both places, made the scheme's default verb where asked.
+  static bool Register(const std::string& verb, const std::string& command,
+                       bool asDefault = false) {
     bool ok = true;
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
       ok = harness::SetRegistryText(root, SchemeKey(), "URL Protocol", "") && ok;
       ok = harness::SetRegistryText(root, CommandKey(verb), "", command) && ok;
+      if (asDefault) ok = harness::SetRegistryText(root, SchemeKey() + "\\shell", "", verb) && ok;
     }
     return ok;
   }
-  static bool RegisterBrowser(const std::string& program) {
-    return Register("open", "\"" + program + "\" \"%1\"");
-  }
-  static bool SetDefaultVerb(const std::string& verb) {
-    bool ok = true;
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ok = harness::SetRegistryText(root, SchemeKey() + "\\shell", "", verb) && ok;
-    return ok;
-  }
-  static void Unregister() {
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      ::RegDeleteTreeA(root, SchemeKey().c_str());
-  }
-
-  Program& StartProgram() {
-    program_ = std::make_unique<Program>();
-    return *program_;
+  static bool RegisterBrowser(const std::string& path) {
+    return Register("open", "\"" + path + "\" \"%1\"");
   }
 
   void ClickVisit() {
-    ::SendMessageA((*program_)[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
+    ::SendMessageA(program[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
     harness::Drain();
   }
 
@@ -186,13 +169,8 @@ class WebSite : public testing::Test {
       EXPECT_EQ(std::string("\"") + product::kMakerUrl + "\"", ArgumentsOf(line)) << line;
   }
 
-  std::string dir_, browser_, log_;
-  std::unique_ptr<Program> program_;
-
- private:
-  std::unique_ptr<harness::NamedLock> lock_;
-  std::unique_ptr<SchemeBackup> user_, machine_;
-  std::unique_ptr<harness::ScopedEnvironment> environment_;
+  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
+  Program program;
 };
 
 // Windows the watcher may close while the shell fails: any dialog box that is not the About
@@ -208,15 +186,15 @@ std::vector<SeenDialog> ClickVisitWatchingForBoxes(Program& program) {
 
 void ExpectNoBoxOfTheProgram(const std::vector<SeenDialog>& seen) {
   for (const SeenDialog& box : seen) {
+    const std::string text = box.texts.empty() ? "" : box.texts.front();
     if (box.caption == "Tindrel" || box.caption.find("Varnelo") != std::string::npos) {
-      ADD_FAILURE() << "the program showed a box: \"" << box.caption << "\" "
-                    << (box.texts.empty() ? "" : box.texts.front());
+      ADD_FAILURE() << "the program showed a box: \"" << box.caption << "\" " << text;
       continue;
     }
     // Wine's shell may report the failure itself; that box is the shell's, not the
     // program's (the program shows nothing), and was closed by the watcher.
     std::cout << "[   WINE   ] the shell showed a box of its own: \"" << box.caption << "\" "
-              << (box.texts.empty() ? "" : box.texts.front()) << "\n";
+              << text << "\n";
   }
 }
 
@@ -230,8 +208,6 @@ TEST_F(WebSite, TheAddressIsAnAbsoluteWebUrl) {
 }
 
 TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  StartProgram();
   ClickVisit();
   ExpectRequests(1);
   // The shell was called with COM entered on the window thread, apartment-threaded.
@@ -245,26 +221,19 @@ TEST_F(WebSite, ClickOpensTheMakersAddressInTheRegisteredBrowser) {
 
 TEST_F(WebSite, TheVerbIsOpenNotTheSchemesDefaultVerb) {
   // The scheme's default verb is another one, whose command would log a different line.
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  ASSERT_TRUE(Register("preview", "\"" + browser_ + "\" PREVIEW \"%1\""));
-  ASSERT_TRUE(SetDefaultVerb("preview"));
-  StartProgram();
+  ASSERT_TRUE(Register("preview", "\"" + browser_ + "\" PREVIEW \"%1\"", true));
   ClickVisit();
   ExpectRequests(1);
   EXPECT_EQ(std::string::npos, harness::ReadLines(log_).at(0).find("PREVIEW"));
 }
 
 TEST_F(WebSite, TwoClicksMakeTwoRequests) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  StartProgram();
   ClickVisit();
   ClickVisit();
   ExpectRequests(2);
 }
 
 TEST_F(WebSite, ARealMouseClickOpensItToo) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   HWND visit = program[fMain::ID_cmdVisit];
   RECT r = harness::ClientRect(visit);
   harness::Click(visit, r.right / 2, r.bottom / 2);
@@ -272,8 +241,6 @@ TEST_F(WebSite, ARealMouseClickOpensItToo) {
 }
 
 TEST_F(WebSite, WorksTheSameWithTheHelpWindowAndTheAboutDialogOpen) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
   harness::Drain();
@@ -286,8 +253,6 @@ TEST_F(WebSite, WorksTheSameWithTheHelpWindowAndTheAboutDialogOpen) {
 }
 
 TEST_F(WebSite, TheAboutDescriptionEndsWithTheAddressThatIsOpened) {
-  ASSERT_TRUE(RegisterBrowser(browser_));
-  Program& program = StartProgram();
   ::SendMessageA(program[fMain::ID_cmdAbout], BM_CLICK, 0, 0);
   harness::Drain();
   ASSERT_NE(nullptr, program.form().AboutDialog());
@@ -307,7 +272,6 @@ TEST_F(WebSite, TheAboutDescriptionEndsWithTheAddressThatIsOpened) {
 TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
   // The registered browser does not exist.
   ASSERT_TRUE(RegisterBrowser(dir_ + "missing\\browser.exe"));
-  Program& program = StartProgram();
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));
@@ -320,10 +284,10 @@ TEST_F(WebSite, AFailingShellChangesNothingAndShowsNothingOfTheProgram) {
 }
 
 TEST_F(WebSite, NothingRegisteredForTheSchemeChangesNothing) {
-  Unregister();
-  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    ::RegDeleteTreeA(root, SchemeKey().c_str());
     ASSERT_FALSE(harness::RegistryKeyExists(root, SchemeKey()));
-  Program& program = StartProgram();
+  }
   const ProgramState before = StateOf(program);
   ExpectNoBoxOfTheProgram(ClickVisitWatchingForBoxes(program));
   EXPECT_TRUE(before == StateOf(program));

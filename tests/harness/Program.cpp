@@ -61,6 +61,18 @@ LOGFONTA FontOf(HWND control) {
   return lf;
 }
 
+SIZE TextSize(HWND control, const std::string& text, UINT format) {
+  HDC dc = ::GetDC(control);
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, 0, 0};
+  ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | format);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(control, dc);
+  return {r.right, r.bottom};
+}
+
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags) {
   const LOGFONTA lf = FontOf(control);
@@ -169,12 +181,8 @@ COLORREF MostCommon(const std::map<COLORREF, int>& counts) {
 int ComboCount(HWND combo) { return static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)); }
 
 std::string ComboItem(HWND combo, int index) {
-  LRESULT length = ::SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length < 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
+  char text[256] = {};  // a face name, LF_FACESIZE bytes at most, or a size
+  ::SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
   return text;
 }
 
@@ -443,15 +451,18 @@ POINT g_lastPress{-10000, -10000};  // screen
 // Two presses at one place within the double-click time make a double-click; a helper that
 // means a single click waits that time out first. (Rows scrolled into view often come to the
 // same place, and Wine's list view takes a double-click without selecting the row.)
+bool AtTheLastPress(HWND window, POINT client) {
+  ::ClientToScreen(window, &client);
+  return std::abs(client.x - g_lastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+         std::abs(client.y - g_lastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK);
+}
+
 void AwaitSingleClick(HWND window, POINT client) {
-  POINT screen = client;
-  ::ClientToScreen(window, &screen);
-  if (std::abs(screen.x - g_lastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
-      std::abs(screen.y - g_lastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+  if (AtTheLastPress(window, client)) {
     const DWORD wait = ::GetDoubleClickTime() + 50;
     PumpUntil([wait] { return ::GetTickCount() - g_lastPressTime > wait; }, wait);
   }
-  g_lastPress = screen;
+  g_lastPress = ToScreen(window, client.x, client.y);
   g_lastPressTime = ::GetTickCount();
 }
 }  // namespace
@@ -464,10 +475,7 @@ void ClickListRow(HWND list, int index, DWORD downFlag, DWORD upFlag) {
   // middle is where it was, so there is no double-click time to wait out.
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   for (int x : {at.x, r.left + (r.right - r.left) / 4, r.right - (r.right - r.left) / 4}) {
-    POINT screen{x, at.y};
-    ::ClientToScreen(list, &screen);
-    if (std::abs(screen.x - g_lastPress.x) > ::GetSystemMetrics(SM_CXDOUBLECLK) ||
-        std::abs(screen.y - g_lastPress.y) > ::GetSystemMetrics(SM_CYDOUBLECLK)) {
+    if (!AtTheLastPress(list, POINT{x, at.y})) {
       at.x = x;
       break;
     }
@@ -495,17 +503,11 @@ POINT CharMiddle(HWND edit, int index, int* width) {
   int w = static_cast<short>(LOWORD(next)) - x;
   if (next == -1 || static_cast<short>(HIWORD(next)) != y || w <= 0) {
     // The last one on its line, or of the text: as wide as the font draws it.
-    std::string text = Text(edit);
-    SIZE size{8, 0};
-    if (index >= 0 && static_cast<size_t>(index) < text.size()) {
-      HDC dc = ::GetDC(edit);
-      HGDIOBJ old =
-          ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageA(edit, WM_GETFONT, 0, 0)));
-      ::GetTextExtentPoint32A(dc, &text[static_cast<size_t>(index)], 1, &size);
-      ::SelectObject(dc, old);
-      ::ReleaseDC(edit, dc);
-    }
-    w = size.cx > 0 ? size.cx : 8;
+    const std::string text = Text(edit);
+    const bool inText = index >= 0 && static_cast<size_t>(index) < text.size();
+    const LONG drawn =
+        inText ? TextSize(edit, text.substr(static_cast<size_t>(index), 1), DT_NOPREFIX).cx : 0;
+    w = drawn > 0 ? drawn : 8;
   }
   if (width) *width = w;
   const int height = FontOf(edit).lfHeight;
@@ -530,13 +532,9 @@ std::pair<DWORD, DWORD> EditSelection(HWND edit) {
 
 bool IsChecked(HWND button) { return ::SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-bool RunningOnWine() {
-  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
-  return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
-
 bool WineDiffers(const std::string& reason) {
-  if (!RunningOnWine()) return false;
+  HMODULE ntdll = ::GetModuleHandleA("ntdll.dll");
+  if (!ntdll || !::GetProcAddress(ntdll, "wine_get_version")) return false;  // not under Wine
   std::cout << "[   WINE   ] " << reason << "\n";
   return true;
 }

@@ -63,12 +63,13 @@ class MainWindowTest : public testing::Test {
 // printed as "[   WINE   ] reason"; false elsewhere, so Windows is held to the check.
 //   EXPECT_TRUE(ownedAbove || harness::WineDiffers("Wine 8 raises the owner ..."));
 bool WineDiffers(const std::string& reason);
-// True under Wine (its ntdll exports wine_get_version).
-bool RunningOnWine();
 
 std::string Text(HWND window);
 LOGFONTA FontOf(HWND control);     // through WM_GETFONT and GetObject
 std::string FaceOf(HWND control);  // FontOf(control).lfFaceName
+// A text on one line in a control's own font, as DrawText lays it out ("&" marks an access key,
+// as in a caption, unless `format` has DT_NOPREFIX); its height is the font's line height.
+SIZE TextSize(HWND control, const std::string& text, UINT format = 0);
 // A control's font against a face, a LOGFONT height and a weight, and, where `flags` is given,
 // the letters of those of italic, underline and strike-out that are on ("" none, "IUS" all).
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,

@@ -26,11 +26,10 @@ bool ReadValue(HKEY root, const std::string& key, const std::string& name, REGSA
   if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
     return false;
   DWORD size = 0;
-  LONG result = ::RegQueryValueExA(opened, name.empty() ? nullptr : name.c_str(), nullptr, &type,
-                                   nullptr, &size);
+  LONG result = ::RegQueryValueExA(opened, name.c_str(), nullptr, &type, nullptr, &size);
   if (result == ERROR_SUCCESS) {
     data.assign(size, 0);
-    result = ::RegQueryValueExA(opened, name.empty() ? nullptr : name.c_str(), nullptr, &type,
+    result = ::RegQueryValueExA(opened, name.c_str(), nullptr, &type,
                                 data.empty() ? nullptr : data.data(), &size);
     data.resize(size);
   }
@@ -50,16 +49,12 @@ bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view) {
 SavedRegistryValue::SavedRegistryValue(HKEY root, const std::string& key, const std::string& name,
                                        REGSAM view)
     : root_(root), key_(key), name_(name), view_(view) {
-  size_t at = 0;
-  for (;;) {
-    size_t end = key.find('\\', at);
-    std::string prefix = key.substr(0, end);
-    if (!RegistryKeyExists(root, prefix, view)) {
-      firstMissingKey_ = prefix;
+  for (size_t end = key.find('\\');; end = key.find('\\', end + 1)) {
+    if (!RegistryKeyExists(root, key.substr(0, end), view)) {
+      firstMissingKey_ = key.substr(0, end);
       break;
     }
     if (end == std::string::npos) break;
-    at = end + 1;
   }
   existed_ = firstMissingKey_.empty() && ReadValue(root, key, name, view, type_, data_);
 }
@@ -92,8 +87,8 @@ bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name
   if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &created,
                         nullptr) != ERROR_SUCCESS)
     return false;
-  LONG result = ::RegSetValueExA(created, name.empty() ? nullptr : name.c_str(), 0, type,
-                                 static_cast<const BYTE*>(data), size);
+  LONG result =
+      ::RegSetValueExA(created, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
   ::RegCloseKey(created);
   return result == ERROR_SUCCESS;
 }
@@ -107,7 +102,7 @@ bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
 void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view) {
   HKEY opened = nullptr;
   if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE | view, &opened) != ERROR_SUCCESS) return;
-  ::RegDeleteValueA(opened, name.empty() ? nullptr : name.c_str());
+  ::RegDeleteValueA(opened, name.c_str());
   ::RegCloseKey(opened);
 }
 

@@ -19,9 +19,8 @@ namespace {
 // Bounded: a window of another thread of this process may be inside a modal loop.
 std::string TextOf(HWND window) {
   char text[2048] = {};
-  DWORD_PTR length = 0;
   ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
-                        SMTO_ABORTIFHUNG, 1000, &length);
+                        SMTO_ABORTIFHUNG, 1000, nullptr);
   return text;
 }
 
@@ -49,13 +48,6 @@ std::vector<HWND> ProcessWindows(const char* className, const char* title) {
   return found;
 }
 
-namespace {
-BOOL CALLBACK CollectChild(HWND child, LPARAM lp) {
-  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(child);
-  return TRUE;
-}
-}  // namespace
-
 DialogWatcher::DialogWatcher(std::function<bool(HWND)> wanted)
     : wanted_(std::move(wanted)), thread_([this] { Watch(); }) {}
 
@@ -69,10 +61,6 @@ std::vector<SeenDialog> DialogWatcher::Seen() const {
   return seen_;
 }
 
-bool DialogWatcher::WaitForCount(size_t count, DWORD timeoutMs) const {
-  return PumpUntil([&] { return Seen().size() >= count; }, timeoutMs);
-}
-
 void DialogWatcher::Watch() {
   while (!stop_) {
     for (HWND box : ProcessWindows("#32770")) {
@@ -81,13 +69,10 @@ void DialogWatcher::Watch() {
       if (!wanted_(box)) continue;
       handled_.push_back(box);
       SeenDialog seen;
-      seen.hwnd = box;
-      seen.owner = ::GetWindow(box, GW_OWNER);
       seen.caption = TextOf(box);
-      std::vector<HWND> children;
-      ::EnumChildWindows(box, &CollectChild, reinterpret_cast<LPARAM>(&children));
       HWND ok = nullptr, first = nullptr;
-      for (HWND child : children) {
+      for (HWND child = ::GetWindow(box, GW_CHILD); child;
+           child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child)) continue;
         const std::string kind = ClassName(child);
         if (kind == "Static") {
@@ -110,8 +95,7 @@ void DialogWatcher::Watch() {
         seen_.push_back(seen);
       }
       HWND press = ok ? ok : first;
-      DWORD_PTR ignored = 0;
-      if (press) ::SendMessageTimeoutA(press, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+      if (press) ::SendMessageTimeoutA(press, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr);
       for (int wait = 0; wait < 100 && ::IsWindow(box); ++wait) ::Sleep(10);
       if (::IsWindow(box)) ::PostMessageA(box, WM_COMMAND, IDOK, 0);  // the click did not reach it
     }
@@ -141,35 +125,17 @@ bool Iconic(HWND window, bool minimised, DWORD timeoutMs) {
   return PumpUntil([=] { return (::IsIconic(window) != FALSE) == minimised; }, timeoutMs);
 }
 
+namespace {
+// The name of a message the tests log ("LVM_SETSELECTIONMARK"), else its number in hex.
 std::string MessageName(UINT message) {
   static const struct {
     UINT message;
     const char* name;
   } kNames[] = {
 #define NAME(m) {m, #m}
-      NAME(WM_SETTEXT),
-      NAME(WM_SETFONT),
-      NAME(WM_SETREDRAW),
-      NAME(WM_PAINT),
-      NAME(WM_COMMAND),
-      NAME(WM_NOTIFY),
-      NAME(WM_SIZE),
-      NAME(WM_MOVE),
-      NAME(WM_WINDOWPOSCHANGED),
-      NAME(EM_SETSEL),
-      NAME(BM_SETCHECK),
-      NAME(CB_SETCURSEL),
-      NAME(LVM_DELETEALLITEMS),
-      NAME(LVM_DELETEITEM),
-      NAME(LVM_INSERTITEMA),
-      NAME(LVM_SETITEMA),
-      NAME(LVM_SETITEMCOUNT),
-      NAME(LVM_SETITEMSTATE),
-      NAME(LVM_SETITEMTEXTA),
-      NAME(LVM_ENSUREVISIBLE),
-      NAME(LVM_SCROLL),
-      NAME(LVM_REDRAWITEMS),
-      NAME(LVM_SETSELECTIONMARK),
+      NAME(WM_SETTEXT),        NAME(WM_SETFONT),          NAME(LVM_SETITEMSTATE),
+      NAME(LVM_ENSUREVISIBLE), NAME(LVM_SCROLL),          NAME(LVM_DELETEALLITEMS),
+      NAME(LVM_SETITEMCOUNT),  NAME(LVM_SETSELECTIONMARK)
 #undef NAME
   };
   for (const auto& entry : kNames)
@@ -178,6 +144,7 @@ std::string MessageName(UINT message) {
   std::snprintf(number, sizeof number, "0x%04x", message);
   return number;
 }
+}  // namespace
 
 MessageLog::MessageLog(HWND window, std::vector<UINT> kinds)
     : window_(window), kinds_(std::move(kinds)) {

@@ -22,7 +22,7 @@ std::string ClassName(HWND window);
 
 // Top-level windows of this process, visible or not; a null class or title matches any.
 std::vector<HWND> ProcessWindows(const char* className = nullptr, const char* title = nullptr);
-// The visible ones among those titled `title`.
+// The visible ones among those titled `title` (null: any).
 std::vector<HWND> VisibleWindows(const char* title);
 
 // Presses a button of the main window and waits up to a second for one visible window titled
@@ -36,8 +36,6 @@ bool Iconic(HWND window, bool minimised = true, DWORD timeoutMs = 1000);
 
 // A dialog box that the watcher saw and closed.
 struct SeenDialog {
-  HWND hwnd = nullptr;
-  HWND owner = nullptr;
   std::string caption;
   std::vector<std::string> texts;    // the non-empty texts of its Static controls
   std::vector<std::string> buttons;  // the captions of its visible buttons
@@ -51,12 +49,8 @@ class DialogWatcher {
  public:
   explicit DialogWatcher(std::function<bool(HWND)> wanted);
   ~DialogWatcher();
-  DialogWatcher(const DialogWatcher&) = delete;
-  DialogWatcher& operator=(const DialogWatcher&) = delete;
 
   std::vector<SeenDialog> Seen() const;
-  // Pumps until `count` boxes have been seen or `timeoutMs` has passed.
-  bool WaitForCount(size_t count, DWORD timeoutMs = 5000) const;
 
  private:
   void Watch();
@@ -68,9 +62,6 @@ class DialogWatcher {
   std::atomic<bool> stop_{false};
   std::thread thread_;
 };
-
-// The name of a message the tests log ("LVM_SETSELECTIONMARK"), else its number in hex.
-std::string MessageName(UINT message);
 
 // Records, in order, the messages of the given kinds that a window receives, through a
 // subclass of the window for the life of the object (same thread).
