@@ -10,6 +10,7 @@
 #include "dialogs/fAbout.h"
 #include "resources/Product.h"
 #include "tests/Harness.h"
+#include "version.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ std::string ExpectedDescription() {
 void ExpectTheTexts(HWND about) {
   EXPECT_EQ(kTitle, harness::Text(about));  // never "About MyApp"
   EXPECT_EQ("Varnelo", ItemText(about, fAbout::ID_lblTitle));
-  EXPECT_EQ("Version 1.0.0", ItemText(about, fAbout::ID_lblVersion));
+  EXPECT_EQ("Version " VARNELO_VERSION, ItemText(about, fAbout::ID_lblVersion));
   EXPECT_EQ(ExpectedDescription(), ItemText(about, fAbout::ID_lblDescription));
   EXPECT_EQ("", ItemText(about, fAbout::ID_lblDisclaimer));
 }

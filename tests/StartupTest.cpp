@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/Harness.h"
+#include "version.h"
 #include "win/Font.h"
 
 using harness::Program;
@@ -177,13 +178,13 @@ TEST(Startup, VersionRecordOfTheBuiltProgram) {
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   ASSERT_TRUE(::VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-  EXPECT_EQ(MAKELONG(0, 1), fixed->dwFileVersionMS);
-  EXPECT_EQ(0u, fixed->dwFileVersionLS);
-  EXPECT_EQ(MAKELONG(0, 1), fixed->dwProductVersionMS);
-  EXPECT_EQ(0u, fixed->dwProductVersionLS);
+  EXPECT_EQ(DWORD{MAKELONG(VARNELO_VERSION_MINOR, VARNELO_VERSION_MAJOR)}, fixed->dwFileVersionMS);
+  EXPECT_EQ(DWORD{VARNELO_VERSION_PATCH}, fixed->dwFileVersionLS);
+  EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
+  EXPECT_EQ(fixed->dwFileVersionLS, fixed->dwProductVersionLS);
   EXPECT_EQ("Tindrel", VersionString(info, "ProductName"));
-  EXPECT_EQ("1.00", VersionString(info, "FileVersion"));
-  EXPECT_EQ("1.00", VersionString(info, "ProductVersion"));
+  EXPECT_EQ(VARNELO_VERSION_TEXT, VersionString(info, "FileVersion"));
+  EXPECT_EQ(VARNELO_VERSION_TEXT, VersionString(info, "ProductVersion"));
   EXPECT_EQ("Kastrobel", VersionString(info, "InternalName"));
   EXPECT_EQ("Kastrobel.exe", VersionString(info, "OriginalFilename"));
   WORD* translation = nullptr;
