@@ -21,13 +21,17 @@ bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_
 void FontBrowser::Attach(const Controls& controls, const ListDesign& list, int dpi) {
   c_ = controls;
   listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth);
-  ColoursChanged();
+  SetListColours();
   keycode_.Attach(c_.lblKeycode);
 }
 
-void FontBrowser::ColoursChanged() {
+void FontBrowser::SetListColours() {
   using palette::Paint;
   listChars_.SetColours(palette::Colour(Paint::Field), palette::Colour(Paint::FieldText));
+}
+
+void FontBrowser::ColoursChanged() {
+  SetListColours();
   ::SendMessageA(c_.ListChars, WM_SYSCOLORCHANGE, 0, 0);  // common controls are told
 }
 

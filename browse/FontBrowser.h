@@ -68,6 +68,7 @@ class FontBrowser {
   std::pair<DWORD, DWORD> SymbolSelection() const;  // in characters, as the view counts
   std::string SelectedSymbolText() const;           // the same in the ANSI code page
   void ShowKeystroke(const std::string& character);
+  void SetListColours();
   void ApplyStyle(HWND box, void (win::ControlFont::*set)(bool), bool win::FontSpec::*flag);
 
   Controls c_{};

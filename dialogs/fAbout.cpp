@@ -107,9 +107,7 @@ INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
-      palette::Refresh();
-      ::RedrawWindow(hwnd_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      palette::Repaint(hwnd_);
       return TRUE;
     case WM_CLOSE:
       cmdOK_Click();

@@ -70,9 +70,8 @@ bool fHelp::Load(HWND owner) {
   RECT ownerRect{};
   ::GetWindowRect(owner, &ownerRect);
   POINT at = win::CentreIn(win::SizeOf(ownerRect), size);
-  if (!::CreateWindowExA(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x,
-                         ownerRect.top + at.y, size.cx, size.cy, owner, nullptr,
-                         ::GetModuleHandleA(nullptr), this))
+  if (!Create(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x, ownerRect.top + at.y,
+              size.cx, size.cy, owner))
     return false;
   Form_Load();
   return true;
@@ -99,9 +98,7 @@ LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
           reinterpret_cast<HDC>(wp), palette::Paint::Panel, palette::Paint::HelpText));
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
-      palette::Refresh();
-      ::RedrawWindow(hwnd_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      palette::Repaint(hwnd_);
       return 0;
     case WM_CLOSE:
       ::DestroyWindow(hwnd_);

@@ -45,12 +45,14 @@ bool SystemHighContrast() {
 
 void Follow(bool (*query)()) {
   g_query = query;
-  Refresh();
+  g_highContrast = g_query();
 }
 
-void Refresh() { g_highContrast = g_query(); }
-
-bool HighContrast() { return g_highContrast; }
+void Repaint(HWND window) {
+  g_highContrast = g_query();
+  ::RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
 
 COLORREF Colour(Paint paint) {
   const int system = SystemColourOf(paint);

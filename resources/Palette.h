@@ -28,10 +28,11 @@ HBRUSH Brush(Paint paint);
 HBRUSH ColourControl(HDC dc, Paint back, Paint text);
 
 // Whether high contrast is on, asked of `query` (the system by default) once now and again
-// whenever Refresh is called, as it is when the system's settings or colours change.
+// whenever the system's settings or colours change.
 bool SystemHighContrast();
 void Follow(bool (*query)());
-void Refresh();
-bool HighContrast();
+// A window told that the system's settings or colours changed: the setting is asked again and
+// the window painted again, whole.
+void Repaint(HWND window);
 
 }  // namespace palette

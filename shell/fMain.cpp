@@ -80,7 +80,8 @@ bool fMain::CreateControls() {
       slot.hook.Attach(control, &browser_, row.hook, row.control.name);
       COMBOBOXINFO combo{};
       combo.cbSize = sizeof combo;
-      if (::GetComboBoxInfo(control, &combo) && combo.hwndItem && combo.hwndItem != control)
+      if (::lstrcmpiA(row.control.className, WC_COMBOBOXA) == 0 &&
+          ::GetComboBoxInfo(control, &combo) && combo.hwndItem != control)
         slot.field.Attach(combo.hwndItem, row.control.name);
     }
     if (row.picture) {
@@ -127,10 +128,8 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTINGCHANGE:
     case WM_SYSCOLORCHANGE:
       // High contrast turned on or off, or other system colours: everything painted again.
-      palette::Refresh();
-      browser_.ColoursChanged();
-      ::RedrawWindow(hwnd_, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+      palette::Repaint(hwnd_);
+      browser_.ColoursChanged();  // before the painting, which comes later
       return 0;
     case WM_COMMAND:
       OnCommand(LOWORD(wp), HIWORD(wp));
