@@ -20,6 +20,7 @@ bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_
 
 void FontBrowser::Attach(const Controls& controls, const ListDesign& list, int dpi) {
   c_ = controls;
+  symbols_ = mSymbols::InOrder();
   listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth);
   SetListColours();
   keycode_.Attach(c_.lblKeycode);
@@ -51,6 +52,14 @@ void FontBrowser::cboFonts_KeyDown(int keyCode, int /*shift*/) {
     c_.symbolFont->SetFace(win::ComboBox(c_.cboFonts).SelectedText(), kChosenCharSet);
 }
 
+// Code 0 would end the text, so it adds nothing. The view takes the characters in Unicode:
+// through the process's code page, UTF-8 on some systems, codes from 128 up would be lost.
+void FontBrowser::FillSymbolView() {
+  std::wstring text;
+  for (const mSymbols::Symbol& symbol : symbols_) text += symbol.text;
+  ::SetWindowTextW(c_.txtSymbol, text.c_str());
+}
+
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
 // once at the end, where it changed.
 void FontBrowser::FillSymbolList() {
@@ -64,33 +73,31 @@ void FontBrowser::FillSymbolList() {
 
   listChars_.BeginUpdate(kSymbolCount);
   listChars_.Clear();
-  for (int code = 1; code <= kSymbolCount; ++code)
-    listChars_.Add(std::string(1, static_cast<char>(code)));
+  for (int code = 1; code <= kSymbolCount; ++code) listChars_.Add(mSymbols::Of(code));
   listChars_.EndUpdate();
   listChars_.Refresh();
 }
 
-// The code of the first character in the ANSI code page, as a signed 16-bit number.
-std::string FontBrowser::GetKeyCode(const std::string& text) {
-  if (text.empty()) return {};
-  const auto first = static_cast<unsigned char>(text[0]);
-  int code = first;
-  if (text.size() > 1 && ::IsDBCSLeadByte(first))
-    code = static_cast<short>((first << 8) | static_cast<unsigned char>(text[1]));
-  return std::to_string(code);
+// The code of the first character, as a signed 16-bit number: a lead byte of a double-byte
+// code page makes one code with the byte after it.
+std::string FontBrowser::GetKeyCode(const std::string& code) {
+  if (code.empty()) return {};
+  const auto first = static_cast<unsigned char>(code[0]);
+  int number = first;
+  if (code.size() > 1 && ::IsDBCSLeadByteEx(mSymbols::CodePage(), first))
+    number = static_cast<short>((first << 8) | static_cast<unsigned char>(code[1]));
+  return std::to_string(number);
 }
 
-void FontBrowser::ShowKeystroke(const std::string& character) {
-  keycode_.SetText("<ALT> + 0" + GetKeyCode(character));
+void FontBrowser::ShowKeystroke(const std::string& code) {
+  keycode_.SetText("<ALT> + 0" + GetKeyCode(code));
 }
 
+// The code comes from the character's own row, never back through a code page.
 void FontBrowser::ListChars_ItemClick() {
-  const std::string character = listChars_.SelectedText();
-  if (!character.empty()) ShowKeystroke(character);
+  if (const mSymbols::Symbol* picked = listChars_.Selected()) ShowKeystroke(picked->code);
 }
 
-// The edit control counts its selection in characters; in a double-byte code page those are
-// not the bytes of the ANSI text, so the selection is cut from the text as characters.
 std::pair<DWORD, DWORD> FontBrowser::SymbolSelection() const {
   DWORD from = 0, to = 0;
   ::SendMessageW(c_.txtSymbol, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
@@ -98,15 +105,21 @@ std::pair<DWORD, DWORD> FontBrowser::SymbolSelection() const {
   return {from, to};
 }
 
-std::string FontBrowser::SelectedSymbolText() const {
-  const auto [from, to] = SymbolSelection();
-  return win::GetTextRange(c_.txtSymbol, from, to);
+const mSymbols::Symbol* FontBrowser::SymbolAt(DWORD from, DWORD to) const {
+  DWORD at = 0;
+  for (const mSymbols::Symbol& symbol : symbols_) {
+    const DWORD end = at + static_cast<DWORD>(symbol.text.size());
+    if (at == from) return end == to ? &symbol : nullptr;
+    if (at > from) break;
+    at = end;
+  }
+  return nullptr;
 }
 
+// One character, as the codes that filled the view have it.
 void FontBrowser::txtSymbol_MouseUp() {
   const auto [from, to] = SymbolSelection();
-  if (to == from + 1)  // one character, of one byte or two
-    ShowKeystroke(win::GetTextRange(c_.txtSymbol, from, to));
+  if (const mSymbols::Symbol* picked = SymbolAt(from, to)) ShowKeystroke(picked->code);
 }
 
 void FontBrowser::cboSize_Click() {
@@ -143,20 +156,22 @@ void FontBrowser::chkUnderline_Click() {
   ApplyStyle(c_.chkUnderline, &win::ControlFont::SetUnderline, &win::FontSpec::underline);
 }
 
-// The Symbol View's selection, or else the Symbol List's character. Only the view's path
-// empties the clipboard first; the list's path leaves data of other formats beside its text.
+// The Symbol View's selection, or else the Symbol List's character, as Unicode text and as
+// text of the process's code page. Only the view's path empties the clipboard first; the
+// list's path leaves data of other formats beside its text.
 void FontBrowser::cmdCopy_Click() {
-  const std::string selected = SelectedSymbolText();
+  const auto [from, to] = SymbolSelection();
+  const std::wstring selected = win::GetTextRange(c_.txtSymbol, from, to);
   if (!selected.empty()) {
     win::Clipboard clipboard(c_.window);
     clipboard.Empty();
-    clipboard.PutText(selected);
+    clipboard.PutText(selected, win::ToAnsi(selected));
     return;
   }
-  const std::string character = listChars_.SelectedText();
-  if (character.empty()) return;
+  const mSymbols::Symbol* picked = listChars_.Selected();
+  if (!picked || picked->text.empty()) return;
   win::Clipboard clipboard(c_.window);
-  clipboard.PutText(character);
+  clipboard.PutText(picked->text, mSymbols::InProcessCodePage(*picked));
 }
 
 LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -220,12 +235,12 @@ LRESULT FontBrowser::ListChars_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARA
 
 UINT FontBrowser::ListChars_Notice(const NMHDR& header, LRESULT& answer) {
   switch (header.code) {
-    case LVN_GETDISPINFOA:
+    case LVN_GETDISPINFOW:
       listChars_.OnGetDisplayInfo(
-          const_cast<NMLVDISPINFOA&>(reinterpret_cast<const NMLVDISPINFOA&>(header)));
+          const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)));
       return 0;
-    case LVN_ODFINDITEMA:
-      answer = listChars_.OnFindItem(reinterpret_cast<const NMLVFINDITEMA&>(header));
+    case LVN_ODFINDITEMW:
+      answer = listChars_.OnFindItem(reinterpret_cast<const NMLVFINDITEMW&>(header));
       return 0;
     case NM_CLICK:
     case NM_DBLCLK:  // a double-click is a click too, on a row

@@ -10,8 +10,10 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "browse/ListChars.h"
+#include "browse/Symbols.h"
 #include "win/Accessible.h"
 #include "win/Font.h"
 #include "win/Subclass.h"
@@ -50,8 +52,11 @@ class FontBrowser {
   void chkUnderline_Click();
   void cmdCopy_Click();
 
+  // The Symbol View's text: the characters of codes 1 to 255.
+  void FillSymbolView();
   void FillSymbolList();
-  static std::string GetKeyCode(const std::string& text);
+  // The code of the first character of `code`, its bytes in the code page of the codes.
+  static std::string GetKeyCode(const std::string& code);
 
   // The controls whose messages browsing sees first.
   using Hook = win::Hook<FontBrowser>;
@@ -65,13 +70,15 @@ class FontBrowser {
   UINT ListChars_Notice(const NMHDR& header, LRESULT& answer);
 
  private:
-  std::pair<DWORD, DWORD> SymbolSelection() const;  // in characters, as the view counts
-  std::string SelectedSymbolText() const;           // the same in the ANSI code page
-  void ShowKeystroke(const std::string& character);
+  std::pair<DWORD, DWORD> SymbolSelection() const;  // in UTF-16 units, as the view counts
+  // The view's character that spans exactly from..to; nullptr where that is none or more.
+  const mSymbols::Symbol* SymbolAt(DWORD from, DWORD to) const;
+  void ShowKeystroke(const std::string& code);
   void SetListColours();
   void ApplyStyle(HWND box, void (win::ControlFont::*set)(bool), bool win::FontSpec::*flag);
 
   Controls c_{};
+  std::vector<mSymbols::Symbol> symbols_;  // the Symbol View's characters, in order
   ListChars listChars_;
   win::LiveRegion keycode_;    // a picked keystroke is read out
   bool listKeyboard_ = false;  // the list's selection is moving by a key press

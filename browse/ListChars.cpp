@@ -8,6 +8,7 @@ void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth) 
   column.cx = columnWidth;
   column.pszText = const_cast<char*>(header);
   ListView_InsertColumn(list_, 0, &column);
+  ListView_SetUnicodeFormat(list_, TRUE);
 }
 
 void ListChars::SetColours(COLORREF back, COLORREF text) {
@@ -51,8 +52,8 @@ void ListChars::Clear() {
   if (!updating_) ListView_DeleteAllItems(list_);  // and with the rows the selection
 }
 
-void ListChars::Add(const std::string& text) {
-  rows_.push_back(text);
+void ListChars::Add(const mSymbols::Symbol& symbol) {
+  rows_.push_back(symbol);
   if (!updating_) ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), LVSICF_NOSCROLL);
 }
 
@@ -79,27 +80,27 @@ void ListChars::EndUpdate() {
 // Whatever the last change left to draw is drawn now.
 void ListChars::Refresh() { ::UpdateWindow(list_); }
 
-void ListChars::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
-  LVITEMA& item = info.item;
+void ListChars::OnGetDisplayInfo(NMLVDISPINFOW& info) const {
+  LVITEMW& item = info.item;
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   const size_t row = static_cast<size_t>(item.iItem);
-  const char* text =
-      item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].c_str() : "";
-  ::lstrcpynA(item.pszText, text, item.cchTextMax);
+  const wchar_t* text =
+      item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].text.c_str() : L"";
+  ::lstrcpynW(item.pszText, text, item.cchTextMax);
 }
 
-int ListChars::OnFindItem(const NMLVFINDITEMA& find) const {
+int ListChars::OnFindItem(const NMLVFINDITEMW& find) const {
   if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty())
     return -1;
-  const std::string wanted = find.lvfi.psz;
+  const std::wstring wanted = find.lvfi.psz;
   const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
   const int count = static_cast<int>(rows_.size());
   const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
   const int span = (find.lvfi.flags & LVFI_WRAP) ? count : count - start;
   for (int step = 0; step < span; ++step) {
-    const std::string& row = rows_[static_cast<size_t>((start + step) % count)];
-    const std::string head = partial ? row.substr(0, wanted.size()) : row;
-    if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(),
+    const std::wstring& row = rows_[static_cast<size_t>((start + step) % count)].text;
+    const std::wstring head = partial ? row.substr(0, wanted.size()) : row;
+    if (::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(),
                          -1) == CSTR_EQUAL)
       return (start + step) % count;
   }
@@ -110,8 +111,9 @@ int ListChars::SelectedIndex() const {
   return static_cast<int>(ListView_GetNextItem(list_, -1, LVNI_SELECTED));
 }
 
-std::string ListChars::SelectedText() const {
+const mSymbols::Symbol* ListChars::Selected() const {
   const int index = SelectedIndex();
-  return index >= 0 && static_cast<size_t>(index) < rows_.size() ? rows_[static_cast<size_t>(index)]
-                                                                 : std::string();
+  return index >= 0 && static_cast<size_t>(index) < rows_.size()
+             ? &rows_[static_cast<size_t>(index)]
+             : nullptr;
 }

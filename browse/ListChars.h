@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "browse/Symbols.h"
 #include "win/Font.h"
 
 class ListChars {
  public:
-  // Design state: the one column header, no items.
+  // Design state: the one column header, no items. The control asks for its texts in
+  // Unicode, so that each row shows its character whatever the process's code page.
   void Attach(HWND list, int dpi, const char* header, int columnWidth);
   void SetColours(COLORREF back, COLORREF text);
 
@@ -30,21 +32,21 @@ class ListChars {
   // and EndUpdate hands the control the difference. Refresh draws it at once.
   void BeginUpdate(int expectedRows);
   void Clear();
-  void Add(const std::string& text);  // appended at the end
+  void Add(const mSymbols::Symbol& symbol);  // appended at the end
   void EndUpdate();
   void Refresh();
 
   // The control's questions: the text of a row, and the row a typed prefix leads to.
-  void OnGetDisplayInfo(NMLVDISPINFOA& info) const;
-  int OnFindItem(const NMLVFINDITEMA& find) const;
+  void OnGetDisplayInfo(NMLVDISPINFOW& info) const;
+  int OnFindItem(const NMLVFINDITEMW& find) const;
 
-  int SelectedIndex() const;         // -1 when no row is selected
-  std::string SelectedText() const;  // empty when no row is selected
+  int SelectedIndex() const;                 // -1 when no row is selected
+  const mSymbols::Symbol* Selected() const;  // nullptr when no row is selected
 
  private:
   HWND list_ = nullptr;  // owned by the main window
   win::ControlFont font_;
-  std::vector<std::string> rows_;
-  std::vector<std::string> shown_;  // during an update: the rows the control still shows
+  std::vector<mSymbols::Symbol> rows_;
+  std::vector<mSymbols::Symbol> shown_;  // during an update: the rows the control still shows
   bool updating_ = false;
 };

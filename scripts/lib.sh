@@ -54,8 +54,8 @@ ensure_packages() {
 i686_runs() { can_run_32bit && installed wine32:i386; }
 
 # The locales through which Wine runs a program with another ANSI code page: Russian gives
-# 1251, Japanese the double-byte 932.
-test_locales=(ru_RU.UTF-8 ja_JP.UTF-8)
+# 1251, Japanese the double-byte 932, and Hindi, which has no legacy one, UTF-8.
+test_locales=(ru_RU.UTF-8 ja_JP.UTF-8 hi_IN.UTF-8)
 
 ensure_locale() {
   local sudo="" wanted missing=0

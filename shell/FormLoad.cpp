@@ -32,11 +32,7 @@ void fMain::Form_Load() {
   ::SetWindowTextA(Control(ID_lblnumfonts),
                    (std::to_string(fonts.Count()) + " Fonts Installed on System.").c_str());
 
-  // Codes 1 to 255 of the ANSI code page; code 0 would end the text, so it adds nothing.
-  std::string symbols = win::GetText(Control(ID_txtSymbol));
-  for (int code = 1; code <= 255; ++code) symbols += static_cast<char>(code);
-  ::SetWindowTextA(Control(ID_txtSymbol), symbols.c_str());
-
+  browser_.FillSymbolView();
   browser_.FillSymbolList();
   ::SetWindowTextA(Control(ID_cmdVisit), (std::string("Visit ") + product::kMakerName).c_str());
 }

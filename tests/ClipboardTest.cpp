@@ -94,9 +94,10 @@ TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
     const std::string copied = CopyWithSelection(r.first, r.last);
     // In a double-byte code page the positions count characters of one or two bytes.
     if (!doubleByte) {
-      EXPECT_EQ(r.bytes, copied);
+      EXPECT_EQ(harness::InProcessCodePage(r.bytes), copied);
     }
     EXPECT_EQ(Symbols(r.first, r.last), copied);
+    EXPECT_EQ(harness::SymbolCharacters().substr(r.first, r.last - r.first), ClipboardUnicode());
   }
   if (doubleByte) {
     // Code 128 alone, then the pairs of codes 129 and 130, 131 and 132.
@@ -123,7 +124,8 @@ TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
     PutOnClipboard({{CF_TEXT, "before"}});
     harness::ClickListRow(list, index);
     ASSERT_EQ(index, harness::ListSelection(list));
-    EXPECT_EQ(bytes, CopyWithSelection(30, 30));  // the caret only
+    EXPECT_EQ(harness::InProcessCodePage(bytes), CopyWithSelection(30, 30));  // the caret only
+    EXPECT_EQ(harness::CodeCharacter(index + 1), ClipboardUnicode());
   }
 }
 
@@ -192,14 +194,12 @@ TEST_F(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
   ASSERT_EQ(L"old", ClipboardUnicode());
   harness::ClickListRow(list, 127);  // code 128, the euro sign in code page 1252
   PressCopy(program);
-  EXPECT_EQ("\x80", harness::ClipboardText());
-  wchar_t euro[2] = {};
-  ASSERT_EQ(1, ::MultiByteToWideChar(CP_ACP, 0, "\x80", 1, euro, 1));
-  EXPECT_EQ(std::wstring(euro), ClipboardUnicode());
+  EXPECT_EQ(harness::InProcessCodePage("\x80"), harness::ClipboardText());
+  EXPECT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
   EXPECT_EQ("picture", ClipboardBytes(picture));
 
   // Our own copy, pasted once, then the next row.
-  ASSERT_EQ(std::wstring(euro), ClipboardUnicode());
+  ASSERT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
   harness::ClickListRow(list, 65);
   PressCopy(program);
   EXPECT_EQ(L"B", ClipboardUnicode());
@@ -229,7 +229,7 @@ TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   EXPECT_EQ(copy, ::GetFocus());
   ::SendMessageA(view, EM_SETSEL, 3, 3);
   harness::PressKey(VK_SPACE);
-  EXPECT_EQ(std::string(1, static_cast<char>(200)), harness::ClipboardText());
+  EXPECT_EQ(harness::InProcessCodePage("\xc8"), harness::ClipboardText());
   EXPECT_EQ(copy, ::GetFocus());
   EXPECT_EQ(std::make_pair(DWORD(3), DWORD(3)), harness::EditSelection(view));
   EXPECT_EQ(199, harness::ListSelection(list));
@@ -285,9 +285,9 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     if (copy.row >= 0) harness::ClickListRow(list, copy.row);
     CopyWithSelection(copy.first, copy.end);
     auto result = pasteElsewhere();
-    EXPECT_EQ(copy.text, result.first);
+    EXPECT_EQ(harness::InProcessCodePage(copy.text), result.first);
     if (copy.pasted) {
-      EXPECT_EQ(copy.pasted, result.second);
+      EXPECT_EQ(harness::InProcessCodePage(copy.pasted), result.second);
     }
   }
   ::DeleteFileA(file.c_str());

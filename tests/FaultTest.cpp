@@ -10,6 +10,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "browse/mEnumFonts.h"
@@ -210,40 +211,37 @@ TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
   EXPECT_EQ(harness::AllSymbols(), harness::Text(program[fMain::ID_txtSymbol]));
 }
 
-// Run once more with the ANSI code page 1251 (see tests/CMakeLists.txt): the views and the
-// keystroke text follow the code page the system uses.
-TEST(CodePage, ViewsAndKeystrokeFollowTheAnsiCodePage) {
+// Run once more under other ANSI code pages, UTF-8 among them (see tests/CMakeLists.txt): the
+// views show the characters of the codes in the code page the run reads them in, a pick
+// shows the code, and a copy carries the character itself.
+TEST(CodePage, ViewsKeystrokeAndCopyShowTheCharactersOfTheCodes) {
   char expected[8] = {};
   if (::GetEnvironmentVariableA("VARNELO_EXPECT_ACP", expected, sizeof expected)) {
     ASSERT_EQ(static_cast<UINT>(std::atoi(expected)), ::GetACP());
   }
   Program program;
-  // The character of each code is the code page's own: compare as Unicode.
-  wchar_t view[300] = {};
-  ::GetWindowTextW(program[fMain::ID_txtSymbol], view, 300);
-  HWND list = program[fMain::ID_ListChars];
-  for (int code : {65, 0xC0, 0xE9, 0xFF}) {
-    char byte = static_cast<char>(code);
-    wchar_t wide = 0;
-    ASSERT_EQ(1, ::MultiByteToWideChar(CP_ACP, 0, &byte, 1, &wide, 1));
-    // A lead byte of a double-byte code page makes one character with the code after it.
-    if (!::IsDBCSLeadByte(static_cast<BYTE>(code))) {
-      EXPECT_EQ(wide, view[harness::SymbolIndex(code)]) << code;
-    }
-    wchar_t row[8] = {};
-    LVITEMW item{};
-    item.pszText = row;
-    item.cchTextMax = 8;
-    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(code - 1),
-                   reinterpret_cast<LPARAM>(&item));
-    EXPECT_EQ(wide, row[0]) << code;
-    harness::ClickListRow(list, code - 1);  // the keystroke of that row
+  HWND view = program[fMain::ID_txtSymbol], list = program[fMain::ID_ListChars];
+  wchar_t shown[300] = {};
+  ::GetWindowTextW(view, shown, 300);
+  EXPECT_EQ(std::wstring::npos, std::wstring(shown).find(L'\xFFFD'));  // no character lost
+  for (int row = 0; row < 255; ++row) ASSERT_NE(L"\xFFFD", harness::ListItem(list, row)) << row;
+  // Codes and their characters in the code page of each run (1252 for the UTF-8 one).
+  const std::tuple<UINT, int, wchar_t> known[] = {
+      {1252, 0x41, L'A'},      {1252, 0x80, L'\x20AC'}, {1252, 0xC8, L'\xC8'},
+      {1252, 0xFF, L'\xFF'},   {1251, 0xC0, L'\x0410'}, {1251, 0xC8, L'\x0418'},
+      {1251, 0xFF, L'\x044F'}, {932, 0xC0, L'\xFF80'},  {932, 0xC8, L'\xFF88'}};
+  for (const auto& [codePage, code, character] : known) {
+    if (codePage != harness::LegacyCodePage()) continue;
+    SCOPED_TRACE(code);
+    EXPECT_EQ(character, shown[harness::SymbolIndex(code)]);
+    EXPECT_EQ(std::wstring(1, character), harness::ListItem(list, code - 1));
+    harness::ClickListRow(list, code - 1);
     EXPECT_EQ("<ALT> + 0" + std::to_string(code), harness::Text(program[fMain::ID_lblKeycode]));
-  }
-  if (::GetACP() == 1251) {
-    EXPECT_EQ(L'\x0410', view[0xC0 - 1]);  // CYRILLIC CAPITAL LETTER A
-  }
-  if (::GetACP() == 932) {
-    EXPECT_EQ(L'\xFF80', view[harness::SymbolIndex(0xC0)]);  // HALFWIDTH KATAKANA LETTER TA
+    ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);  // the row's character
+    EXPECT_EQ(std::wstring(1, character), harness::ClipboardUnicode());
+    ::SendMessageA(view, EM_SETSEL, harness::SymbolIndex(code), harness::SymbolIndex(code) + 1);
+    ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);  // the view's
+    EXPECT_EQ(std::wstring(1, character), harness::ClipboardUnicode());
+    ::SendMessageA(view, EM_SETSEL, 0, 0);
   }
 }

@@ -50,7 +50,7 @@ struct FontChoice : FontsCounted, harness::MainWindowTest {
 void ExpectTheSymbolRows(HWND list) {
   ASSERT_EQ(255, harness::ListCount(list));
   for (int i = 0; i < 255; ++i)
-    ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i)) << "row " << i;
+    ASSERT_EQ(harness::CodeCharacter(i + 1), harness::ListItem(list, i)) << "row " << i;
   EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD, ""));  // 10 points
   // Only faces chosen in the font list take their own character set.
   EXPECT_EQ(ANSI_CHARSET, harness::FontOf(list).lfCharSet);

@@ -70,14 +70,13 @@ TEST(Startup, WindowShowsItsStartState) {
 
 TEST(Startup, SymbolViewHoldsCodesOneTo255) {
   Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  EXPECT_EQ(255, ::GetWindowTextLengthA(view));
-  std::string text = harness::Text(view);
-  EXPECT_EQ(harness::AllSymbols(), text);
-  ASSERT_EQ(255u, text.size());
-  EXPECT_EQ('\x01', text.front());
-  EXPECT_EQ('\n', text[9]);  // line feed alone, before the carriage return
-  EXPECT_EQ('\r', text[12]);
+  wchar_t text[300] = {};
+  ::GetWindowTextW(program[fMain::ID_txtSymbol], text, 300);
+  EXPECT_EQ(harness::SymbolCharacters(), text);  // codes 1 to 255, so 255 single-byte ones
+  EXPECT_EQ(harness::AllSymbols(), harness::Text(program[fMain::ID_txtSymbol]));
+  EXPECT_EQ(L'\x01', text[0]);
+  EXPECT_EQ(L'\n', text[9]);  // line feed alone, before the carriage return
+  EXPECT_EQ(L'\r', text[12]);
 }
 
 TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
@@ -85,7 +84,7 @@ TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
   HWND list = program[fMain::ID_ListChars];
   ASSERT_EQ(255, harness::ListCount(list));
   for (int i = 0; i < 255; ++i)
-    ASSERT_EQ(std::string(1, static_cast<char>(i + 1)), harness::ListItem(list, i));
+    ASSERT_EQ(harness::CodeCharacter(i + 1), harness::ListItem(list, i));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD));  // 10 points
 }

@@ -63,7 +63,8 @@ void ExpectFlags(const Program& program, int flags) {
 // Snapshot of the Symbol List: its rows and font, for "not changed".
 std::string ListState(HWND list) {
   std::string state;
-  for (int i = 0; i < harness::ListCount(list); ++i) state += harness::ListItem(list, i);
+  for (int i = 0; i < harness::ListCount(list); ++i)
+    state += harness::ToAnsi(harness::ListItem(list, i));
   LOGFONTA lf = harness::FontOf(list);
   return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" +
          std::to_string(lf.lfWeight) + "|" + std::to_string(harness::ListSelection(list));

@@ -1,7 +1,6 @@
 #include "win/Clipboard.h"
 
 #include <cstring>
-#include <vector>
 
 #include "win/Handles.h"
 
@@ -40,27 +39,20 @@ bool PutBytes(UINT format, const void* data, size_t size) {
 
 }  // namespace
 
-bool Clipboard::PutText(const std::string& text) {
+bool Clipboard::PutText(const std::wstring& text, const std::string& ansi) {
   if (!open_) return false;
-  if (!PutBytes(CF_TEXT, text.c_str(), text.size() + 1)) return false;
-  // A clipboard that was not emptied may still hold the earlier text in its Unicode or OEM
-  // form: put there by a program that writes those, or made by the system from the earlier
-  // plain text when a program asked for it. Either would go on pasting the earlier text, so
-  // each form that is there is replaced by the new text; forms that are not there the system
-  // still makes from the plain text on request.
-  if (::IsClipboardFormatAvailable(CF_UNICODETEXT)) {
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length > 0) {
-      std::vector<wchar_t> wide(static_cast<size_t>(length));
-      ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-      PutBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t));
-    }
-  }
-  if (::IsClipboardFormatAvailable(CF_OEMTEXT)) {
-    std::string oem(text.size() + 1, '\0');
-    ::CharToOemBuffA(text.c_str(), oem.data(), static_cast<DWORD>(text.size()));
-    PutBytes(CF_OEMTEXT, oem.c_str(), oem.size());
-  }
+  // The Unicode form first, so that every program pastes the characters themselves. A
+  // clipboard that was not emptied may still hold an earlier text in its OEM form, which would
+  // go on pasting that text: the OEM form is written too.
+  if (!PutBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t))) return false;
+  if (!PutBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1)) return false;
+  const int size = static_cast<int>(text.size());
+  const int bytes =
+      ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string oem(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
+  if (bytes > 0)
+    ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, oem.data(), bytes, nullptr, nullptr);
+  PutBytes(CF_OEMTEXT, oem.c_str(), oem.size() + 1);
   return true;
 }
 

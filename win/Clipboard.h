@@ -18,8 +18,9 @@ class Clipboard {
 
   bool IsOpen() const { return open_; }
   void Empty();
-  // Places the text in the plain-text format; true when the clipboard took it.
-  bool PutText(const std::string& text);
+  // Places the text as Unicode text and, in the process's code page, as plain text; true
+  // when the clipboard took it.
+  bool PutText(const std::wstring& text, const std::string& ansi);
 
  private:
   bool open_ = false;

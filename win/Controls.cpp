@@ -73,19 +73,22 @@ std::string GetText(HWND window) {
   return text;
 }
 
-std::string GetTextRange(HWND window, DWORD from, DWORD to) {
+std::wstring GetTextRange(HWND window, DWORD from, DWORD to) {
   std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1);
   const DWORD length =
       static_cast<DWORD>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
   if (to > length) to = length;
   if (from >= to) return {};
-  const int count = static_cast<int>(to - from);
+  return std::wstring(text.data() + from, to - from);
+}
+
+std::string ToAnsi(const std::wstring& text) {
+  const int size = static_cast<int>(text.size());
   const int bytes =
-      ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, nullptr, 0, nullptr, nullptr);
+      ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string ansi(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
   if (bytes > 0)
-    ::WideCharToMultiByte(CP_ACP, 0, text.data() + from, count, ansi.data(), bytes, nullptr,
-                          nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), bytes, nullptr, nullptr);
   return ansi;
 }
 

@@ -204,9 +204,13 @@ void ChooseComboItem(HWND combo, int index) {
 
 int ListCount(HWND list) { return ListView_GetItemCount(list); }
 
-std::string ListItem(HWND list, int index) {
-  char buffer[64] = {};
-  ListView_GetItemText(list, index, 0, buffer, sizeof buffer);
+std::wstring ListItem(HWND list, int index) {
+  wchar_t buffer[64] = {};
+  LVITEMW item{};
+  item.pszText = buffer;
+  item.cchTextMax = 64;
+  ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
   return buffer;
 }
 
@@ -419,19 +423,31 @@ std::string TestDir() {
   return dir.substr(0, dir.find_last_of("\\/") + 1);
 }
 
+UINT LegacyCodePage() {
+  char declared[8] = {};
+  return ::GetEnvironmentVariableA("VARNELO_EXPECT_LEGACY_CP", declared, sizeof declared)
+             ? static_cast<UINT>(std::atoi(declared))
+             : ::GetACP();
+}
+
 namespace {
+std::wstring FromCodes(const std::string& codes) {
+  wchar_t characters[256] = {};
+  int count = ::MultiByteToWideChar(LegacyCodePage(), 0, codes.data(),
+                                    static_cast<int>(codes.size()), characters, 256);
+  return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
+}
+
 std::wstring CharactersOfCodes(int first, int last) {
   std::string codes;
   for (int code = first; code <= last; ++code) codes += static_cast<char>(code);
-  if (codes.empty()) return {};
-  wchar_t characters[256] = {};
-  int count = ::MultiByteToWideChar(CP_ACP, 0, codes.data(), static_cast<int>(codes.size()),
-                                    characters, 256);
-  return std::wstring(characters, count > 0 ? static_cast<size_t>(count) : 0);
+  return FromCodes(codes);
 }
 }  // namespace
 
 std::wstring SymbolCharacters() { return CharactersOfCodes(1, 255); }
+
+std::wstring CodeCharacter(int code) { return CharactersOfCodes(code, code); }
 
 int SymbolIndex(int code) { return static_cast<int>(CharactersOfCodes(1, code - 1).size()); }
 
@@ -440,6 +456,10 @@ std::string ToAnsi(const std::wstring& text) {
   int count = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes,
                                     sizeof bytes, nullptr, nullptr);
   return std::string(bytes, count > 0 ? static_cast<size_t>(count) : 0);
+}
+
+std::string InProcessCodePage(const std::string& codes) {
+  return LegacyCodePage() == ::GetACP() ? codes : ToAnsi(FromCodes(codes));
 }
 
 std::string AllSymbols() { return ToAnsi(SymbolCharacters()); }

@@ -106,7 +106,7 @@ void ChooseComboItem(HWND combo, int index);
 
 // List view contents.
 int ListCount(HWND list);
-std::string ListItem(HWND list, int index);
+std::wstring ListItem(HWND list, int index);  // the text the row shows
 int ListSelection(HWND list);
 RECT ListItemRect(HWND list, int index);  // client coordinates
 
@@ -155,16 +155,24 @@ void PutOnClipboard(const std::vector<std::pair<UINT, std::string>>& formats);
 // The folder of the running test program, with a trailing backslash.
 std::string TestDir();
 
-// The character of each code 1 to 255, in ascending order, as a control gives it back: in
-// a double-byte code page a lead byte and the code after it make one character, and a pair
-// that the code page leaves undefined comes back as its default character.
-std::string AllSymbols();
-// The same as characters (UTF-16), as the Symbol View counts them.
+// The code page whose characters the views show in this run: the one the run declares
+// (VARNELO_EXPECT_LEGACY_CP, see tests/CMakeLists.txt), else the process's own ANSI one.
+UINT LegacyCodePage();
+// The characters (UTF-16) of codes 1 to 255 of that code page, in ascending order, as the
+// Symbol View counts them: in a double-byte code page a lead byte and the code after it make
+// one character, and a pair that the code page leaves undefined is its default character.
 std::wstring SymbolCharacters();
+// The same in the process's ANSI code page, as an ANSI call reads a control's text.
+std::string AllSymbols();
+// The character of one code alone, as a row of the Symbol List shows it.
+std::wstring CodeCharacter(int code);
 // The index in the Symbol View of the character that code `code` begins: the codes before
 // it, counted as characters of the code page.
 int SymbolIndex(int code);
-// Characters in the ANSI code page.
+// Characters in the process's ANSI code page.
 std::string ToAnsi(const std::wstring& text);
+// Codes of the legacy code page as the process's code page writes them: the same bytes where
+// the two are one.
+std::string InProcessCodePage(const std::string& codes);
 
 }  // namespace harness

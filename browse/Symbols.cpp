@@ -1,0 +1,72 @@
+#include "browse/Symbols.h"
+
+#include "win/Controls.h"
+
+namespace mSymbols {
+namespace {
+
+// Newer than the headers the program is built against: a locale's legacy ANSI code page on
+// a system set to UTF-8.
+constexpr LCTYPE kUtf8LegacyAnsiCodePage = 0x666;  // LOCALE_IUSEUTF8LEGACYACP
+
+// A code page of characters of one or two bytes.
+bool IsLegacy(UINT codePage) {
+  CPINFO info{};
+  return codePage != 0 && codePage != CP_UTF7 && codePage != CP_UTF8 &&
+         ::IsValidCodePage(codePage) && ::GetCPInfo(codePage, &info) && info.MaxCharSize <= 2;
+}
+
+// A number of the system's locale; 0 where it has none.
+UINT SystemLocaleNumber(LCTYPE type) {
+  DWORD value = 0;
+  return ::GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, type | LOCALE_RETURN_NUMBER,
+                          reinterpret_cast<LPSTR>(&value), sizeof value)
+             ? value
+             : 0;
+}
+
+UINT Choose() {
+  const UINT process = ::GetACP();
+  if (process != CP_UTF8) return process;
+  // Windows 11 answers the first; elsewhere the locale's own code page may itself say UTF-8,
+  // or nothing for a locale that never had a legacy one.
+  for (UINT candidate : {SystemLocaleNumber(kUtf8LegacyAnsiCodePage),
+                         SystemLocaleNumber(LOCALE_IDEFAULTANSICODEPAGE)})
+    if (IsLegacy(candidate)) return candidate;
+  return 1252;
+}
+
+Symbol Read(std::string code) {
+  std::wstring text(4, L'\0');  // a code of one or two bytes is one character
+  const int length =
+      ::MultiByteToWideChar(CodePage(), 0, code.data(), static_cast<int>(code.size()), text.data(),
+                            static_cast<int>(text.size()));
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return {std::move(code), std::move(text)};
+}
+
+}  // namespace
+
+UINT CodePage() {
+  static const UINT codePage = Choose();
+  return codePage;
+}
+
+std::vector<Symbol> InOrder() {
+  std::vector<Symbol> symbols;
+  for (int code = 1; code <= 255; ++code) {
+    std::string bytes(1, static_cast<char>(code));
+    if (code < 255 && ::IsDBCSLeadByteEx(CodePage(), static_cast<BYTE>(code)))
+      bytes += static_cast<char>(++code);
+    symbols.push_back(Read(std::move(bytes)));
+  }
+  return symbols;
+}
+
+Symbol Of(int code) { return Read(std::string(1, static_cast<char>(code))); }
+
+std::string InProcessCodePage(const Symbol& symbol) {
+  return CodePage() == ::GetACP() ? symbol.code : win::ToAnsi(symbol.text);
+}
+
+}  // namespace mSymbols

@@ -1,0 +1,38 @@
+// What a code means: codes 1 to 255 are read in one legacy code page, chosen once a run, and
+// the views are given their characters in Unicode. The platform's controls would otherwise
+// read them through the process's ANSI code page, which Windows' option "Use Unicode UTF-8
+// for worldwide language support" makes UTF-8, where no single byte from 128 up is a
+// character: every one of them would show as U+FFFD.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace mSymbols {
+
+// One character of the code page: its code as bytes (one, or a lead byte and the byte after
+// it), and its text in Unicode.
+struct Symbol {
+  std::string code;
+  std::wstring text;
+  bool operator==(const Symbol& other) const { return code == other.code && text == other.text; }
+};
+
+// The process's ANSI code page, or, where that is UTF-8, the legacy one that the system's
+// locale would have had without the option; 1252 where none can be found, as Windows itself
+// falls back. Found on first use and kept for the run.
+UINT CodePage();
+
+// Codes 1 to 255 in ascending order as one text reads them: in a double-byte code page a lead
+// byte and the code after it are one character.
+std::vector<Symbol> InOrder();
+// The character of one code alone, as a row of the Symbol List shows it.
+Symbol Of(int code);
+
+// The text in the process's code page: where that is the code page of the codes, their own
+// bytes; elsewhere the text converted.
+std::string InProcessCodePage(const Symbol& symbol);
+
+}  // namespace mSymbols
