@@ -40,9 +40,10 @@ class NativeFileSystem {
 
 // The program and the files it sees: those of the program's own view, or the native ones.
 class Launcher {
-  // One file call, with redirection off around it where the folders are the native ones.
+  // One file call, made in the file system of this view: with redirection off around it where
+  // the folders are the native ones.
   template <typename Call>
-  auto InItsFolders(Call call) const {
+  auto CallInFileSystemOfView(Call call) const {
     std::optional<NativeFileSystem> redirection;
     if (native_) redirection.emplace();
     return call();
@@ -61,7 +62,7 @@ class Launcher {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    if (!InItsFolders([&] {
+    if (!CallInFileSystemOfView([&] {
           return ::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                                   nullptr, nullptr, &startup, &started);
         }))
@@ -73,7 +74,8 @@ class Launcher {
   // An ordinary file (not a folder, not hidden or system) of exactly that full path.
   bool IsOrdinaryFile(const std::string& path) const {
     if (!IsFullPath(path) || path.find_first_of("*?") != std::string::npos) return false;
-    const DWORD attributes = InItsFolders([&] { return ::GetFileAttributesA(path.c_str()); });
+    const DWORD attributes =
+        CallInFileSystemOfView([&] { return ::GetFileAttributesA(path.c_str()); });
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes &
              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
