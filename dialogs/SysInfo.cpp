@@ -12,13 +12,16 @@ namespace {
 
 const char kUnavailable[] = "System Information Is Unavailable At This Time";
 
-// A drive letter with its backslash, or a UNC path. Anything else the system would complete
-// from the current drive or folder, which may be one the user can write to (a program run
-// from a memory stick), so it is never tested or started.
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A drive letter with a separator after its colon, or a UNC path (two leading separators):
+// Windows takes a slash for a backslash in either. Anything else (tool.exe, \tool.exe,
+// C:tool.exe) the system would complete from the current drive or folder, which may be one the
+// user can write to (a program run from a memory stick), so it is never tested or started.
 bool IsFullPath(const std::string& path) {
   return (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-          path[2] == '\\') ||
-         path.compare(0, 2, "\\\\") == 0;
+          IsSeparator(path[2])) ||
+         (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]));
 }
 
 // File-system redirection of a 32-bit program on 64-bit Windows turned off for this thread,
