@@ -56,10 +56,14 @@ class Launcher {
   explicit Launcher(bool native) : native_(native) {}
 
   // Starts exactly the program file that the full path names, in a normal window; the path
-  // is never split at a blank.
+  // is never split at a blank. Its current folder is its own, not this program's, which may
+  // be one the user can write to.
   bool Start(const std::string& path) const {
     if (!IsFullPath(path) || path.find('\0') != std::string::npos) return false;
     std::string commandLine = "\"" + path + "\"";
+    // With its last separator: a tool at the root of a drive gets C:\ and not C:, which
+    // would be the drive's current folder.
+    const std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -67,7 +71,7 @@ class Launcher {
     PROCESS_INFORMATION started{};
     if (!CallInFileSystemOfView([&] {
           return ::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &started);
+                                  nullptr, folder.c_str(), &startup, &started);
         }))
       return false;
     win::UniqueHandle process(started.hProcess), thread(started.hThread);  // not waited for

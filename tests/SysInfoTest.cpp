@@ -315,16 +315,18 @@ class Locations : public SysInfo, public testing::WithParamInterface<Arrangement
 
 TEST_P(Locations, SystemInfoButton) {
   const Arrangement& arranged = GetParam();
-  std::unique_ptr<harness::ScopedEnvironment> logBeside;
-  if (arranged.decoy)
-    logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
+  // A tool started writes its line in its current folder, which must be its own: the log's name
+  // has no folder. With a decoy, each copy writes marker.log beside itself.
+  const std::string name = arranged.decoy ? "marker.log" : log_.substr(dir_.size());
+  harness::ScopedEnvironment logTo("VARNELO_MARKER_LOG", !arranged.started ? log_.c_str()
+                                                         : arranged.decoy  ? nullptr
+                                                                           : name.c_str());
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
   if (arranged.started) {
     const std::string tool = dir_ + arranged.started;
-    const std::string log =
-        arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
-    ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(log, tool));
+    ASSERT_NO_FATAL_FAILURE(
+        PressExpectingAStart(tool.substr(0, tool.rfind('\\') + 1) + name, tool));
   } else {
     ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
   }
