@@ -12,13 +12,16 @@ namespace {
 
 const char kUnavailable[] = "System Information Is Unavailable At This Time";
 
-// A drive letter with its backslash, or a UNC path. Anything else the system would complete
-// from the current drive or folder, which may be one the user can write to (a program run
-// from a memory stick), so it is never tested or started.
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// A drive letter with a separator after its colon, or a UNC path (two leading separators):
+// Windows takes a slash for a backslash in either. Anything else (tool.exe, \tool.exe,
+// C:tool.exe) the system would complete from the current drive or folder, which may be one the
+// user can write to (a program run from a memory stick), so it is never tested or started.
 bool IsFullPath(const std::string& path) {
   return (path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':' &&
-          path[2] == '\\') ||
-         path.compare(0, 2, "\\\\") == 0;
+          IsSeparator(path[2])) ||
+         (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]));
 }
 
 // File-system redirection of a 32-bit program on 64-bit Windows turned off for this thread,
@@ -40,9 +43,10 @@ class NativeFileSystem {
 
 // The program and the files it sees: those of the program's own view, or the native ones.
 class Launcher {
-  // One file call, with redirection off around it where the folders are the native ones.
+  // One file call, made in the file system of this view: with redirection off around it where
+  // the folders are the native ones.
   template <typename Call>
-  auto InItsFolders(Call call) const {
+  auto CallInFileSystemOfView(Call call) const {
     std::optional<NativeFileSystem> redirection;
     if (native_) redirection.emplace();
     return call();
@@ -52,18 +56,22 @@ class Launcher {
   explicit Launcher(bool native) : native_(native) {}
 
   // Starts exactly the program file that the full path names, in a normal window; the path
-  // is never split at a blank.
+  // is never split at a blank. Its current folder is its own, not this program's, which may
+  // be one the user can write to.
   bool Start(const std::string& path) const {
     if (!IsFullPath(path) || path.find('\0') != std::string::npos) return false;
     std::string commandLine = "\"" + path + "\"";
+    // With its last separator: a tool at the root of a drive gets C:\ and not C:, which
+    // would be the drive's current folder.
+    const std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    if (!InItsFolders([&] {
+    if (!CallInFileSystemOfView([&] {
           return ::CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                  nullptr, nullptr, &startup, &started);
+                                  nullptr, folder.c_str(), &startup, &started);
         }))
       return false;
     win::UniqueHandle process(started.hProcess), thread(started.hThread);  // not waited for
@@ -73,7 +81,8 @@ class Launcher {
   // An ordinary file (not a folder, not hidden or system) of exactly that full path.
   bool IsOrdinaryFile(const std::string& path) const {
     if (!IsFullPath(path) || path.find_first_of("*?") != std::string::npos) return false;
-    const DWORD attributes = InItsFolders([&] { return ::GetFileAttributesA(path.c_str()); });
+    const DWORD attributes =
+        CallInFileSystemOfView([&] { return ::GetFileAttributesA(path.c_str()); });
     return attributes != INVALID_FILE_ATTRIBUTES &&
            !(attributes &
              (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));

@@ -51,8 +51,6 @@ const char kHelpText[] =
 fHelp::fHelp() = default;
 fHelp::~fHelp() { Destroy(); }
 
-const char* fHelp::HelpText() { return kHelpText; }
-
 void fHelp::Show(HWND owner) {
   if (!hwnd_ && !Load(owner)) return;
   win::ShowInFront(hwnd_);

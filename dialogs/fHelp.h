@@ -20,9 +20,6 @@ class fHelp : public win::Window<fHelp> {
   void Show(HWND owner);
   bool IsLoaded() const { return hwnd_ != nullptr; }
 
-  // The help text, built from its fragments.
-  static const char* HelpText();
-
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
  private:

@@ -13,7 +13,7 @@ void ShellOpen(const std::string& target) {
   // and loading it, with the libraries it brings, held up every start. Shell handlers may
   // rely on COM on the calling thread.
   static const auto shellExecute =
-      win::SystemProc<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+      win::SystemProcedure<decltype(&::ShellExecuteA)>("shell32.dll", "ShellExecuteA");
   win::EnterCom();
   // 32 or less would mean the shell could not open it; that changes nothing here.
   if (shellExecute) shellExecute(nullptr, "Open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);

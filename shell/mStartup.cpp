@@ -14,7 +14,7 @@ std::unique_ptr<fMain> g_main;
 bool Main(fMain::Options options) {
   win::SearchSystemFolderOnly();  // before any library can be loaded on the program's behalf
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
-  ::InitCommonControlsEx(&controls);
+  if (!::InitCommonControlsEx(&controls)) return false;  // no list view for the Symbol List
   g_main = std::make_unique<fMain>(options);
   if (!g_main->Load()) {
     g_main.reset();

@@ -18,8 +18,8 @@ namespace {
 std::pair<std::string, LONG> Read(const char* function, HWND window) {
   using Get = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
   IAccessible* object = nullptr;
-  if (FAILED(win::SystemProc<Get>("oleacc.dll", function)(window, OBJID_CLIENT, IID_IAccessible,
-                                                          reinterpret_cast<void**>(&object))))
+  if (FAILED(win::SystemProcedure<Get>("oleacc.dll", function)(
+          window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
     return {"(no object)", 0};
   VARIANT self{}, role{};
   self.vt = VT_I4, self.lVal = CHILDID_SELF;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sddl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -28,11 +29,18 @@ const char kTestKey[] = "SOFTWARE\\VarneloTests\\GetKeyValue";
 const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with about_dialog_test
 const char kUnavailable[] = "System Information Is Unavailable At This Time";
 
-// The test's name as a folder name ("Locations.SystemInfoButton/Case" as one folder).
-std::string TestName() {
-  std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-  for (char& c : name) c = c == '/' ? '_' : c;
-  return name;
+// The text with every `from` as `to`.
+std::string Replaced(std::string text, char from, char to) {
+  std::replace(text.begin(), text.end(), from, to);
+  return text;
+}
+
+// File-system redirection of a 32-bit program on 64-bit Windows off while the result lives,
+// so that System32 is the native folder.
+std::shared_ptr<void> NativeFolders() {
+  PVOID previous = nullptr;
+  if (!::Wow64DisableWow64FsRedirection(&previous)) return nullptr;
+  return {previous, ::Wow64RevertWow64FsRedirection};
 }
 
 // Every test starts with neither registry value present and its own empty folder, and puts
@@ -44,20 +52,20 @@ class SysInfo : public testing::Test {
   std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
 
  protected:
-  const std::string dir_ = harness::FreshFolder("sysinfo_" + TestName());
+  // Named after the test ("Locations.SystemInfoButton/Case" as one folder).
+  const std::string dir_ = harness::FreshFolder(
+      "sysinfo_" +
+      Replaced(testing::UnitTest::GetInstance()->current_test_info()->name(), '/', '_'));
   // Named after this process, so that no other run's line can ever be counted.
   const std::string log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
   const std::string tool_ = dir_ + "tool\\marker.exe";  // where most tests put the tool
 
   void SetUp() override {
-    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-      saved_.push_back(
-          std::make_unique<harness::SavedRegistryValue>(kRoot, kMsinfoKey, "PATH", view));
-      saved_.push_back(
-          std::make_unique<harness::SavedRegistryValue>(kRoot, kLocationKey, "MSINFO", view));
-      harness::DeleteRegistryValue(kRoot, kMsinfoKey, "PATH", view);
-      harness::DeleteRegistryValue(kRoot, kLocationKey, "MSINFO", view);
-    }
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
+      for (auto [key, name] : {std::pair{kMsinfoKey, "PATH"}, std::pair{kLocationKey, "MSINFO"}}) {
+        saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, key, name, view));
+        harness::DeleteRegistryValue(kRoot, key, name, view);
+      }
     ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
   }
 
@@ -119,13 +127,14 @@ class SysInfo : public testing::Test {
     ExpectStarted(log, path);
   }
 
-  // The marker's line names exactly the program file that was started.
+  // The marker's line names exactly the program file that was started, a slash as a backslash.
   static void ExpectStarted(const std::string& log, const std::string& path, size_t times = 1) {
     ASSERT_TRUE(harness::WaitForLines(log, times)) << "not started: " << path;
     harness::StartedProgramsEnded();  // and no more than that
     std::vector<std::string> lines = harness::ReadLines(log);
     ASSERT_EQ(times, lines.size()) << testing::PrintToString(lines);
-    for (const std::string& line : lines) EXPECT_EQ(path, harness::StripQuotes(line));
+    for (const std::string& line : lines)
+      EXPECT_EQ(path, Replaced(harness::StripQuotes(line), '/', '\\'));
   }
 
   std::unique_ptr<Program> program_;
@@ -135,11 +144,16 @@ class SysInfo : public testing::Test {
   harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
-bool SetPath(const std::string& path) {
-  return harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path);
+void Copy(const std::string& path) { ASSERT_TRUE(harness::CopyMarkerTo(path)); }
+void Path(const std::string& path) {
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path));
 }
-bool SetFolder(const std::string& folder) {
-  return harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder);
+void Folder(const std::string& folder) {
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder));
+}
+// A valid second location holding the tool, which must not be used.
+void SecondWithTheTool(const std::string& dir) {
+  Copy(dir + "second\\MSINFO32.EXE"), Folder(dir + "second");
 }
 
 // GetKeyValue on a value of HKLM, given a string that holds `before`: its result and the string.
@@ -198,13 +212,6 @@ struct Arrangement {
   const char* decoy = nullptr;
 };
 
-void Copy(const std::string& path) { ASSERT_TRUE(harness::CopyMarkerTo(path)); }
-void Path(const std::string& path) { ASSERT_TRUE(SetPath(path)); }
-void Folder(const std::string& folder) { ASSERT_TRUE(SetFolder(folder)); }
-// A valid second location holding the tool, which must not be used.
-void SecondWithTheTool(const std::string& dir) {
-  Copy(dir + "second\\MSINFO32.EXE"), Folder(dir + "second");
-}
 void SetPathValue(DWORD type, const void* data, DWORD size) {
   ASSERT_TRUE(harness::SetRegistryValue(kRoot, kMsinfoKey, "PATH", type, data, size));
 }
@@ -212,6 +219,11 @@ void SetPathValue(DWORD type, const void* data, DWORD size) {
 const Arrangement kArrangements[] = {
     {"PathNamingTheToolStartsExactlyThatFile",
      [](const std::string& d) { Copy(d + "tool\\marker.exe"), Path(d + "tool\\marker.exe"); },
+     "tool\\marker.exe"},
+    {"PathWithSlashesForBackslashesStartsTheTool",  // Z:/.../tool/marker.exe
+     [](const std::string& d) {
+       Copy(d + "tool\\marker.exe"), Path(Replaced(d, '\\', '/') + "tool/marker.exe");
+     },
      "tool\\marker.exe"},
     {"WithPathFoundTheSecondLocationIsNotUsed",
      [](const std::string& d) {
@@ -273,6 +285,15 @@ const Arrangement kArrangements[] = {
     // folder (the test program's, which holds marker.exe) or drive.
     {"RelativePathIsNeverCompletedFromTheCurrentFolder",
      [](const std::string&) { Path("marker.exe"); }},
+    {"DriveRelativePathIsNeverCompletedFromTheCurrentFolder",  // Z:sysinfo_...\tool\marker.exe
+     [](const std::string& d) {
+       Copy(d + "tool\\marker.exe"),
+           Path(d.substr(0, 2) + d.substr(harness::TestDir().size()) + "tool\\marker.exe");
+     }},
+    {"RootRelativePathIsNeverCompletedFromTheCurrentDrive",  // /.../tool/marker.exe
+     [](const std::string& d) {
+       Copy(d + "tool\\marker.exe"), Path(Replaced(d.substr(2), '\\', '/') + "tool/marker.exe");
+     }},
     {"RelativeFolderIsNeverCompletedFromTheCurrentFolder",
      [](const std::string& d) {
        Copy(d + "MSINFO32.EXE"),
@@ -294,16 +315,18 @@ class Locations : public SysInfo, public testing::WithParamInterface<Arrangement
 
 TEST_P(Locations, SystemInfoButton) {
   const Arrangement& arranged = GetParam();
-  std::unique_ptr<harness::ScopedEnvironment> logBeside;
-  if (arranged.decoy)
-    logBeside = std::make_unique<harness::ScopedEnvironment>("VARNELO_MARKER_LOG", nullptr);
+  // A tool started writes its line in its current folder, which must be its own: the log's name
+  // has no folder. With a decoy, each copy writes marker.log beside itself.
+  const std::string name = arranged.decoy ? "marker.log" : log_.substr(dir_.size());
+  harness::ScopedEnvironment logTo("VARNELO_MARKER_LOG", !arranged.started ? log_.c_str()
+                                                         : arranged.decoy  ? nullptr
+                                                                           : name.c_str());
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
   if (arranged.started) {
     const std::string tool = dir_ + arranged.started;
-    const std::string log =
-        arranged.decoy ? tool.substr(0, tool.rfind('\\') + 1) + "marker.log" : log_;
-    ASSERT_NO_FATAL_FAILURE(PressExpectingAStart(log, tool));
+    ASSERT_NO_FATAL_FAILURE(
+        PressExpectingAStart(tool.substr(0, tool.rfind('\\') + 1) + name, tool));
   } else {
     ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
   }
@@ -327,8 +350,7 @@ TEST_F(SysInfo, NeitherValueShowsTheMessage) {
 }
 
 TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
-  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
-  ASSERT_TRUE(SetPath(tool_));
+  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
   ASSERT_NO_FATAL_FAILURE(OpenAbout());
   EXPECT_TRUE(ClickSystemInfo().empty());
   EXPECT_TRUE(ClickSystemInfo().empty());
@@ -340,14 +362,12 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   ExpectTheMessage(ClickSystemInfo());  // nothing set up yet
 
   const std::string folder = dir_ + "tools";
-  ASSERT_TRUE(harness::CopyMarkerTo(folder + "\\MSINFO32.EXE"));
-  ASSERT_TRUE(SetFolder(folder));
+  ASSERT_NO_FATAL_FAILURE((Copy(folder + "\\MSINFO32.EXE"), Folder(folder)));
   EXPECT_TRUE(ClickSystemInfo().empty());
   ExpectStarted(log_, folder + "\\MSINFO32.EXE");
 
   // The path of the first location now wins; the folder found before is not reused.
-  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
-  ASSERT_TRUE(SetPath(tool_));
+  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
   EXPECT_TRUE(ClickSystemInfo().empty());
   ASSERT_TRUE(harness::WaitForLines(log_, 2));
   EXPECT_EQ(tool_, harness::StripQuotes(harness::ReadLines(log_).at(1)));
@@ -362,22 +382,6 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
 
 // --- The views of the registry on 64-bit Windows ----------------------------------------
 
-namespace {
-// File-system redirection of a 32-bit program on 64-bit Windows off for a scope, so that
-// System32 is the native folder.
-class NativeFolders {
- public:
-  NativeFolders() : off_(::Wow64DisableWow64FsRedirection(&previous_) != FALSE) {}
-  ~NativeFolders() {
-    if (off_) ::Wow64RevertWow64FsRedirection(previous_);
-  }
-
- private:
-  PVOID previous_ = nullptr;
-  bool off_;
-};
-}  // namespace
-
 // 64-bit Windows registers the tool for 64-bit programs: in the native view, at a path under
 // System32. The shipped 32-bit program reads the 32-bit view and sees SysWOW64 as System32;
 // it starts the native tool all the same. (In the 64-bit build this is its own view.)
@@ -388,12 +392,12 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
       std::string(system) + "\\varnelo-tests-" + std::to_string(::GetCurrentProcessId());
   const std::string tool = folder + "\\msinfo32.exe";
   {
-    NativeFolders native;
+    const auto native = NativeFolders();
     ASSERT_TRUE(harness::CopyMarkerTo(tool));
   }
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_64KEY));
   PressExpectingAStart(log_, tool);
-  NativeFolders native;
+  const auto native = NativeFolders();
   harness::RemoveTree(folder);
 }
 
@@ -468,8 +472,7 @@ bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
 }  // namespace
 
 TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
-  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
-  ASSERT_TRUE(SetPath(tool_));
+  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
   KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
   ASSERT_TRUE(access.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
@@ -480,10 +483,7 @@ TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
 }
 
 TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
-  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
-  ASSERT_TRUE(harness::CopyMarkerTo(dir_ + "second\\MSINFO32.EXE"));
-  ASSERT_TRUE(SetPath(tool_));
-  ASSERT_TRUE(SetFolder(dir_ + "second"));
+  ASSERT_NO_FATAL_FAILURE((Copy(tool_), SecondWithTheTool(dir_), Path(tool_)));
   KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
   ASSERT_TRUE(first.applied() && second.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_QUERY_VALUE, ERROR_ACCESS_DENIED)) {
@@ -575,8 +575,7 @@ TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
 }
 
 TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
-  ASSERT_TRUE(SetPath(tool_));
-  ASSERT_TRUE(SetFolder(dir_ + "tools"));
+  ASSERT_NO_FATAL_FAILURE((Path(tool_), Folder(dir_ + "tools")));
   ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH", ""));
   ExpectReading(true, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
 }

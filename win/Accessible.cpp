@@ -28,9 +28,9 @@ constexpr GUID kAccessibilityLibrary = {
 // oleacc is no known system library: it is loaded from the system folder only.
 struct Oleacc {
   LPFNCREATESTDACCESSIBLEOBJECT createStandard =
-      SystemProc<LPFNCREATESTDACCESSIBLEOBJECT>("oleacc.dll", "CreateStdAccessibleObject");
+      SystemProcedure<LPFNCREATESTDACCESSIBLEOBJECT>("oleacc.dll", "CreateStdAccessibleObject");
   LPFNLRESULTFROMOBJECT lresultFromObject =
-      SystemProc<LPFNLRESULTFROMOBJECT>("oleacc.dll", "LresultFromObject");
+      SystemProcedure<LPFNLRESULTFROMOBJECT>("oleacc.dll", "LresultFromObject");
 };
 
 const Oleacc& Library() {

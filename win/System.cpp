@@ -6,7 +6,7 @@
 
 namespace win {
 namespace {
-bool g_comEntered = false;
+thread_local bool g_comEntered = false;  // by this thread
 }
 
 void SearchSystemFolderOnly() {
@@ -17,7 +17,7 @@ void SearchSystemFolderOnly() {
     set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
-FARPROC SystemProcedure(const char* library, const char* name) {
+HMODULE SystemLibrary(const char* library) {
   HMODULE module = ::LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (!module && ::GetLastError() == ERROR_INVALID_PARAMETER) {
     // Windows 7 without the update knows no search flags: the full path in the system folder.
@@ -26,7 +26,7 @@ FARPROC SystemProcedure(const char* library, const char* name) {
     if (length == 0 || length >= MAX_PATH) return nullptr;
     module = ::LoadLibraryA((std::string(folder, length) + "\\" + library).c_str());
   }
-  return module ? ::GetProcAddress(module, name) : nullptr;
+  return module;
 }
 
 bool EnterCom() {

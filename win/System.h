@@ -12,13 +12,18 @@ namespace win {
 // Keeps every later search for a library to the system folder. Called before anything else.
 void SearchSystemFolderOnly();
 
-// A procedure of a library of the system folder, loaded on first use and kept for the run;
-// nullptr where it can't be had.
-FARPROC SystemProcedure(const char* library, const char* name);
+// A library of the system folder, loaded on first use and kept for the run; nullptr where it
+// can't be had.
+HMODULE SystemLibrary(const char* library);
 
+// A procedure of such a library as the type given (decltype(&::ShellExecuteA), say); nullptr
+// where it can't be had.
 template <typename Procedure>
-Procedure SystemProc(const char* library, const char* name) {
-  return reinterpret_cast<Procedure>(reinterpret_cast<void (*)()>(SystemProcedure(library, name)));
+Procedure SystemProcedure(const char* library, const char* name) {
+  const HMODULE module = SystemLibrary(library);
+  return module ? reinterpret_cast<Procedure>(
+                      reinterpret_cast<void (*)()>(::GetProcAddress(module, name)))
+                : nullptr;
 }
 
 // COM on this thread, apartment-threaded without OLE 1.0 as the shell asks of its callers;

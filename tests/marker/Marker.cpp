@@ -1,5 +1,6 @@
 // Records that it ran: appends its command line, one line per start, to the file named by
-// the environment variable VARNELO_MARKER_LOG (or marker.log beside the program).
+// the environment variable VARNELO_MARKER_LOG (a name without a folder: in its current
+// folder), or else to marker.log beside the program.
 #include <windows.h>
 
 #include <cstdio>
