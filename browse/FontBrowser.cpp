@@ -55,9 +55,11 @@ void FontBrowser::cboFonts_KeyDown(int keyCode, int /*shift*/) {
 // Code 0 would end the text, so it adds nothing. The view takes the characters in Unicode:
 // through the process's code page, UTF-8 on some systems, codes from 128 up would be lost.
 void FontBrowser::FillSymbolView() {
-  std::wstring text;
-  for (const mSymbols::Symbol& symbol : symbols_) text += symbol.text;
-  ::SetWindowTextW(c_.txtSymbol, text.c_str());
+  std::vector<wchar_t> text;
+  for (const mSymbols::Symbol& symbol : symbols_)
+    text.insert(text.end(), symbol.text().begin(), symbol.text().end());
+  text.push_back(L'\0');
+  ::SetWindowTextW(c_.txtSymbol, text.data());
 }
 
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
@@ -108,7 +110,7 @@ std::pair<DWORD, DWORD> FontBrowser::SymbolSelection() const {
 const mSymbols::Symbol* FontBrowser::SymbolAt(DWORD from, DWORD to) const {
   DWORD at = 0;
   for (const mSymbols::Symbol& symbol : symbols_) {
-    const DWORD end = at + static_cast<DWORD>(symbol.text.size());
+    const DWORD end = at + static_cast<DWORD>(symbol.text().size());
     if (at == from) return end == to ? &symbol : nullptr;
     if (at > from) break;
     at = end;
@@ -161,7 +163,8 @@ void FontBrowser::chkUnderline_Click() {
 // list's path leaves data of other formats beside its text.
 void FontBrowser::cmdCopy_Click() {
   const auto [from, to] = SymbolSelection();
-  const std::wstring selected = win::GetTextRange(c_.txtSymbol, from, to);
+  const std::vector<wchar_t> range = win::GetTextRange(c_.txtSymbol, from, to);
+  const std::wstring_view selected(range.data(), range.size() - 1);
   if (!selected.empty()) {
     win::Clipboard clipboard(c_.window);
     clipboard.Empty();
@@ -169,9 +172,9 @@ void FontBrowser::cmdCopy_Click() {
     return;
   }
   const mSymbols::Symbol* picked = listChars_.Selected();
-  if (!picked || picked->text.empty()) return;
+  if (!picked || picked->text().empty()) return;
   win::Clipboard clipboard(c_.window);
-  clipboard.PutText(picked->text, mSymbols::InProcessCodePage(*picked));
+  clipboard.PutText(picked->text(), mSymbols::InProcessCodePage(*picked));
 }
 
 LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -85,23 +85,24 @@ void ListChars::OnGetDisplayInfo(NMLVDISPINFOW& info) const {
   if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
   const size_t row = static_cast<size_t>(item.iItem);
   const wchar_t* text =
-      item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].text.c_str() : L"";
+      item.iItem >= 0 && row < rows_.size() && item.iSubItem == 0 ? rows_[row].characters : L"";
   ::lstrcpynW(item.pszText, text, item.cchTextMax);
 }
 
 int ListChars::OnFindItem(const NMLVFINDITEMW& find) const {
   if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || !find.lvfi.psz || rows_.empty())
     return -1;
-  const std::wstring wanted = find.lvfi.psz;
+  const std::wstring_view wanted = find.lvfi.psz;
   const bool partial = (find.lvfi.flags & LVFI_PARTIAL) != 0;
   const int count = static_cast<int>(rows_.size());
   const int start = find.iStart >= 0 && find.iStart < count ? find.iStart : 0;
   const int span = (find.lvfi.flags & LVFI_WRAP) ? count : count - start;
   for (int step = 0; step < span; ++step) {
-    const std::wstring& row = rows_[static_cast<size_t>((start + step) % count)].text;
-    const std::wstring head = partial ? row.substr(0, wanted.size()) : row;
-    if (::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.c_str(), -1, wanted.c_str(),
-                         -1) == CSTR_EQUAL)
+    const std::wstring_view row = rows_[static_cast<size_t>((start + step) % count)].text();
+    const std::wstring_view head = partial ? row.substr(0, wanted.size()) : row;
+    if (::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, head.data(),
+                         static_cast<int>(head.size()), wanted.data(),
+                         static_cast<int>(wanted.size())) == CSTR_EQUAL)
       return (start + step) % count;
   }
   return -1;

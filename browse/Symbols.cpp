@@ -37,12 +37,12 @@ UINT Choose() {
 }
 
 Symbol Read(std::string code) {
-  std::wstring text(4, L'\0');  // a code of one or two bytes is one character
+  Symbol symbol{std::move(code)};
   const int length =
-      ::MultiByteToWideChar(CodePage(), 0, code.data(), static_cast<int>(code.size()), text.data(),
-                            static_cast<int>(text.size()));
-  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-  return {std::move(code), std::move(text)};
+      ::MultiByteToWideChar(CodePage(), 0, symbol.code.data(), static_cast<int>(symbol.code.size()),
+                            symbol.characters, 2);
+  symbol.characters[length > 0 ? length : 0] = L'\0';
+  return symbol;
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ std::vector<Symbol> InOrder() {
 Symbol Of(int code) { return Read(std::string(1, static_cast<char>(code))); }
 
 std::string InProcessCodePage(const Symbol& symbol) {
-  return CodePage() == ::GetACP() ? symbol.code : win::ToAnsi(symbol.text);
+  return CodePage() == ::GetACP() ? symbol.code : win::ToAnsi(symbol.text());
 }
 
 }  // namespace mSymbols

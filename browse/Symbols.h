@@ -8,16 +8,21 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mSymbols {
 
 // One character of the code page: its code as bytes (one, or a lead byte and the byte after
-// it), and its text in Unicode.
+// it), and its text in Unicode. (Held without std::wstring, whose instantiation in the C++
+// runtime would add tens of KB to the program.)
 struct Symbol {
   std::string code;
-  std::wstring text;
-  bool operator==(const Symbol& other) const { return code == other.code && text == other.text; }
+  wchar_t characters[3] = {};  // one, or two where a code page gives two; NUL-terminated
+  std::wstring_view text() const { return characters; }
+  bool operator==(const Symbol& other) const {
+    return code == other.code && text() == other.text();
+  }
 };
 
 // The process's ANSI code page, or, where that is UTF-8, the legacy one that the system's

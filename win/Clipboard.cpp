@@ -24,9 +24,10 @@ void Clipboard::Empty() {
 
 namespace {
 
-// Places one block of bytes in one format; the clipboard owns the block once it took it.
-bool PutBytes(UINT format, const void* data, size_t size) {
-  UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE, size));
+// Places one block of bytes in one format, followed by a NUL of `terminator` bytes; the
+// clipboard owns the block once it took it.
+bool PutBytes(UINT format, const void* data, size_t size, size_t terminator) {
+  UniqueGlobal block(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + terminator));
   if (!block) return false;
   void* bytes = ::GlobalLock(block.get());
   if (!bytes) return false;
@@ -39,20 +40,21 @@ bool PutBytes(UINT format, const void* data, size_t size) {
 
 }  // namespace
 
-bool Clipboard::PutText(const std::wstring& text, const std::string& ansi) {
+bool Clipboard::PutText(std::wstring_view text, const std::string& ansi) {
   if (!open_) return false;
   // The Unicode form first, so that every program pastes the characters themselves. A
   // clipboard that was not emptied may still hold an earlier text in its OEM form, which would
   // go on pasting that text: the OEM form is written too.
-  if (!PutBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t))) return false;
-  if (!PutBytes(CF_TEXT, ansi.c_str(), ansi.size() + 1)) return false;
+  if (!PutBytes(CF_UNICODETEXT, text.data(), text.size() * sizeof(wchar_t), sizeof(wchar_t)))
+    return false;
+  if (!PutBytes(CF_TEXT, ansi.data(), ansi.size(), 1)) return false;
   const int size = static_cast<int>(text.size());
   const int bytes =
       ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string oem(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
   if (bytes > 0)
     ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, oem.data(), bytes, nullptr, nullptr);
-  PutBytes(CF_OEMTEXT, oem.c_str(), oem.size() + 1);
+  PutBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
   return true;
 }
 

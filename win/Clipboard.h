@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace win {
 
@@ -20,7 +21,7 @@ class Clipboard {
   void Empty();
   // Places the text as Unicode text and, in the process's code page, as plain text; true
   // when the clipboard took it.
-  bool PutText(const std::wstring& text, const std::string& ansi);
+  bool PutText(std::wstring_view text, const std::string& ansi);
 
  private:
   bool open_ = false;

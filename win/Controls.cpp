@@ -73,16 +73,19 @@ std::string GetText(HWND window) {
   return text;
 }
 
-std::wstring GetTextRange(HWND window, DWORD from, DWORD to) {
+std::vector<wchar_t> GetTextRange(HWND window, DWORD from, DWORD to) {
   std::vector<wchar_t> text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1);
   const DWORD length =
       static_cast<DWORD>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
   if (to > length) to = length;
-  if (from >= to) return {};
-  return std::wstring(text.data() + from, to - from);
+  if (from >= to) return {L'\0'};
+  text[to] = L'\0';
+  text.erase(text.begin(), text.begin() + from);
+  text.resize(to - from + 1);
+  return text;
 }
 
-std::string ToAnsi(const std::wstring& text) {
+std::string ToAnsi(std::wstring_view text) {
   const int size = static_cast<int>(text.size());
   const int bytes =
       ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "win/Font.h"
 
@@ -57,10 +59,10 @@ SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font);
 // The window's text as ANSI bytes.
 std::string GetText(HWND window);
 // Characters `from` to `to` of a window's text, counted as controls count their positions
-// (UTF-16 units).
-std::wstring GetTextRange(HWND window, DWORD from, DWORD to);
+// (UTF-16 units), NUL-terminated.
+std::vector<wchar_t> GetTextRange(HWND window, DWORD from, DWORD to);
 // A text in the process's ANSI code page.
-std::string ToAnsi(const std::wstring& text);
+std::string ToAnsi(std::wstring_view text);
 
 // Registers a window class of this program with its icon and the arrow cursor.
 bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId);
