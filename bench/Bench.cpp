@@ -16,6 +16,7 @@
 
 #include "shell/mStartup.h"
 #include "win/Controls.h"
+#include "win/Dpi.h"
 #include "win/Font.h"
 
 namespace {
@@ -106,10 +107,9 @@ int CALLBACK AddFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM c
 double StartupFloor() {
   const double start = Now();
   HWND window = PlainWindow(484, 452);
-  const int dpi = win::ScreenDpi();
+  const int dpi = win::WindowDpi(nullptr);
   HWND combo = nullptr, edit = nullptr, list = nullptr;
-  for (size_t i = 0; i < fMain::DesignCount(); ++i) {
-    const win::ControlDesc& d = fMain::DesignControl(i);
+  for (const win::ControlDesign& d : fMain::Design()) {
     HWND control = win::CreateControl(window, d, dpi);
     if (d.id == fMain::ID_cboFonts) combo = control;
     if (d.id == fMain::ID_txtSymbol) edit = control;
@@ -202,7 +202,7 @@ double FontSwapFloor(HWND control, int height, int weight, int times) {
 // The sizes the program shows, 8 and 72 points, in the Symbol View's face, given to an edit
 // made from the view's own design.
 double SizeSwapFloor(HWND edit, const char* face, int times) {
-  const int dpi = win::ScreenDpi();
+  const int dpi = win::WindowDpi(nullptr);
   return SwapFonts(edit, times, [&](int i) {
     return ::CreateFontA(win::PointsToHeight(i % 2 ? 8.0f : 72.0f, dpi), 0, 0, 0, FW_NORMAL, 0, 0,
                          0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
@@ -329,9 +329,8 @@ int main(int argc, char** argv) {
   // A bare edit of the Symbol View's style, size and place, for the changes that only the
   // view's layout answers.
   HWND twin = nullptr;
-  for (size_t i = 0; i < fMain::DesignCount() && !twin; ++i)
-    if (fMain::DesignControl(i).id == fMain::ID_txtSymbol)
-      twin = win::CreateControl(plain, fMain::DesignControl(i), win::ScreenDpi());
+  for (const win::ControlDesign& d : fMain::Design())
+    if (d.id == fMain::ID_txtSymbol) twin = win::CreateControl(plain, d, win::WindowDpi(nullptr));
   ::SetWindowTextA(twin, Symbols().c_str());
   // Every entry, and the first entry of each name: a family the system reports once per
   // character set is listed as often, and choosing the next of the same name keeps the face.

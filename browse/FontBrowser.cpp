@@ -18,38 +18,41 @@ const int kSymbolCount = 255;
 bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
 }  // namespace
 
-void FontBrowser::Attach(const Controls& controls, const ListDesign& list, int dpi) {
-  c_ = controls;
+void FontBrowser::Attach(win::Form& form, const char* columnHeader) {
+  form_ = &form;
   symbols_ = mSymbols::InOrder();
-  listChars_.Attach(c_.ListChars, dpi, list.header, list.columnWidth);
+  listChars_.Attach(Control(ID_ListChars), form.Font(ID_ListChars), columnHeader);
   SetListColours();
-  keycode_.Attach(c_.lblKeycode);
+  keycode_.Attach(Control(ID_lblKeycode));
 }
 
 void FontBrowser::SetListColours() {
-  using palette::Paint;
-  listChars_.SetColours(palette::Colour(Paint::Field), palette::Colour(Paint::FieldText));
+  const win::Scheme& scheme = form_->scheme();
+  listChars_.SetColours(scheme.Colour(palette::kField), scheme.Colour(palette::kFieldText));
 }
 
+// The common controls are told first, so that nothing of theirs puts colours of their own
+// over the design's.
 void FontBrowser::ColoursChanged() {
+  ::SendMessageA(Control(ID_ListChars), WM_SYSCOLORCHANGE, 0, 0);
   SetListColours();
-  ::SendMessageA(c_.ListChars, WM_SYSCOLORCHANGE, 0, 0);  // common controls are told
 }
 
 void FontBrowser::Unload() { keycode_.Detach(); }
 
 // The text of the font box is read afresh for each use.
 void FontBrowser::cboFonts_Click() {
-  const win::ComboBox fonts(c_.cboFonts);
-  c_.symbolFont->SetFace(fonts.SelectedText(), kChosenCharSet);
-  c_.previewFont->SetFace(fonts.SelectedText(), kChosenCharSet);
-  ::SetWindowTextA(c_.lblPreview, fonts.SelectedText().c_str());
+  const win::ComboBox fonts(Control(ID_cboFonts));
+  form_->Font(ID_txtSymbol).SetFace(fonts.SelectedText(), kChosenCharSet);
+  form_->Font(ID_lblPreview).SetFace(fonts.SelectedText(), kChosenCharSet);
+  ::SetWindowTextA(Control(ID_lblPreview), fonts.SelectedText().c_str());
   FillSymbolList();
 }
 
 void FontBrowser::cboFonts_KeyDown(int keyCode, int /*shift*/) {
   if (keyCode == VK_RETURN)
-    c_.symbolFont->SetFace(win::ComboBox(c_.cboFonts).SelectedText(), kChosenCharSet);
+    form_->Font(ID_txtSymbol)
+        .SetFace(win::ComboBox(Control(ID_cboFonts)).SelectedText(), kChosenCharSet);
 }
 
 // Code 0 would end the text, so it adds nothing. The view takes the characters in Unicode:
@@ -59,7 +62,7 @@ void FontBrowser::FillSymbolView() {
   for (const mSymbols::Symbol& symbol : symbols_)
     text.insert(text.end(), symbol.text().begin(), symbol.text().end());
   text.push_back(L'\0');
-  ::SetWindowTextW(c_.txtSymbol, text.data());
+  ::SetWindowTextW(Control(ID_txtSymbol), text.data());
 }
 
 // The list is rebuilt on every font change: all 255 rows go in afresh, and the list is drawn
@@ -102,7 +105,7 @@ void FontBrowser::ListChars_ItemClick() {
 
 std::pair<DWORD, DWORD> FontBrowser::SymbolSelection() const {
   DWORD from = 0, to = 0;
-  ::SendMessageW(c_.txtSymbol, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+  ::SendMessageW(Control(ID_txtSymbol), EM_GETSEL, reinterpret_cast<WPARAM>(&from),
                  reinterpret_cast<LPARAM>(&to));
   return {from, to};
 }
@@ -125,37 +128,38 @@ void FontBrowser::txtSymbol_MouseUp() {
 }
 
 void FontBrowser::cboSize_Click() {
-  const win::ComboBox sizes(c_.cboSize);
+  const win::ComboBox sizes(Control(ID_cboSize));
   const int chosen = sizes.Selection();
   if (chosen < 0) return;
   // The C runtime's conversion, where a text that is no number gives 0. (MinGW's strtof
   // would link a number parser of its own into the program.)
   const float points = static_cast<float>(std::atof(sizes.Item(chosen).c_str()));
   if (points <= 0) return;  // only the list's whole numbers ever get here
-  c_.symbolFont->SetPoints(points);
+  form_->Font(ID_txtSymbol).SetPoints(points);
 }
 
 // The style goes to the Symbol View, and as the view now has it to the preview.
-void FontBrowser::ApplyStyle(HWND box, void (win::ControlFont::*set)(bool),
+void FontBrowser::ApplyStyle(int box, void (win::ControlFont::*set)(bool),
                              bool win::FontSpec::*flag) {
-  (c_.symbolFont->*set)(IsChecked(box));
-  (c_.previewFont->*set)(c_.symbolFont->attributes().*flag);
+  win::ControlFont& view = form_->Font(ID_txtSymbol);
+  (view.*set)(IsChecked(Control(box)));
+  (form_->Font(ID_lblPreview).*set)(view.attributes().*flag);
 }
 
 void FontBrowser::chkBold_Click() {
-  ApplyStyle(c_.chkBold, &win::ControlFont::SetBold, &win::FontSpec::bold);
+  ApplyStyle(ID_chkBold, &win::ControlFont::SetBold, &win::FontSpec::bold);
 }
 
 void FontBrowser::chkItalic_Click() {
-  ApplyStyle(c_.chkItalic, &win::ControlFont::SetItalic, &win::FontSpec::italic);
+  ApplyStyle(ID_chkItalic, &win::ControlFont::SetItalic, &win::FontSpec::italic);
 }
 
 void FontBrowser::chkStrikeOut_Click() {
-  ApplyStyle(c_.chkStrikeOut, &win::ControlFont::SetStrikeOut, &win::FontSpec::strikeOut);
+  ApplyStyle(ID_chkStrikeOut, &win::ControlFont::SetStrikeOut, &win::FontSpec::strikeOut);
 }
 
 void FontBrowser::chkUnderline_Click() {
-  ApplyStyle(c_.chkUnderline, &win::ControlFont::SetUnderline, &win::FontSpec::underline);
+  ApplyStyle(ID_chkUnderline, &win::ControlFont::SetUnderline, &win::FontSpec::underline);
 }
 
 // The Symbol View's selection, or else the Symbol List's character, as Unicode text and as
@@ -163,21 +167,22 @@ void FontBrowser::chkUnderline_Click() {
 // list's path leaves data of other formats beside its text.
 void FontBrowser::cmdCopy_Click() {
   const auto [from, to] = SymbolSelection();
-  const std::vector<wchar_t> range = win::GetTextRange(c_.txtSymbol, from, to);
+  const std::vector<wchar_t> range = win::GetTextRange(Control(ID_txtSymbol), from, to);
   const std::wstring_view selected(range.data(), range.size() - 1);
   if (!selected.empty()) {
-    win::Clipboard clipboard(c_.window);
+    win::Clipboard clipboard(form_->hwnd());
     clipboard.Empty();
     clipboard.PutText(selected, win::ToAnsi(selected));
     return;
   }
   const mSymbols::Symbol* picked = listChars_.Selected();
   if (!picked || picked->text().empty()) return;
-  win::Clipboard clipboard(c_.window);
+  win::Clipboard clipboard(form_->hwnd());
   clipboard.PutText(picked->text(), mSymbols::InProcessCodePage(*picked));
 }
 
-LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FontBrowser::cboFonts_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,
+                                   LPARAM lp) {
   if (msg == WM_GETDLGCODE && lp) {
     // The dialog manager swallows Enter unless the control asks for it.
     const MSG* key = reinterpret_cast<const MSG*>(lp);
@@ -195,9 +200,10 @@ LRESULT FontBrowser::cboFonts_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM
 }
 
 // Both combo boxes: a flat frame over the control's own.
-LRESULT FontBrowser::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FontBrowser::Combo_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,
+                                LPARAM lp) {
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(palette::Brush(palette::Paint::Field));
+  if (msg == WM_PAINT) win::ComboBox(hwnd).PaintFlatFrame(form_->scheme().Brush(palette::kField));
   return result;
 }
 
@@ -207,7 +213,7 @@ LRESULT FontBrowser::Combo_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp
 // under the last whole line show pixels of the panel above or below the view. (A plain
 // edit in a plain window does the same; Windows keeps to the clip.) Once the view has
 // moved, the rows above and below its lines are drawn again.
-static void RepaintOutsideLines(const FontBrowser::Hook& hook, HWND edit) {
+static void RepaintOutsideLines(const win::Subclass& hook, HWND edit) {
   RECT client, lines;
   ::GetClientRect(edit, &client);
   hook.CallNext(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&lines));
@@ -217,7 +223,8 @@ static void RepaintOutsideLines(const FontBrowser::Hook& hook, HWND edit) {
     if (band.bottom > band.top) ::InvalidateRect(edit, &band, TRUE);
 }
 
-LRESULT FontBrowser::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FontBrowser::txtSymbol_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,
+                                    LPARAM lp) {
   if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
   const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
@@ -228,7 +235,8 @@ LRESULT FontBrowser::txtSymbol_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARA
   return result;
 }
 
-LRESULT FontBrowser::ListChars_Hook(const Hook& hook, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT FontBrowser::ListChars_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,
+                                    LPARAM lp) {
   if (msg != WM_KEYDOWN) return hook.CallNext(hwnd, msg, wp, lp);
   listKeyboard_ = true;
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);

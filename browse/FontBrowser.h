@@ -14,28 +14,18 @@
 
 #include "browse/ListChars.h"
 #include "browse/Symbols.h"
+#include "resources/MainIds.h"
 #include "win/Accessible.h"
 #include "win/Font.h"
+#include "win/Form.h"
 #include "win/Subclass.h"
 
-class FontBrowser {
+class FontBrowser : MainIds {
  public:
-  // The controls, owned by the window that holds them, as are the fonts of the view and the
-  // preview.
-  struct Controls {
-    HWND window;  // the clipboard's owner
-    HWND cboFonts, cboSize, txtSymbol, lblPreview, lblKeycode, ListChars;
-    HWND chkBold, chkItalic, chkUnderline, chkStrikeOut;
-    win::ControlFont *symbolFont, *previewFont;
-  };
-  // The Symbol List's design: its one column.
-  struct ListDesign {
-    const char* header;
-    int columnWidth;  // pixels
-  };
-
-  void Attach(const Controls& controls, const ListDesign& list, int dpi);
-  // The palette changed (high contrast, or the system's colours).
+  // The controls are those of the window, reached through its design by their identifiers;
+  // the window owns them and their fonts. The Symbol List has one column, `columnHeader`.
+  void Attach(win::Form& form, const char* columnHeader);
+  // The colours changed (high contrast, or the system's colours).
   void ColoursChanged();
   // The window goes; its controls still exist.
   void Unload();
@@ -59,11 +49,10 @@ class FontBrowser {
   static std::string GetKeyCode(const std::string& code);
 
   // The controls whose messages browsing sees first.
-  using Hook = win::Hook<FontBrowser>;
-  LRESULT cboFonts_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT Combo_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT txtSymbol_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
-  LRESULT ListChars_Hook(const Hook& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT cboFonts_Hook(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT Combo_Hook(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT txtSymbol_Hook(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
+  LRESULT ListChars_Hook(const win::Subclass& hook, HWND, UINT, WPARAM, LPARAM);
 
   // The Symbol List's notices: its questions answered in `answer`, and the notice that the
   // user's action amounts to (a double-click, or a row chosen by key, is a click), else 0.
@@ -75,9 +64,10 @@ class FontBrowser {
   const mSymbols::Symbol* SymbolAt(DWORD from, DWORD to) const;
   void ShowKeystroke(const std::string& code);
   void SetListColours();
-  void ApplyStyle(HWND box, void (win::ControlFont::*set)(bool), bool win::FontSpec::*flag);
+  void ApplyStyle(int box, void (win::ControlFont::*set)(bool), bool win::FontSpec::*flag);
+  HWND Control(int id) const { return form_->Control(id); }
 
-  Controls c_{};
+  win::Form* form_ = nullptr;              // not owned
   std::vector<mSymbols::Symbol> symbols_;  // the Symbol View's characters, in order
   ListChars listChars_;
   win::LiveRegion keycode_;    // a picked keystroke is read out

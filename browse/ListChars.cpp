@@ -1,11 +1,10 @@
 #include "browse/ListChars.h"
 
-void ListChars::Attach(HWND list, int dpi, const char* header, int columnWidth) {
+void ListChars::Attach(HWND list, win::ControlFont& font, const char* header) {
   list_ = list;
-  font_.Attach(list, dpi);
+  font_ = &font;
   LVCOLUMNA column{};
-  column.mask = LVCF_TEXT | LVCF_WIDTH;
-  column.cx = columnWidth;
+  column.mask = LVCF_TEXT;
   column.pszText = const_cast<char*>(header);
   ListView_InsertColumn(list_, 0, &column);
   ListView_SetUnicodeFormat(list_, TRUE);

@@ -17,16 +17,17 @@
 
 class ListChars {
  public:
-  // Design state: the one column header, no items. The control asks for its texts in
-  // Unicode, so that each row shows its character whatever the process's code page.
-  void Attach(HWND list, int dpi, const char* header, int columnWidth);
+  // Design state: the one column header, no items; the window that holds the list owns its
+  // font and sets the column's width. The control asks for its texts in Unicode, so that
+  // each row shows its character whatever the process's code page.
+  void Attach(HWND list, win::ControlFont& font, const char* header);
   void SetColours(COLORREF back, COLORREF text);
 
   void SetReportView();
   void SetDisplayOptions();  // full-row selection and grid lines
   void SetHideSelection(bool hide);
   void SetManualLabelEdit();  // a click never opens a row for editing
-  win::ControlFont& Font() { return font_; }
+  win::ControlFont& Font() { return *font_; }
 
   // Clear and Add; between BeginUpdate and EndUpdate they change only the rows kept here,
   // and EndUpdate hands the control the difference. Refresh draws it at once.
@@ -44,8 +45,8 @@ class ListChars {
   const mSymbols::Symbol* Selected() const;  // nullptr when no row is selected
 
  private:
-  HWND list_ = nullptr;  // owned by the main window
-  win::ControlFont font_;
+  HWND list_ = nullptr;               // owned by the main window
+  win::ControlFont* font_ = nullptr;  // not owned
   std::vector<mSymbols::Symbol> rows_;
   std::vector<mSymbols::Symbol> shown_;  // during an update: the rows the control still shows
   bool updating_ = false;

@@ -126,5 +126,5 @@ void fAbout::StartSysInfo() {
   // SysWOW64 as its System32, while the system registers the tool for 64-bit programs:
   // where its own view does not serve, the native view and the native folders do.
   const bool started = StartSysInfoIn(0) || (IsWow64() && StartSysInfoIn(KEY_WOW64_64KEY));
-  if (!started) ::MessageBoxA(hwnd_, kUnavailable, product::kAppTitle, MB_OK);
+  if (!started) ::MessageBoxA(hwnd(), kUnavailable, product::kAppTitle, MB_OK);
 }

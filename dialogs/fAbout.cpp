@@ -6,164 +6,120 @@
 #include "resources/Product.h"
 #include "resources/resource.h"
 #include "win/Controls.h"
+#include "win/Dpi.h"
 #include "win/Handles.h"
 
 namespace {
 
-const DWORD kStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 const POINT kClientOriginTwips{2340, 1935};  // from the screen's top-left corner
-const SIZE kClientTwips{5730, 3555};
 // One etched separator: a grey line over a white one, a twip-offset apart, to one right edge.
 const POINT kSeparatorGreyTwips{90, 2445}, kSeparatorWhiteTwips{105, 2460};
 const int kSeparatorRightTwips = 5654;
-
+// The platform's default dialog font.
+const win::FontSpec kDialogFont{"MS Shell Dlg", 8.0f, false, false, false, false, DEFAULT_CHARSET};
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
-// In tab order.
-const win::ControlDesc kControls[] = {
-    {fAbout::ID_cmdOK, "BUTTON", "OK", nullptr, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 4245, 2625, 1260,
-     345, nullptr, false},
-    {fAbout::ID_picIcon, "STATIC", "", nullptr, SS_ICON, WS_EX_CLIENTEDGE, 240, 240, 540, 540,
-     nullptr, false},
-    {fAbout::ID_cmdSysInfo, "BUTTON", "&System Info...", nullptr, BS_PUSHBUTTON | WS_TABSTOP, 0,
-     4260, 3075, 1245, 345, nullptr, false},
-    {fAbout::ID_lblDescription, "STATIC", "App Description", nullptr, kLabel, 0, 1050, 1125, 3885,
-     1170, nullptr, false},
-    {fAbout::ID_lblDisclaimer, "STATIC", "", nullptr, kLabel, 0, 255, 2625, 3870, 825, nullptr,
-     false},
-    {fAbout::ID_lblTitle, "STATIC", "Application Title", nullptr, kLabel, 0, 1050, 240, 3885, 480,
-     nullptr, false},
-    {fAbout::ID_lblVersion, "STATIC", "Version", nullptr, kLabel, 0, 1050, 780, 3885, 225, nullptr,
-     false},
+
+// In tab order. OK is the default button, and Esc closes the dialog as it does.
+constexpr win::ControlDesign kControls[] = {
+    {.id = fAbout::ID_cmdOK,
+     .className = WC_BUTTONA,
+     .caption = "OK",
+     .style = BS_DEFPUSHBUTTON | WS_TABSTOP,
+     .place = {4245, 2625, 1260, 345},
+     .notice = BN_CLICKED,
+     .event = &fAbout::cmdOK_Click},
+    // The program's icon at the density's size inside a sunken border.
+    {.id = fAbout::ID_picIcon,
+     .className = WC_STATICA,
+     .style = SS_ICON,
+     .exStyle = WS_EX_CLIENTEDGE,
+     .place = {240, 240, 540, 540},
+     .autoSize = true,
+     .picture = IDI_VARNELO,
+     .icon = true},
+    {.id = fAbout::ID_cmdSysInfo,
+     .className = WC_BUTTONA,
+     .caption = "&System Info...",
+     .style = BS_PUSHBUTTON | WS_TABSTOP,
+     .place = {4260, 3075, 1245, 345},
+     .notice = BN_CLICKED,
+     .event = &fAbout::cmdSysInfo_Click},
+    // The title, description and disclaimer are black on the dialog's face.
+    {.id = fAbout::ID_lblDescription,
+     .className = WC_STATICA,
+     .caption = "App Description",
+     .style = kLabel,
+     .place = {1050, 1125, 3885, 1170},
+     .colours = palette::kAboutLabel},
+    {.id = fAbout::ID_lblDisclaimer,
+     .className = WC_STATICA,
+     .style = kLabel,
+     .place = {255, 2625, 3870, 825},
+     .colours = palette::kAboutLabel},
+    {.id = fAbout::ID_lblTitle,
+     .className = WC_STATICA,
+     .caption = "Application Title",
+     .style = kLabel,
+     .place = {1050, 240, 3885, 480},
+     .colours = palette::kAboutLabel},
+    {.id = fAbout::ID_lblVersion,
+     .className = WC_STATICA,
+     .caption = "Version",
+     .style = kLabel,
+     .place = {1050, 780, 3885, 225}},
 };
 
-// An empty dialog template; the controls are created from the table above.
-struct EmptyTemplate {
-  DLGTEMPLATE dialog;
-  WORD menu, windowClass;
-  wchar_t title[12];
-  WORD pointSize;
-  wchar_t face[13];
-};
-
-const EmptyTemplate& Template() {
-  static const EmptyTemplate t = [] {
-    EmptyTemplate value{};
-    value.dialog.style = kStyle;
-    value.dialog.cx = 255;
-    value.dialog.cy = 150;
-    std::memcpy(value.title, L"About MyApp", sizeof L"About MyApp");
-    value.pointSize = 8;
-    std::memcpy(value.face, L"MS Shell Dlg", sizeof L"MS Shell Dlg");
-    return value;
-  }();
-  return t;
-}
+const win::FormDesign kForm{.className = "VarneloAbout",
+                            .title = "About MyApp",
+                            .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                            .exStyle = WS_EX_DLGMODALFRAME,
+                            .client = {5730, 3555},
+                            .icon = IDI_VARNELO,
+                            .backdrop = &palette::kDialogFace,
+                            .font = &kDialogFont,
+                            .controls = kControls};
 
 }  // namespace
 
+fAbout::fAbout(win::Scheme& scheme) : Form(kForm, scheme) {}
+
 void fAbout::Show(HWND owner) {
-  if (!hwnd_) {
-    const EmptyTemplate& t = Template();
-    if (!::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), &t.dialog, owner,
-                                      &fAbout::DialogProc, reinterpret_cast<LPARAM>(this)) ||
-        !hwnd_)
-      return;
+  if (!hwnd()) {
+    if (!Create(owner)) return;
+    Form_Load();
+    ::SetFocus(Control(ID_cmdOK));
   }
-  win::ShowInFront(hwnd_);
+  win::ShowInFront(hwnd());
 }
 
-INT_PTR fAbout::HandleDialogMessage(UINT msg, WPARAM wp, LPARAM lp) {
+// At its fixed place on the screen, not centred: the client area's top-left corner.
+POINT fAbout::Place(SIZE, HWND, int dpi) const {
+  const int left = win::TwipsToPixels(kClientOriginTwips.x, dpi);
+  const int top = win::TwipsToPixels(kClientOriginTwips.y, dpi);
+  const RECT frame = win::FrameAround({left, top, left, top}, kForm.style, kForm.exStyle, dpi);
+  return POINT{frame.left, frame.top};
+}
+
+LRESULT fAbout::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_INITDIALOG:
-      dpi_ = win::ScreenDpi();
-      CreateControls();
-      Form_Load();
-      ::SetFocus(::GetDlgItem(hwnd_, ID_cmdOK));
-      return FALSE;  // the focus is set
     case WM_COMMAND:
-      if (HIWORD(wp) != BN_CLICKED) return FALSE;
-      if (LOWORD(wp) == ID_cmdOK || LOWORD(wp) == IDCANCEL) cmdOK_Click();  // Esc too
-      if (LOWORD(wp) == ID_cmdSysInfo) cmdSysInfo_Click();
-      return TRUE;
-    case DM_GETDEFID: {
-      // Enter presses the push button that has the focus, else OK. The dialog manager makes
-      // a button the default one only when Tab brings the focus to it, not when a mouse
-      // press or code does; so the default button is the one the focus is on.
-      const int id = ::GetFocus() == ::GetDlgItem(hwnd_, ID_cmdSysInfo) ? ID_cmdSysInfo : ID_cmdOK;
-      ::SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, MAKELRESULT(id, DC_HASDEFID));
-      return TRUE;
-    }
+      if (LOWORD(wp) == IDCANCEL) Close();  // Esc
+      return 0;
     case WM_PAINT:
       Paint();
-      return TRUE;
-    case WM_CTLCOLORSTATIC: {
-      // The title, description and disclaimer are black on the dialog's face.
-      const int id = ::GetDlgCtrlID(reinterpret_cast<HWND>(lp));
-      if (id != ID_lblTitle && id != ID_lblDescription && id != ID_lblDisclaimer) return FALSE;
-      const HDC dc = reinterpret_cast<HDC>(wp);
-      ::SetTextColor(dc, palette::Colour(palette::Paint::AboutText));
-      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-      return reinterpret_cast<INT_PTR>(::GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE:
-      palette::Repaint(hwnd_);
-      return TRUE;
+      return 0;
     case WM_CLOSE:
-      cmdOK_Click();
-      return TRUE;
-    case WM_NCDESTROY:
-      icon_.reset();  // the picture box and the title bar that showed them are gone
-      titleIcon_.reset();
-      return FALSE;
+      Close();
+      return 0;
   }
-  return FALSE;
-}
-
-void fAbout::CreateControls() {
-  // Fixed position and size, in pixels of the screen.
-  SIZE size = win::WindowSizeForClient(kStyle & ~DS_SETFONT, WS_EX_DLGMODALFRAME,
-                                       win::TwipsToPixels(kClientTwips.cx, dpi_),
-                                       win::TwipsToPixels(kClientTwips.cy, dpi_));
-  RECT frame{0, 0, 0, 0};
-  ::AdjustWindowRectEx(&frame, kStyle & ~DS_SETFONT, FALSE, WS_EX_DLGMODALFRAME);
-  ::SetWindowPos(hwnd_, nullptr, win::TwipsToPixels(kClientOriginTwips.x, dpi_) + frame.left,
-                 win::TwipsToPixels(kClientOriginTwips.y, dpi_) + frame.top, size.cx, size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-
-  HFONT font = reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0));  // the dialog's
-  auto named = named_.begin();
-  for (const win::ControlDesc& d : kControls) {
-    HWND control = win::CreateControl(hwnd_, d, dpi_);
-    ::SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // The buttons answer assistive technology with their names.
-    if ((d.style & WS_TABSTOP) && named != named_.end()) (named++)->Attach(control, d.name);
-  }
-  HWND icon = ::GetDlgItem(hwnd_, ID_picIcon);
-  // The program's icon drawn at the density's size, scaled by the system where it must be.
-  const int iconSide = win::ScalePixels(32, dpi_);
-  icon_.reset(
-      static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO),
-                                      IMAGE_ICON, iconSide, iconSide, 0)));
-  ::SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
-  // The title bar shows the program's icon too; a dialog's class has none to give it.
-  titleIcon_.reset(static_cast<HICON>(
-      ::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VARNELO), IMAGE_ICON,
-                   ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0)));
-  ::SendMessageA(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(titleIcon_.get()));
-  ::SendMessageA(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  // The icon inside its sunken border of two pixels.
-  RECT border{0, 0, 0, 0};
-  ::AdjustWindowRectEx(&border, 0, FALSE, WS_EX_CLIENTEDGE);
-  const int side = iconSide + (border.right - border.left);
-  ::SetWindowPos(icon, nullptr, 0, 0, side, side, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 void fAbout::Form_Load() {
-  ::SetWindowTextA(hwnd_, (std::string("About ") + product::kTitle).c_str());
-  ::SetDlgItemTextA(hwnd_, ID_lblVersion, VersionText().c_str());
-  ::SetDlgItemTextA(hwnd_, ID_lblTitle, product::kTitle);
-  ::SetDlgItemTextA(hwnd_, ID_lblDescription, DescriptionText().c_str());
+  ::SetWindowTextA(hwnd(), (std::string("About ") + product::kTitle).c_str());
+  ::SetDlgItemTextA(hwnd(), ID_lblVersion, VersionText().c_str());
+  ::SetDlgItemTextA(hwnd(), ID_lblTitle, product::kTitle);
+  ::SetDlgItemTextA(hwnd(), ID_lblDescription, DescriptionText().c_str());
 }
 
 std::string fAbout::DescriptionText() {
@@ -199,16 +155,14 @@ std::string fAbout::VersionText() {
 }
 
 void fAbout::Paint() {
-  win::PaintDC dc(hwnd_);
-  const int right = win::TwipsToPixels(kSeparatorRightTwips, dpi_) + 1;
+  win::PaintDC dc(hwnd());
+  const int right = win::TwipsToPixels(kSeparatorRightTwips, dpi()) + 1;
   auto line = [&](POINT at, int thickness) {
-    const int top = win::TwipsToPixels(at.y, dpi_);
-    return RECT{win::TwipsToPixels(at.x, dpi_), top, right,
-                top + win::ScalePixels(thickness, dpi_)};
+    const int top = win::TwipsToPixels(at.y, dpi());
+    return RECT{win::TwipsToPixels(at.x, dpi()), top, right,
+                top + win::ScalePixels(thickness, dpi())};
   };
   const RECT grey = line(kSeparatorGreyTwips, 1), white = line(kSeparatorWhiteTwips, 2);
-  ::FillRect(dc.get(), &white, palette::Brush(palette::Paint::RuleLight));
-  ::FillRect(dc.get(), &grey, palette::Brush(palette::Paint::RuleShadow));
+  ::FillRect(dc.get(), &white, scheme().Brush(palette::kRuleLight));
+  ::FillRect(dc.get(), &grey, scheme().Brush(palette::kRuleShadow));
 }
-
-void fAbout::cmdOK_Click() { ::DestroyWindow(hwnd_); }

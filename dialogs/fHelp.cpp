@@ -6,25 +6,40 @@
 #include "resources/Product.h"
 #include "resources/resource.h"
 #include "win/Controls.h"
+#include "win/Dpi.h"
 
 namespace {
 
-const char kHelpClass[] = "VarneloHelp";
-const DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-const DWORD kExStyle = WS_EX_DLGMODALFRAME;
-const SIZE kClientTwips{4695, 4080};
-
 const win::FontSpec kHeaderFont{"Arial", 9.75f, true, false, true};
 const win::FontSpec kHelpFont{"Arial", 8.25f, true};
+const DWORD kLabel = SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS;
 
-// The heading is drawn over the top of the help panel, where the text leaves two empty
-// lines for it; it comes first so that it lies in front.
-// clang-format off
-const win::ControlDesc kHeader{fHelp::ID_lblHelpHeader, "STATIC", "", nullptr,
-                               SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS, 0, 135, 165, 4410, 240, &kHeaderFont, true};
-const win::ControlDesc kHelp{fHelp::ID_lblHelp, "STATIC", "", nullptr,
-                             SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS, 0, 90, 105, 4500, 3855, &kHelpFont, false};
-// clang-format on
+// The heading is drawn over the top of the help panel, where the text leaves two empty lines
+// for it; it comes first so that it lies in front.
+constexpr win::ControlDesign kControls[] = {
+    {.id = fHelp::ID_lblHelpHeader,
+     .className = WC_STATICA,
+     .style = kLabel,
+     .place = {135, 165, 4410, 240},
+     .font = &kHeaderFont,
+     .autoSize = true,
+     .colours = palette::kHelpPanel},
+    {.id = fHelp::ID_lblHelp,
+     .className = WC_STATICA,
+     .style = kLabel,
+     .place = {90, 105, 4500, 3855},
+     .font = &kHelpFont,
+     .colours = palette::kHelpPanel},
+};
+
+const win::FormDesign kForm{.className = "VarneloHelp",
+                            .title = "Help",
+                            .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                            .exStyle = WS_EX_DLGMODALFRAME,
+                            .client = {4695, 4080},
+                            .icon = IDI_VARNELO,
+                            .backdrop = &palette::kBackdrop,
+                            .controls = kControls};
 
 const char kHelpText[] =
     "\r"
@@ -48,88 +63,53 @@ const char kHelpText[] =
 
 }  // namespace
 
-fHelp::fHelp() = default;
-fHelp::~fHelp() { Destroy(); }
+fHelp::fHelp(win::Scheme& scheme) : Form(kForm, scheme) {}
 
 void fHelp::Show(HWND owner) {
-  if (!hwnd_ && !Load(owner)) return;
-  win::ShowInFront(hwnd_);
+  if (!hwnd()) {
+    if (!Create(owner)) return;
+    Form_Load();
+  }
+  win::ShowInFront(hwnd());
 }
 
-bool fHelp::Load(HWND owner) {
-  static const bool registered =
-      win::RegisterWindowClass(kHelpClass, &fHelp::WindowProc, IDI_VARNELO);
-  if (!registered) return false;
-
-  dpi_ = win::ScreenDpi();
-  SIZE size = win::WindowSizeForClient(kStyle, kExStyle, win::TwipsToPixels(kClientTwips.cx, dpi_),
-                                       win::TwipsToPixels(kClientTwips.cy, dpi_));
-  // Centred on the owner window.
+// Centred on the owner window.
+POINT fHelp::Place(SIZE size, HWND owner, int) const {
   RECT ownerRect{};
   ::GetWindowRect(owner, &ownerRect);
-  POINT at = win::CentreIn(win::SizeOf(ownerRect), size);
-  if (!Create(kExStyle, kHelpClass, "Help", kStyle, ownerRect.left + at.x, ownerRect.top + at.y,
-              size.cx, size.cy, owner))
-    return false;
-  Form_Load();
-  return true;
+  const POINT at = win::CentreIn(win::SizeOf(ownerRect), size);
+  return POINT{ownerRect.left + at.x, ownerRect.top + at.y};
 }
 
 LRESULT fHelp::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_CREATE: {
-      HWND header = win::CreateControl(hwnd_, kHeader, dpi_);
-      HWND help = win::CreateControl(hwnd_, kHelp, dpi_);
-      if (!header || !help) return -1;
-      fonts_ = std::make_unique<LabelFonts>();
-      fonts_->header.Attach(header, dpi_);
-      fonts_->header.Apply(kHeaderFont);
-      fonts_->help.Attach(help, dpi_);
-      fonts_->help.Apply(kHelpFont);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      win::FillClient(hwnd_, reinterpret_cast<HDC>(wp), palette::Brush(palette::Paint::Backdrop));
-      return 1;
-    case WM_CTLCOLORSTATIC:
-      return reinterpret_cast<LRESULT>(palette::ColourControl(
-          reinterpret_cast<HDC>(wp), palette::Paint::Panel, palette::Paint::HelpText));
-    case WM_SETTINGCHANGE:
-    case WM_SYSCOLORCHANGE:
-      palette::Repaint(hwnd_);
-      return 0;
-    case WM_CLOSE:
-      ::DestroyWindow(hwnd_);
-      return 0;
-    case WM_NCDESTROY:
-      // The labels are gone: their fonts go with them.
-      fonts_.reset();
-      break;
+  if (msg == WM_CLOSE) {
+    ::DestroyWindow(hwnd());
+    return 0;
   }
-  return ::DefWindowProcA(hwnd_, msg, wp, lp);
+  return Form::HandleMessage(msg, wp, lp);
 }
 
 void fHelp::Form_Load() {
-  HWND help = ::GetDlgItem(hwnd_, ID_lblHelp);
-  HWND header = ::GetDlgItem(hwnd_, ID_lblHelpHeader);
+  const HWND help = Control(ID_lblHelp);
+  ::SetWindowTextA(Control(ID_lblHelpHeader),
+                   (std::string("Quick Help - Using ") + product::kTitle).c_str());
+  ::SetWindowTextA(help, (win::GetText(help) + kHelpText).c_str());
+  Relayout();  // the heading sized to its text
+}
 
+// The help panel centred in the client area; the heading centred on the panel's width
+// measured from the window's left edge, just under the panel's top.
+void fHelp::Arrange() {
+  const HWND help = Control(ID_lblHelp), header = Control(ID_lblHelpHeader);
   RECT client;
-  ::GetClientRect(hwnd_, &client);
+  ::GetClientRect(hwnd(), &client);
   RECT helpRect = win::RectInParent(help);
   const float helpWidth = static_cast<float>(helpRect.right - helpRect.left);
-  POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(helpRect));
+  const POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(helpRect));
   ::SetWindowPos(help, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  const std::string heading = std::string("Quick Help - Using ") + product::kTitle;
-  ::SetWindowTextA(header, heading.c_str());
-  SIZE fit = win::MeasureCaption(header, heading, fonts_->header.get());
-  ::SetWindowPos(header, nullptr, 0, 0, fit.cx, fit.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-  // The heading is centred on the panel's width measured from the window's left edge.
-  helpRect = win::RectInParent(help);
-  ::SetWindowPos(header, nullptr, win::RoundPixel(helpWidth / 2 - fit.cx / 2.0f),
-                 helpRect.top + win::ScalePixels(2, dpi_), 0, 0,
+  const SIZE heading = win::SizeOf(win::RectInParent(header));
+  ::SetWindowPos(header, nullptr, win::RoundPixel(helpWidth / 2 - heading.cx / 2.0f),
+                 at.y + win::ScalePixels(2, dpi()), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-
-  ::SetWindowTextA(help, (win::GetText(help) + kHelpText).c_str());
 }

@@ -4,33 +4,21 @@
 
 #include <windows.h>
 
-#include <memory>
+#include "win/Form.h"
 
-#include "win/Font.h"
-#include "win/Handles.h"
-#include "win/Window.h"
-
-class fHelp : public win::Window<fHelp> {
+class fHelp : public win::Form {
  public:
   enum Id : int { ID_lblHelpHeader = 201, ID_lblHelp };
 
-  fHelp();
-  ~fHelp();
+  explicit fHelp(win::Scheme& scheme);
+  ~fHelp() override { Destroy(); }
   // Loads the window if it is not loaded, then shows it in front.
   void Show(HWND owner);
-  bool IsLoaded() const { return hwnd_ != nullptr; }
-
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  bool IsLoaded() const { return hwnd() != nullptr; }
 
  private:
-  bool Load(HWND owner);
+  POINT Place(SIZE size, HWND owner, int dpi) const override;
+  void Arrange() override;
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void Form_Load();
-
-  // The labels' fonts live as long as the window that shows them, and go with it.
-  struct LabelFonts {
-    win::ControlFont header, help;
-  };
-
-  int dpi_ = 96;
-  std::unique_ptr<LabelFonts> fonts_;
 };

@@ -1,38 +1,39 @@
-// The program's colours, each named once by what it paints. With high contrast off each is
-// the design's; while it is on, each gives way to the system colour of its kind, so that the
-// user's theme is what shows.
+// The program's colours, each named once by what it paints: the design's colour, and the
+// system colour of its kind that shows while high contrast is on (see win/Scheme.h).
 #pragma once
 
 #include <windows.h>
 
+#include "win/Scheme.h"
+
 namespace palette {
 
-enum class Paint {
-  Backdrop,    // around the panels: window grey, or the system's window colour
-  Panel,       // panels, captions, check boxes: steel blue, or button face
-  PanelText,   // the text on them: the system's window text, or button text
-  Field,       // fields, lists and display labels: field grey, or window
-  FieldText,   // the text in them: the system's window text
-  HelpText,    // the help window's text on its panel: white, or button text
-  AboutText,   // the About dialog's title, description and disclaimer: black, or button text
-  RuleShadow,  // the About separator's grey line, or grey text
-  RuleLight,   // its white line, or highlight
-};
+using win::Paint;
 
-COLORREF Colour(Paint paint);
-// A solid brush of the colour, kept for the run or the system's own: it outlives every
-// window that paints with it.
-HBRUSH Brush(Paint paint);
-// For a control's colour request: its text and background colours set on the DC, and the
-// brush of its background.
-HBRUSH ColourControl(HDC dc, Paint back, Paint text);
+// Around the panels: window grey, or the system's window colour.
+inline constexpr Paint kBackdrop{RGB(128, 128, 128), -1, COLOR_WINDOW};
+// Panels, captions, check boxes: steel blue, or button face.
+inline constexpr Paint kPanel{RGB(128, 160, 192), -1, COLOR_BTNFACE};
+// The text on them: the system's window text, or button text.
+inline constexpr Paint kPanelText{0, COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+// Fields, lists and display labels: field grey, or window.
+inline constexpr Paint kField{RGB(224, 224, 224), -1, COLOR_WINDOW};
+// The text in them: the system's window text.
+inline constexpr Paint kFieldText{0, COLOR_WINDOWTEXT, COLOR_WINDOWTEXT};
+// The help window's text on its panel: white, or button text.
+inline constexpr Paint kHelpText{RGB(255, 255, 255), -1, COLOR_BTNTEXT};
+// The About dialog's face: the system's, as a dialog's.
+inline constexpr Paint kDialogFace{0, COLOR_BTNFACE, COLOR_BTNFACE};
+// Its title, description and disclaimer: black, or button text.
+inline constexpr Paint kAboutText{RGB(0, 0, 0), -1, COLOR_BTNTEXT};
+// Its separator's grey line, or grey text; and its white line, or highlight.
+inline constexpr Paint kRuleShadow{RGB(128, 128, 128), -1, COLOR_GRAYTEXT};
+inline constexpr Paint kRuleLight{RGB(255, 255, 255), -1, COLOR_HIGHLIGHT};
 
-// Whether high contrast is on, asked of `query` (the system by default) once now and again
-// whenever the system's settings or colours change.
-bool SystemHighContrast();
-void Follow(bool (*query)());
-// A window told that the system's settings or colours changed: the setting is asked again and
-// the window painted again, whole.
-void Repaint(HWND window);
+// The colours of a control.
+inline constexpr win::Colours kOnPanel{&kPanel, &kPanelText};
+inline constexpr win::Colours kInField{&kField, &kFieldText};
+inline constexpr win::Colours kHelpPanel{&kPanel, &kHelpText};
+inline constexpr win::Colours kAboutLabel{&kDialogFace, &kAboutText};
 
 }  // namespace palette

@@ -1,4 +1,9 @@
-// Start-up state of the main window, and the layout of its button row.
+// Start-up state of the main window, the layout of its button row, and what it lays out
+// itself after the design at each density.
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <string>
 
 #include "browse/mEnumFonts.h"
@@ -7,19 +12,13 @@
 #include "shell/fMainDesign.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/Dpi.h"
 
 using namespace fMainDesign;
 
 void fMain::Form_Load() {
-  ::SetWindowTextA(hwnd_, product::kTitle);
-
-  // The panel is centred once in the client area; a panel larger than the client area
-  // gets a negative position.
-  RECT client;
-  ::GetClientRect(hwnd_, &client);
-  POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(win::RectInParent(picInterface_)));
-  ::SetWindowPos(picInterface_, nullptr, at.x, at.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowTextA(hwnd(), product::kTitle);
+  CentrePanel();
 
   win::ComboBox fonts(Control(ID_cboFonts));
   fonts.Clear();
@@ -27,7 +26,7 @@ void fMain::Form_Load() {
 
   SelectListIndex(ID_cboFonts, 0);  // an empty list selects nothing and leaves no font chosen
   SelectListIndex(ID_cboSize, win::ComboBox(Control(ID_cboSize)).Find(kDefaultSize));
-  SlotOf(ID_lblPreview).font.SetPoints(kPreviewPoints);
+  Font(ID_lblPreview).SetPoints(kPreviewPoints);
 
   ::SetWindowTextA(Control(ID_lblnumfonts),
                    (std::to_string(fonts.Count()) + " Fonts Installed on System.").c_str());
@@ -37,16 +36,33 @@ void fMain::Form_Load() {
   ::SetWindowTextA(Control(ID_cmdVisit), (std::string("Visit ") + product::kMakerName).c_str());
 }
 
+// The panel centred in the client area; a panel larger than the client area gets a negative
+// position.
+void fMain::CentrePanel() {
+  RECT client;
+  ::GetClientRect(hwnd(), &client);
+  const HWND panel = Control(ID_picInterface);
+  POINT at = win::CentreIn(win::SizeOf(client), win::SizeOf(win::RectInParent(panel)));
+  ::SetWindowPos(panel, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// At a new density the window is laid out as it would have been had it started there.
+void fMain::Arrange() {
+  CentrePanel();
+  ListView_SetColumnWidth(Control(ID_ListChars), 0, win::TwipsToPixels(kColumnTwips, dpi()));
+  Form_Resize();
+}
+
 // The row of About, Help and web buttons under the Symbol View, aligned with its edges.
 void fMain::Form_Resize() {
-  if (!picInterface_) return;  // sizes reported while the window is still being created
+  if (!Control(ID_cmdHelp)) return;  // sizes reported while the window is still being made
   auto bounds = [this](int id) { return win::RectInParent(Control(id)); };
   auto move = [this](int id, float left, float top, float width, float height) {
     ::SetWindowPos(Control(id), nullptr, win::RoundPixel(left), win::RoundPixel(top),
                    win::RoundPixel(width), win::RoundPixel(height), SWP_NOZORDER | SWP_NOACTIVATE);
   };
   auto scaled = [this](int pixels96) {
-    return static_cast<float>(win::ScalePixels(pixels96, dpi_));
+    return static_cast<float>(win::ScalePixels(pixels96, dpi()));
   };
   const float gap = scaled(kRowGap);
 

@@ -125,7 +125,7 @@ TEST(HighContrast, TheSystemsColoursWhileOnTheDesignsWhileOffSwitchedLive) {
   HWND about = harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo");
   ASSERT_TRUE(help && about);
   HWND helpText = ::GetDlgItem(help, fHelp::ID_lblHelp);
-  const int rule = win::TwipsToPixels(2445, win::ScreenDpi());  // the About separator's grey
+  const int rule = win::TwipsToPixels(2445, win::WindowDpi(nullptr));  // the About separator's grey
   const COLORREF grey = RGB(128, 128, 128), steel = RGB(128, 160, 192), field = RGB(224, 224, 224);
   // Where each paint shows, its colour in the design, and the system's colour for it.
   struct Paint {

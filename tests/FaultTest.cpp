@@ -15,7 +15,7 @@
 
 #include "browse/mEnumFonts.h"
 #include "tests/Harness.h"
-#include "win/Window.h"
+#include "win/Form.h"
 
 using harness::Program;
 
@@ -150,7 +150,7 @@ TEST(Fault, RapidRepeatedClicksOnEveryButton) {
   LOGFONTA view = harness::FontOf(program[fMain::ID_txtSymbol]);
   EXPECT_EQ(FW_NORMAL, view.lfWeight);
   EXPECT_FALSE(view.lfItalic || view.lfUnderline || view.lfStrikeOut);
-  EXPECT_EQ(fonts + 2, win::Font::Live());  // the help window's two labels
+  EXPECT_EQ(fonts + 3, win::Font::Live());  // the help window's two labels, the About dialog's one
 }
 
 TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
@@ -172,23 +172,24 @@ TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
 
 namespace {
 // A window that fails while it is being created, at the message it is given.
-struct Failing : win::Window<Failing> {
-  explicit Failing(UINT message) : message(message) {}
-  ~Failing() { Destroy(); }
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+const win::FormDesign kFailingDesign{.className = "VarneloFailing", .style = WS_POPUP};
+struct Failing : win::Form {
+  Failing(UINT message, win::Scheme& scheme) : Form(kFailingDesign, scheme), message(message) {}
+  ~Failing() override { Destroy(); }
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == message) throw std::bad_alloc();
-    return ::DefWindowProcA(hwnd_, msg, wp, lp);
+    return Form::HandleMessage(msg, wp, lp);
   }
-  using Window::Create, Window::WindowProc;
+  using Form::Create;
   UINT message;
 };
 }  // namespace
 
 TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
-  ASSERT_TRUE(win::RegisterWindowClass("VarneloFailing", &Failing::WindowProc, 0));
+  win::Scheme scheme(&win::Scheme::SystemHighContrast);
   for (UINT message : {WM_NCCREATE, WM_CREATE}) {
-    Failing window(message);
-    EXPECT_FALSE(window.Create(0, "VarneloFailing", "", WS_POPUP, 0, 0, 9, 9, nullptr)) << message;
+    Failing window(message, scheme);
+    EXPECT_FALSE(window.Create(nullptr)) << message;
     EXPECT_EQ(nullptr, window.hwnd());
   }
 }

@@ -105,7 +105,7 @@ SIZE_T PlainEditGrowth(const std::string& face, HWND sizes, int changes) {
       0, "EDIT", text.c_str(),
       WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY | WS_VSCROLL | WS_BORDER,
       0, 0, 430, 89, window, nullptr, nullptr, nullptr);
-  const int dpi = win::ScreenDpi();
+  const int dpi = win::WindowDpi(nullptr);
   const int count = harness::ComboCount(sizes);
   HFONT current = nullptr;
   SIZE_T before = 0;

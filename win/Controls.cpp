@@ -7,19 +7,6 @@
 
 namespace win {
 
-int ScreenDpi() {
-  static const int dpi = [] {
-    WindowDC screen(nullptr);
-    int value = ::GetDeviceCaps(screen.get(), LOGPIXELSY);
-    return value > 0 ? value : 96;
-  }();
-  return dpi;
-}
-
-int TwipsToPixels(int twips, int dpi) { return ::MulDiv(twips, dpi, 1440); }
-
-int ScalePixels(int pixels96, int dpi) { return ::MulDiv(pixels96, dpi, 96); }
-
 int RoundPixel(float value) { return static_cast<int>(std::floor(value + 0.5f)); }
 
 POINT CentreIn(SIZE area, SIZE box) {
@@ -46,14 +33,6 @@ void ShowInFront(HWND window) {
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::SetForegroundWindow(window);
   ::BringWindowToTop(window);
-}
-
-HWND CreateControl(HWND parent, const ControlDesc& d, int dpi) {
-  return ::CreateWindowExA(d.exStyle, d.className, d.caption, WS_CHILD | WS_VISIBLE | d.style,
-                           TwipsToPixels(d.left, dpi), TwipsToPixels(d.top, dpi),
-                           TwipsToPixels(d.width, dpi), TwipsToPixels(d.height, dpi), parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(d.id)),
-                           ::GetModuleHandleA(nullptr), nullptr);
 }
 
 SIZE MeasureCaption(HWND control, const std::string& caption, HFONT font) {
@@ -93,23 +72,6 @@ std::string ToAnsi(std::wstring_view text) {
   if (bytes > 0)
     ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), bytes, nullptr, nullptr);
   return ansi;
-}
-
-bool RegisterWindowClass(const char* name, WNDPROC procedure, int iconId) {
-  WNDCLASSEXA wc{};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
-  wc.hInstance = ::GetModuleHandleA(nullptr);
-  wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(iconId));
-  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = name;
-  return ::RegisterClassExA(&wc) != 0;
-}
-
-SIZE WindowSizeForClient(DWORD style, DWORD exStyle, int clientWidth, int clientHeight) {
-  RECT r{0, 0, clientWidth, clientHeight};
-  ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace win

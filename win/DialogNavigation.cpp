@@ -18,7 +18,9 @@ bool DialogNavigation::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
       HWND target = lastFocus_ && ::IsWindow(lastFocus_)
                         ? lastFocus_
                         : ::GetNextDlgTabItem(window_, nullptr, FALSE);
-      if (target) ::SetFocus(target);
+      // A window with no control that takes the focus keeps it.
+      if (!target || !(::GetWindowLongPtrA(target, GWL_STYLE) & WS_TABSTOP)) return false;
+      ::SetFocus(target);
       return true;
     }
     case WM_NEXTDLGCTL:

@@ -64,12 +64,30 @@ void Font::Reset() {
 
 long Font::Live() { return g_live.load(); }
 
+void ControlFont::SetDpi(int dpi) {
+  if (dpi == dpi_) return;
+  dpi_ = dpi;
+  if (font_.get()) Make(attributes_);
+}
+
 void ControlFont::Apply(const FontSpec& attributes) {
-  if (font_.get() && attributes == attributes_) return;
+  if (!shown_ || attributes != attributes_) Make(attributes);
+}
+
+void ControlFont::Share(const FontSpec& attributes, HFONT shared) {
+  if (!shared) return;
+  ::SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(shared), TRUE);
+  font_ = Font();  // an own font it had is no longer shown
+  shown_ = shared;
+  attributes_ = attributes;
+}
+
+void ControlFont::Make(const FontSpec& attributes) {
   Font next(attributes, dpi_);
   if (!next.get()) return;  // keep the font the control has
   ::SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(next.get()), TRUE);
   font_ = std::move(next);  // the old font is deleted only now
+  shown_ = font_.get();
   attributes_ = attributes;
 }
 

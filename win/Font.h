@@ -45,7 +45,9 @@ class Font {
 };
 
 // The font of one control: applying changed attributes creates the new font, hands it to
-// the control, and only then deletes the old one. Unchanged attributes change nothing.
+// the control, and only then deletes the old one. Unchanged attributes change nothing. A
+// control may show a font its window shares among its controls until its own attributes
+// first change.
 class ControlFont {
  public:
   ControlFont() = default;
@@ -54,8 +56,13 @@ class ControlFont {
 
   void Attach(HWND control, int dpi) { control_ = control, dpi_ = dpi; }
   void Apply(const FontSpec& attributes);
+  // Shows the window's shared font, made from `attributes`; not owned.
+  void Share(const FontSpec& attributes, HFONT shared);
+  bool Shared() const { return shown_ && !font_.get(); }
+  // The same attributes at another density: a font of its own made again for it.
+  void SetDpi(int dpi);
   const FontSpec& attributes() const { return attributes_; }
-  HFONT get() const { return font_.get(); }
+  HFONT get() const { return shown_; }
 
   // The face with the character set to ask for: DEFAULT_CHARSET lets the platform pick the
   // face's own.
@@ -79,6 +86,7 @@ class ControlFont {
   }
 
  private:
+  void Make(const FontSpec& attributes);
   template <typename Edit>
   void Change(Edit edit) {
     FontSpec s = attributes_;
@@ -89,7 +97,8 @@ class ControlFont {
   HWND control_ = nullptr;  // not owned
   int dpi_ = 96;
   FontSpec attributes_;
-  Font font_;
+  Font font_;              // its own, if it has one
+  HFONT shown_ = nullptr;  // its own, or the shared one
 };
 
 }  // namespace win

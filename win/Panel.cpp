@@ -3,25 +3,19 @@
 #include "win/Controls.h"
 
 namespace win {
-namespace {
 
 const char kPanelClass[] = "VarneloPanel";
 
-using Background = HBRUSH (*)();
+namespace {
 
 LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_NCCREATE:
-      // Kept from the creation's parameters, before anything is painted: under a visible
-      // parent the panel may be erased before CreateWindowExA returns.
-      if (const auto* background = static_cast<const Background*>(
-              reinterpret_cast<const CREATESTRUCTA*>(lp)->lpCreateParams))
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(*background));
-      return ::DefWindowProcA(hwnd, msg, wp, lp);
     case WM_ERASEBKGND:
-      if (const auto background =
-              reinterpret_cast<Background>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))) {
-        FillClient(hwnd, reinterpret_cast<HDC>(wp), background());
+      // Asked of the parent each time, so no brush has to be handed over before the panel
+      // is first painted, which may come before CreateWindowEx returns.
+      if (const auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(
+              ::GetParent(hwnd), WM_CTLCOLORSTATIC, wp, reinterpret_cast<LPARAM>(hwnd)))) {
+        FillClient(hwnd, reinterpret_cast<HDC>(wp), brush);
         return 1;
       }
       return ::DefWindowProcA(hwnd, msg, wp, lp);
@@ -44,7 +38,9 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-void RegisterOnce() {
+}  // namespace
+
+void RegisterPanelClass() {
   static const bool registered = [] {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
@@ -55,17 +51,6 @@ void RegisterOnce() {
     return ::RegisterClassExA(&wc) != 0;
   }();
   (void)registered;
-}
-
-}  // namespace
-
-HWND CreatePanel(HWND parent, int id, int left, int top, int width, int height, DWORD style,
-                 HBRUSH (*background)()) {
-  RegisterOnce();
-  return ::CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "",
-                           WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | style, left, top, width,
-                           height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           ::GetModuleHandleA(nullptr), &background);
 }
 
 }  // namespace win

@@ -1,6 +1,7 @@
 // A control's messages seen first by its owner: the control's window procedure is replaced,
-// and the owner hands on to the control's own procedure whatever it does not take. The hook
-// is found through the control's user data. A hooked control answers assistive technology
+// and the owner hands on to the control's own procedure whatever it does not take (see
+// win/Form.h for the hooks that design rows name). The hook is found through the control's
+// user data. A hooked control answers assistive technology
 // with its accessible name. (The common controls' SetWindowSubclass keeps
 // its chain in a window property, which Wine fetches from its server twice for every
 // message; the few hundred names added to the font list at start-up felt that.)
@@ -31,33 +32,6 @@ class Subclass {
 
   WNDPROC next_ = nullptr;
   const char* name_ = nullptr;  // not owned
-};
-
-// A hook whose messages go to a member procedure of its owner, if it has one; an exception of
-// the owner's ends there, and the control handles the message as if there were no hook.
-template <class Owner>
-class Hook : public Subclass {
- public:
-  using Procedure = LRESULT (Owner::*)(const Hook&, HWND, UINT, WPARAM, LPARAM);
-
-  bool Attach(HWND control, Owner* owner, Procedure procedure, const char* name) {
-    owner_ = owner;
-    procedure_ = procedure;
-    return Subclass::Attach(control, name);
-  }
-
- private:
-  LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
-    if (!procedure_) return CallNext(control, msg, wp, lp);
-    try {
-      return (owner_->*procedure_)(*this, control, msg, wp, lp);
-    } catch (...) {
-      return CallNext(control, msg, wp, lp);
-    }
-  }
-
-  Owner* owner_ = nullptr;  // not owned
-  Procedure procedure_ = nullptr;
 };
 
 // A hook that only answers for the control's name.

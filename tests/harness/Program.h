@@ -17,6 +17,7 @@
 #include "shell/fMain.h"
 #include "shell/mStartup.h"
 #include "win/Controls.h"
+#include "win/Dpi.h"
 
 namespace harness {
 

@@ -1,4 +1,4 @@
-#include "dialogs/mUtils.h"
+#include "win/mUtils.h"
 
 #include <windows.h>
 

@@ -9,10 +9,12 @@
 
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
+#include "win/Scheme.h"
 
 class ButtonRow {
  public:
-  void Attach(HWND owner) { owner_ = owner; }
+  // The windows are owned by `owner` and take their colours from its scheme.
+  void Attach(HWND owner, win::Scheme& scheme) { owner_ = owner, scheme_ = &scheme; }
 
   void cmdHelp_Click();
   void cmdAbout_Click();
@@ -22,7 +24,8 @@ class ButtonRow {
   fAbout* AboutDialog() const { return about_.get(); }
 
  private:
-  HWND owner_ = nullptr;  // not owned
+  HWND owner_ = nullptr;           // not owned
+  win::Scheme* scheme_ = nullptr;  // not owned
   std::unique_ptr<fHelp> help_;
   std::unique_ptr<fAbout> about_;
 };

@@ -1,17 +1,17 @@
-#include "dialogs/ButtonRow.h"
+#include "shell/ButtonRow.h"
 
 #include <string>
 
-#include "dialogs/mUtils.h"
 #include "resources/Product.h"
+#include "win/mUtils.h"
 
 void ButtonRow::cmdHelp_Click() {
-  if (!help_) help_ = std::make_unique<fHelp>();
+  if (!help_) help_ = std::make_unique<fHelp>(*scheme_);
   help_->Show(owner_);
 }
 
 void ButtonRow::cmdAbout_Click() {
-  if (!about_) about_ = std::make_unique<fAbout>();
+  if (!about_) about_ = std::make_unique<fAbout>(*scheme_);
   about_->Show(owner_);
 }
 
