@@ -108,14 +108,15 @@ wine_fonts() {
   export FONTCONFIG_FILE="$build_dir/fonts.conf"
 }
 
-# A virtual X display when there is none (or when asked for one).
+# A virtual X display when there is none (or when asked for one), as large as a monitor of
+# twice the usual density, where the main window laid out at 192 dpi fits.
 xvfb_pid=""
 start_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != "--virtual" ]; then return 0; fi
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 2048x1536x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done

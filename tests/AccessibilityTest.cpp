@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
+#include <tuple>
+#include <vector>
+
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
 #include "tests/Harness.h"
@@ -32,45 +35,30 @@ std::pair<std::string, LONG> Read(const char* function, HWND window) {
   return read;
 }
 
-struct Focusable {
-  int opener, id;  // opener: the main window's button that opens its window, 0 for none
-  const char* name;
-  LONG role;  // Windows' own for its kind (in a combo box with a field, the field's)
-};
-const Focusable kFocusable[] = {
-    {0, fMain::ID_cboFonts, "Font", ROLE_SYSTEM_COMBOBOX},
-    {0, fMain::ID_txtSymbol, "Symbol View", ROLE_SYSTEM_TEXT},
-    {0, fMain::ID_chkStrikeOut, "StrikeOut", ROLE_SYSTEM_CHECKBUTTON},
-    {0, fMain::ID_chkUnderline, "Undeline", ROLE_SYSTEM_CHECKBUTTON},
-    {0, fMain::ID_chkItalic, "Italic", ROLE_SYSTEM_CHECKBUTTON},
-    {0, fMain::ID_chkBold, "Bold", ROLE_SYSTEM_CHECKBUTTON},
-    {0, fMain::ID_cboSize, "Size", ROLE_SYSTEM_TEXT},
-    {0, fMain::ID_ListChars, "Symbol List", ROLE_SYSTEM_LIST},
-    {0, fMain::ID_cmdVisit, "Visit Ostrevane", ROLE_SYSTEM_PUSHBUTTON},
-    {0, fMain::ID_cmdAbout, "About this program", ROLE_SYSTEM_PUSHBUTTON},
-    {0, fMain::ID_cmdCopy, "Copy To Clipboard", ROLE_SYSTEM_PUSHBUTTON},
-    {0, fMain::ID_cmdHelp, "Help", ROLE_SYSTEM_PUSHBUTTON},
-    {fMain::ID_cmdAbout, fAbout::ID_cmdOK, "OK", ROLE_SYSTEM_PUSHBUTTON},
-    {fMain::ID_cmdAbout, fAbout::ID_cmdSysInfo, "System Info...", ROLE_SYSTEM_PUSHBUTTON},
-};
-
 using Accessibility = harness::MainWindowTest;
 
 }  // namespace
 
 // The help window has nothing that takes the focus; its title names it.
 TEST_F(Accessibility, EveryFocusableControlHasTheNameShownBesideOrOnIt) {
-  for (const Focusable& c : kFocusable) {
-    SCOPED_TRACE(c.name);
-    HWND window = c.opener ? harness::OpenWindow(program, c.opener, "About Varnelo") : nullptr;
-    ASSERT_TRUE(window || !c.opener);
-    HWND control = window ? ::GetDlgItem(window, c.id) : program[c.id];
+  // The main window's, then the About dialog's.
+  std::vector<std::tuple<int, int, const char*, LONG>> focusable;  // opener, id, name, role
+  for (const harness::MainControl& c : harness::kMainControls)
+    if (c.name) focusable.emplace_back(0, c.id, c.name, c.role);
+  focusable.emplace_back(fMain::ID_cmdAbout, fAbout::ID_cmdOK, "OK", ROLE_SYSTEM_PUSHBUTTON);
+  focusable.emplace_back(fMain::ID_cmdAbout, fAbout::ID_cmdSysInfo, "System Info...",
+                         ROLE_SYSTEM_PUSHBUTTON);
+  for (const auto& [opener, id, expectedName, expectedRole] : focusable) {
+    SCOPED_TRACE(expectedName);
+    HWND window = opener ? harness::OpenWindow(program, opener, "About Varnelo") : nullptr;
+    ASSERT_TRUE(window || !opener);
+    HWND control = window ? ::GetDlgItem(window, id) : program[id];
     harness::FocusControl(control);
     HWND focus = ::GetFocus();  // a combo box's field, where it has one
     const auto [name, role] = Read("AccessibleObjectFromWindow", focus);
-    EXPECT_EQ(c.name, name);
+    EXPECT_EQ(expectedName, name);
     EXPECT_EQ(Read("CreateStdAccessibleObject", focus).second, role);  // the platform's own
-    EXPECT_TRUE(role == c.role ||
+    EXPECT_TRUE(role == expectedRole ||
                 (role == ROLE_SYSTEM_CLIENT &&
                  harness::WineDiffers("Wine 8 gives most kinds the client role")));
   }

@@ -5,44 +5,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <vector>
 
 #include "tests/Harness.h"
 
 namespace {
 
 using Design = harness::MainWindowTest;
-
-struct Expected {
-  int id;
-  const char* className;
-  const char* caption;  // nullptr: set by start-up, checked elsewhere
-  harness::Box box;     // in panel pixels
-  const char* face;     // nullptr: the window's default font
-  int height;           // LOGFONT height at 96 dpi
-  bool bold;
-};
-
-const Expected kControls[] = {
-    {fMain::ID_cboFonts, "ComboBox", nullptr, {15, 33, 193, 21}, nullptr, 0, false},
-    {fMain::ID_lblPreview, "Static", nullptr, {242, 32, 200, 50}, nullptr, 0, false},
-    {fMain::ID_txtSymbol, "Edit", nullptr, {14, 256, 430, 89}, nullptr, 0, false},
-    {fMain::ID_chkStrikeOut, "Button", "&StrikeOut", {91, 129, 66, 24}, nullptr, 0, false},
-    {fMain::ID_chkUnderline, "Button", "&Undeline", {91, 109, 66, 24}, nullptr, 0, false},
-    {fMain::ID_chkItalic, "Button", "&Italic", {15, 130, 51, 22}, nullptr, 0, false},
-    {fMain::ID_chkBold, "Button", "&Bold", {15, 109, 66, 24}, nullptr, 0, false},
-    {fMain::ID_cboSize, "ComboBox", nullptr, {15, 82, 113, 21}, nullptr, 0, false},
-    {fMain::ID_lblKeycode, "Static", "", {243, 199, 200, 44}, "Arial", -29, true},
-    {fMain::ID_ListChars, "SysListView32", "", {242, 104, 200, 74}, nullptr, 0, false},
-    {fMain::ID_cmdCopy, "Button", "&Copy To Clipboard", {15, 195, 151, 38}, "Arial", -13, true},
-    {fMain::ID_lblnumfonts, "Static", nullptr, {15, 157, 224, 26}, "Arial", -13, true},
-};
-
-// The captions of the labels ID_lblControls0 + index, and where each stands.
-const std::tuple<int, const char*, POINT> kCaptions[] = {
-    {0, "&Font", {15, 15}},         {1, "&Size", {15, 63}},
-    {2, "&Preview", {242, 15}},     {3, "&Keycode(ASCII)", {242, 182}},
-    {4, "&Symbol View", {14, 237}}, {5, "&Symbol List", {242, 87}}};
 
 LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
@@ -56,7 +25,7 @@ const COLORREF kWindowGrey = RGB(128, 128, 128);
 }  // namespace
 
 TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
-  for (const Expected& e : kControls) {
+  for (const harness::MainControl& e : harness::kMainControls) {
     SCOPED_TRACE(e.id);
     HWND control = program[e.id];
     ASSERT_TRUE(control);
@@ -64,26 +33,17 @@ TEST_F(Design, EveryControlHasItsKindCaptionRectangleAndFont) {
     if (e.caption) {
       EXPECT_EQ(e.caption, harness::Text(control));
     }
-    EXPECT_EQ(e.box, harness::BoxOf(control));
+    // A caption label is as wide and as high as its text, with no border.
+    const SIZE size =
+        e.box.width ? SIZE{e.box.width, e.box.height} : harness::TextSize(control, e.caption);
+    EXPECT_EQ((harness::Box{e.box.left, e.box.top, size.cx, size.cy}), harness::BoxOf(control));
+    EXPECT_TRUE(e.box.width || !(StyleOf(control) & WS_BORDER));
     EXPECT_TRUE(::IsWindowVisible(control));
     EXPECT_TRUE(::IsWindowEnabled(control));
     if (e.face) {
       EXPECT_TRUE(harness::HasFont(control, e.face, e.height, e.bold ? FW_BOLD : FW_NORMAL, ""));
       EXPECT_EQ(ANSI_CHARSET, harness::FontOf(control).lfCharSet);
     }
-  }
-}
-
-TEST_F(Design, CaptionLabelsFitTheirCaptionsInBoldArial) {
-  for (const auto& [index, caption, at] : kCaptions) {
-    SCOPED_TRACE(caption);
-    HWND label = program[fMain::ID_lblControls0 + index];
-    EXPECT_EQ(caption, harness::Text(label));
-    EXPECT_TRUE(harness::HasFont(label, "Arial", -13, FW_BOLD));  // 9.75 points
-    // Sized to the caption: as wide and as high as its text, with no border.
-    const SIZE text = harness::TextSize(label, caption);
-    EXPECT_EQ((harness::Box{at.x, at.y, text.cx, text.cy}), harness::BoxOf(label));
-    EXPECT_FALSE(StyleOf(label) & WS_BORDER);
   }
 }
 
@@ -209,13 +169,11 @@ TEST_F(Design, ColoursAreThoseOfTheDesign) {
 }
 
 TEST_F(Design, TabVisitsTheTwelveFocusableControlsInOrder) {
-  const int order[] = {fMain::ID_cboFonts,     fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
-                       fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
-                       fMain::ID_cboSize,      fMain::ID_ListChars, fMain::ID_cmdVisit,
-                       fMain::ID_cmdAbout,     fMain::ID_cmdCopy,   fMain::ID_cmdHelp,
-                       fMain::ID_cboFonts};
+  std::vector<int> order = harness::Focusable();
+  ASSERT_EQ(12u, order.size());
+  order.push_back(order.front());  // and round again
   HWND at = program[order[0]];
-  for (size_t i = 1; i < sizeof order / sizeof order[0]; ++i) {
+  for (size_t i = 1; i < order.size(); ++i) {
     at = ::GetNextDlgTabItem(program.window(), at, FALSE);
     EXPECT_EQ(program[order[i]], at) << "step " << i;
   }

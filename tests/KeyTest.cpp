@@ -44,11 +44,6 @@ const Key kKeys[] = {
     {"Alt+U", 'U'},        {"Alt+I", 'I'},         {"Alt+C", 'C'},      {"Alt+A", 'A'},
     {"Alt+H", 'H'}};
 
-const int kFocusable[] = {fMain::ID_cboFonts,     fMain::ID_txtSymbol, fMain::ID_chkStrikeOut,
-                          fMain::ID_chkUnderline, fMain::ID_chkItalic, fMain::ID_chkBold,
-                          fMain::ID_cboSize,      fMain::ID_ListChars, fMain::ID_cmdVisit,
-                          fMain::ID_cmdAbout,     fMain::ID_cmdCopy,   fMain::ID_cmdHelp};
-
 const int kBoxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
                       fMain::ID_chkStrikeOut};
 
@@ -184,7 +179,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
   const Shown start = ShownBy(program);
   ASSERT_EQ(harness::AllSymbols(), start.view);
   size_t visits = 0;
-  for (int id : kFocusable) {
+  for (int id : harness::Focusable()) {
     for (const Key& key : kKeys) {
       SCOPED_TRACE(testing::Message() << "control " << id << ", " << key.name);
       const Effect effect = EffectOf(id, key);

@@ -59,7 +59,7 @@ std::vector<wchar_t> GetTextRange(HWND window, DWORD from, DWORD to) {
   if (to > length) to = length;
   if (from >= to) return {L'\0'};
   text[to] = L'\0';
-  text.erase(text.begin(), text.begin() + from);
+  text.erase(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(from));
   text.resize(to - from + 1);
   return text;
 }

@@ -220,12 +220,14 @@ void Form::LayOut() {
   for (size_t i = 0; i < design_.controls.size(); ++i) {
     const ControlDesign& row = design_.controls[i];
     Owners& o = owners_[i];
+    // In the order of its making: its place first, then its font.
+    RECT r = PixelsOf(row.place, dpi_);
+    Move(o.control, r);
     o.font.SetDpi(dpi_);
     if (!o.font.get() && row.font)
       o.font.Apply(*row.font);
     else if ((!o.font.get() || o.font.Shared()) && design_.font)
       o.font.Share(*design_.font, shared.get());
-    RECT r = PixelsOf(row.place, dpi_);
     if (row.picture && !row.icon) {
       const COLORREF silver = RGB(192, 192, 192);
       o.picture = Picture(instance, row.picture, dpi_, row.masked ? &silver : nullptr);
@@ -249,10 +251,8 @@ void Form::LayOut() {
       } else {
         fit = MeasureCaption(o.control, GetText(o.control), o.font.get());
       }
-      r.right = r.left + fit.cx;
-      r.bottom = r.top + fit.cy;
+      Move(o.control, {r.left, r.top, r.left + fit.cx, r.top + fit.cy});
     }
-    Move(o.control, r);
     if (IsClass(row, WC_COMBOBOXA)) ComboBox(o.control).SetFieldHeight(r.bottom - r.top);
   }
   sharedFont_ = std::move(shared);  // the one shown before goes only now
@@ -291,6 +291,8 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   Relayout();
   for (const Scrolled& s : scrolled) ScrollBack(s);
+  // A control that shrank keeps what it drew at its old size where nothing invalidated it.
+  ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 HBRUSH Form::OnCtlColor(HDC dc, HWND control) {

@@ -129,7 +129,7 @@ class Form {
   int dpi_ = 96;
   DialogNavigation navigation_;
   std::unique_ptr<Owners[]> owners_;  // one for each row of the design
-  win::Font sharedFont_;                  // of the controls that name none
+  win::Font sharedFont_;              // of the controls that name none
   UniqueIcon bigIcon_, smallIcon_;
 };
 

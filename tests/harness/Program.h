@@ -85,6 +85,22 @@ struct Box {
 };
 std::ostream& operator<<(std::ostream& out, const Box& b);
 Box BoxOf(HWND control);
+
+// The main window's controls as the user first sees them, in tab order
+// (tests/harness/Controls.cpp).
+struct MainControl {
+  int id;
+  const char* className;
+  const char* caption;  // nullptr: set at start-up and checked where it is
+  Box box;              // in panel pixels at 96 dpi; a caption label's size is its caption's (0)
+  const char* face;     // nullptr: the window's default font
+  LONG height;          // LOGFONT height at 96 dpi
+  bool bold;
+  const char* name;  // what assistive technology reads; nullptr: it does not take the focus
+  LONG role;         // Windows' own for its kind (of a combo box with a field, the field's)
+};
+extern const MainControl kMainControls[21];
+std::vector<int> Focusable();  // the ids of those that take the focus, in tab order
 RECT ScreenRect(HWND window);
 RECT ClientRect(HWND window);
 COLORREF PixelAt(HWND window, int x, int y);     // client coordinates of the painted window
