@@ -16,21 +16,15 @@ const DWORD kLabel = SS_LEFT | SS_NOPREFIX | WS_CLIPSIBLINGS;
 
 // The heading is drawn over the top of the help panel, where the text leaves two empty lines
 // for it; it comes first so that it lies in front.
+// clang-format off
 constexpr win::ControlDesign kControls[] = {
-    {.id = fHelp::ID_lblHelpHeader,
-     .className = WC_STATICA,
-     .style = kLabel,
-     .place = {135, 165, 4410, 240},
-     .font = &kHeaderFont,
-     .autoSize = true,
+    {.id = fHelp::ID_lblHelpHeader, .className = WC_STATICA, .style = kLabel,
+     .place = {135, 165, 4410, 240}, .font = &kHeaderFont, .autoSize = true,
      .colours = palette::kHelpPanel},
-    {.id = fHelp::ID_lblHelp,
-     .className = WC_STATICA,
-     .style = kLabel,
-     .place = {90, 105, 4500, 3855},
-     .font = &kHelpFont,
-     .colours = palette::kHelpPanel},
+    {.id = fHelp::ID_lblHelp, .className = WC_STATICA, .style = kLabel,
+     .place = {90, 105, 4500, 3855}, .font = &kHelpFont, .colours = palette::kHelpPanel},
 };
+// clang-format on
 
 const win::FormDesign kForm{.className = "VarneloHelp",
                             .title = "Help",
