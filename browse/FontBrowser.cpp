@@ -6,6 +6,7 @@
 #include "win/Clipboard.h"
 #include "win/ComboBox.h"
 #include "win/Controls.h"
+#include "win/System.h"
 
 namespace {
 const char kListFace[] = "Ariel";  // handed to the platform as it is; font matching supplies a face
@@ -23,7 +24,6 @@ void FontBrowser::Attach(win::Form& form, const char* columnHeader) {
   symbols_ = mSymbols::InOrder();
   listChars_.Attach(Control(ID_ListChars), form.Font(ID_ListChars), columnHeader);
   SetListColours();
-  keycode_.Attach(Control(ID_lblKeycode));
 }
 
 void FontBrowser::SetListColours() {
@@ -38,8 +38,6 @@ void FontBrowser::ColoursChanged() {
   SetListColours();
 }
 
-void FontBrowser::Unload() { keycode_.Detach(); }
-
 // The text of the font box is read afresh for each use.
 void FontBrowser::cboFonts_Click() {
   const win::ComboBox fonts(Control(ID_cboFonts));
@@ -49,7 +47,7 @@ void FontBrowser::cboFonts_Click() {
   FillSymbolList();
 }
 
-void FontBrowser::cboFonts_KeyDown(int keyCode, int /*shift*/) {
+void FontBrowser::cboFonts_KeyDown(int keyCode) {
   if (keyCode == VK_RETURN)
     form_->Font(ID_txtSymbol)
         .SetFace(win::ComboBox(Control(ID_cboFonts)).SelectedText(), kChosenCharSet);
@@ -95,7 +93,7 @@ std::string FontBrowser::GetKeyCode(const std::string& code) {
 }
 
 void FontBrowser::ShowKeystroke(const std::string& code) {
-  keycode_.SetText("<ALT> + 0" + GetKeyCode(code));
+  win::Announce(Control(ID_lblKeycode), "<ALT> + 0" + GetKeyCode(code));
 }
 
 // The code comes from the character's own row, never back through a code page.
@@ -190,12 +188,8 @@ LRESULT FontBrowser::cboFonts_Hook(const win::Subclass& hook, HWND hwnd, UINT ms
     if (key->message == WM_KEYDOWN && key->wParam == VK_RETURN) code |= DLGC_WANTMESSAGE;
     return code;
   }
-  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {  // with Alt held, Enter comes as a system key
-    const int shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) |
-                      (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-                      (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
-    cboFonts_KeyDown(static_cast<int>(wp), shift);
-  }
+  // With Alt held, Enter comes as a system key.
+  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) cboFonts_KeyDown(static_cast<int>(wp));
   return Combo_Hook(hook, hwnd, msg, wp, lp);
 }
 
@@ -212,7 +206,8 @@ LRESULT FontBrowser::Combo_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, 
 // that clip without marking them for repainting: after a jump of more than a page the rows
 // under the last whole line show pixels of the panel above or below the view. (A plain
 // edit in a plain window does the same; Windows keeps to the clip.) Once the view has
-// moved, the rows above and below its lines are drawn again.
+// moved, the rows above and below its lines are drawn again; only under Wine, where it costs
+// two more messages for each of the view's.
 static void RepaintOutsideLines(const win::Subclass& hook, HWND edit) {
   RECT client, lines;
   ::GetClientRect(edit, &client);
@@ -226,9 +221,10 @@ static void RepaintOutsideLines(const win::Subclass& hook, HWND edit) {
 LRESULT FontBrowser::txtSymbol_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,
                                     LPARAM lp) {
   if (msg == WM_RBUTTONUP) txtSymbol_MouseUp();  // before the edit's context menu takes over
-  const LRESULT firstLine = hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  static const bool wine = win::RunsOnWine();
+  const LRESULT firstLine = wine ? hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) : 0;
   LRESULT result = hook.CallNext(hwnd, msg, wp, lp);
-  if (hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine)
+  if (wine && hook.CallNext(hwnd, EM_GETFIRSTVISIBLELINE, 0, 0) != firstLine)
     RepaintOutsideLines(hook, hwnd);
   if (msg == WM_LBUTTONUP || msg == WM_MBUTTONUP || msg == WM_XBUTTONUP)
     txtSymbol_MouseUp();  // the edit has ended the selection

@@ -27,12 +27,10 @@ class FontBrowser : MainIds {
   void Attach(win::Form& form, const char* columnHeader);
   // The colours changed (high contrast, or the system's colours).
   void ColoursChanged();
-  // The window goes; its controls still exist.
-  void Unload();
 
   // Event procedures.
   void cboFonts_Click();
-  void cboFonts_KeyDown(int keyCode, int shift);
+  void cboFonts_KeyDown(int keyCode);  // the state of Shift, Ctrl and Alt plays no part
   void ListChars_ItemClick();
   void txtSymbol_MouseUp();
   void cboSize_Click();
@@ -70,6 +68,5 @@ class FontBrowser : MainIds {
   win::Form* form_ = nullptr;              // not owned
   std::vector<mSymbols::Symbol> symbols_;  // the Symbol View's characters, in order
   ListChars listChars_;
-  win::LiveRegion keycode_;    // a picked keystroke is read out
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
 };

@@ -47,7 +47,6 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Form_Resize();
       return 0;
     case WM_DESTROY:
-      browser_.Unload();  // the controls still exist
       ::PostQuitMessage(0);
       return 0;
   }

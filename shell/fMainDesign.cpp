@@ -66,7 +66,7 @@ struct fMain::Rows {
        .event = Browsing<&FontBrowser::cboSize_Click>,
        .hook = BrowsingHook<&FontBrowser::Combo_Hook>},
       {.id = ID_lblKeycode, .className = WC_STATICA, .style = kDisplayLabel,
-       .place = {3645, 2985, 3000, 660}, .font = &kKeycodeFont, .colours = kInField},
+       .place = {3645, 2985, 3000, 660}, .font = &kKeycodeFont, .live = true, .colours = kInField},
       // Clicks come as notifications of the list view; a double-click counts too.
       {.id = ID_ListChars, .className = WC_LISTVIEWA, .name = "Symbol List",
        .style = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_BORDER | WS_TABSTOP,

@@ -1,36 +1,48 @@
-// What assistive technology reads of the program's controls: a control's own name where the
-// platform would find none (a combo box or list whose caption stands elsewhere in the window
-// order), and a label that announces its changes.
+// What assistive technology reads of a window's controls, through the platform's annotation
+// service (Dynamic Annotation: oleacc's IAccPropServices): the name of a control whose caption
+// stands elsewhere in the window order, and a label that announces its changes. The
+// service's proxies serve Microsoft Active Accessibility and UI Automation clients alike, and
+// the platform's own objects stay as they are: roles, values, the list's rows and the edit's
+// text. Controls that show their own name (check boxes, buttons) are left to the platform.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "win/Handles.h"
+
+struct IAccPropServices;
 
 namespace win {
 
-// The answer to WM_GETOBJECT for a control's client object: the platform's own object with
-// the name `name`, or with none the control's own text less its access-key marks; 0 where
-// there is none to give, and the control then answers itself.
-LRESULT AccessibleWithName(HWND control, WPARAM wp, LPARAM lp, const char* name);
-
-// A label that assistive technology reads out when its text changes, as a polite live region
-// (it waits for the user to pause), without the focus having to move there.
-class LiveRegion {
+// Everything one window's controls are annotated with, cleared while they still exist.
+class Annotations {
  public:
-  LiveRegion() = default;
-  LiveRegion(const LiveRegion&) = delete;
-  LiveRegion& operator=(const LiveRegion&) = delete;
+  Annotations() = default;
+  Annotations(const Annotations&) = delete;
+  Annotations& operator=(const Annotations&) = delete;
 
-  void Attach(HWND label) { label_ = label; }
-  // Sets the label's text; when that changed it, assistive technology is told.
-  void SetText(const std::string& text);
-  // Called while the label still exists, before it goes.
-  void Detach();
+  // The control's accessible name.
+  void Name(HWND control, const char* name);
+  // The label as a polite live region: when told that it changed (Announce), assistive
+  // technology reads its text once the user pauses, without the focus moving there.
+  void LiveRegion(HWND label);
+  // Every property set cleared; called before the controls go.
+  void Clear();
 
  private:
-  HWND label_ = nullptr;  // not owned
-  bool annotated_ = false;
+  void Set(HWND control, const GUID& property, const VARIANT& value);
+  IAccPropServices* Services();  // on first need; nullptr where there is none
+
+  UniqueComObject services_;
+  bool sought_ = false;
+  std::vector<std::pair<HWND, const GUID*>> set_;  // what to clear
 };
+
+// Sets a live region's text; when that changed it, assistive technology is told (after the
+// text is in place, so that what it reads is the new one).
+void Announce(HWND label, const std::string& text);
 
 }  // namespace win

@@ -13,20 +13,19 @@ namespace {
 
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED, newer than the program's headers
 
-// A hook whose messages go to the procedure a design row names, if it names one; an exception
-// of the procedure's ends there, and the control handles the message as if there were no hook.
+// A hook whose messages go to the procedure a design row names; an exception of the
+// procedure's ends there, and the control handles the message as if there were no hook.
 class FormHook : public Subclass {
  public:
   using Procedure = decltype(ControlDesign::hook);
-  bool Attach(HWND control, Form* form, Procedure procedure, const char* name) {
+  bool Attach(HWND control, Form* form, Procedure procedure) {
     form_ = form;
     procedure_ = procedure;
-    return Subclass::Attach(control, name);
+    return Subclass::Attach(control);
   }
 
  private:
   LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
-    if (!procedure_) return CallNext(control, msg, wp, lp);
     try {
       return procedure_(*form_, *this, control, msg, wp, lp);
     } catch (...) {
@@ -100,8 +99,7 @@ void ScrollBack(const Scrolled& s) {
 struct Form::Owners {
   HWND control = nullptr;
   ControlFont font;
-  FormHook hook;    // on the controls that take the focus, and where the row names one
-  Named field;      // the edit field of a combo box that has one, named as the box
+  FormHook hook;    // where the row names one
   Picture picture;  // above an owner-drawn button's caption
   UniqueIcon icon;  // shown by a static control
 };
@@ -195,15 +193,17 @@ bool Form::CreateControls() {
     Owners& o = owners_[i];
     if (!(o.control = CreateControl(parent, row, dpi_))) return false;
     o.font.Attach(o.control, dpi_);
-    // A control that takes the focus answers assistive technology with its name.
-    if (row.hook || (row.style & WS_TABSTOP)) {
-      o.hook.Attach(o.control, this, row.hook, row.name);
+    if (row.hook) o.hook.Attach(o.control, this, row.hook);
+    if (row.name) {
+      annotations_.Name(o.control, row.name);
+      // A combo box's edit field takes the focus in its place.
       COMBOBOXINFO combo{};
       combo.cbSize = sizeof combo;
-      if (IsClass(row, WC_COMBOBOXA) && ::GetComboBoxInfo(o.control, &combo) &&
+      if (IsClass(row, WC_COMBOBOXA) && ::GetComboBoxInfo(o.control, &combo) && combo.hwndItem &&
           combo.hwndItem != o.control)
-        o.field.Attach(combo.hwndItem, row.name);
+        annotations_.Name(combo.hwndItem, row.name);
     }
+    if (row.live) annotations_.LiveRegion(o.control);
   }
   navigation_.Attach(hwnd_, parent);
   LayOut();
@@ -358,6 +358,9 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       // The density the message gives is the window's from now on.
       OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
+    case WM_DESTROY:
+      annotations_.Clear();  // the controls still exist
+      break;
     case WM_NCDESTROY:
       result = HandleMessage(msg, wp, lp);
       // The controls and the title bar that showed the owned objects are gone.

@@ -16,6 +16,7 @@
 #include <memory>
 #include <span>
 
+#include "win/Accessible.h"
 #include "win/DialogNavigation.h"
 #include "win/Font.h"
 #include "win/Handles.h"
@@ -36,12 +37,15 @@ struct ControlDesign {
   int id = 0;
   const char* className = "";
   const char* caption = "";
-  const char* name = nullptr;  // what assistive technology reads; nullptr: the caption
-  DWORD style = 0;             // WS_CHILD | WS_VISIBLE are always added
+  // What assistive technology reads, where the caption standing just before the control in
+  // the window order would not be it; nullptr: what the platform finds.
+  const char* name = nullptr;
+  DWORD style = 0;  // WS_CHILD | WS_VISIBLE are always added
   DWORD exStyle = 0;
   Twips place = {};
   const FontSpec* font = nullptr;  // nullptr: the window's default font
   bool autoSize = false;           // sized to its text, or to its icon inside its frame
+  bool live = false;               // a label that assistive technology reads out when it changes
   Colours colours = {};            // none: the control's own
   // A bitmap drawn above an owner-drawn button's caption, with or without its silver; or an
   // icon that a static control shows. Both are made for the window's density.
@@ -128,6 +132,7 @@ class Form {
   HWND panel_ = nullptr;
   int dpi_ = 96;
   DialogNavigation navigation_;
+  Annotations annotations_;
   std::unique_ptr<Owners[]> owners_;  // one for each row of the design
   win::Font sharedFont_;              // of the controls that name none
   UniqueIcon bigIcon_, smallIcon_;

@@ -40,6 +40,7 @@ inline void FreeGlobal(HGLOBAL block) { ::GlobalFree(block); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 inline void DeleteDeviceContext(HDC dc) { ::DeleteDC(dc); }
+inline void ReleaseComObject(IUnknown* object) { object->Release(); }
 
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
@@ -48,6 +49,7 @@ using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueIcon = Unique<HICON, DestroyIconHandle>;
 using UniqueMemoryDC = Unique<HDC, DeleteDeviceContext>;  // from CreateCompatibleDC
+using UniqueComObject = Unique<IUnknown*, ReleaseComObject>;
 
 // GetDC paired with ReleaseDC on the same window.
 class WindowDC {

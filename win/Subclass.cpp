@@ -1,13 +1,10 @@
 #include "win/Subclass.h"
 
-#include "win/Accessible.h"
-
 namespace win {
 
 // The controls stay Unicode windows, as they were created: the hook is a Unicode procedure.
-bool Subclass::Attach(HWND control, const char* name) {
+bool Subclass::Attach(HWND control) {
   if (!control || next_) return false;
-  name_ = name;
   ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   next_ = reinterpret_cast<WNDPROC>(
       ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Subclass::Proc)));
@@ -31,8 +28,6 @@ LRESULT CALLBACK Subclass::Proc(HWND control, UINT msg, WPARAM wp, LPARAM lp) {
     hook->next_ = nullptr;
     return ::CallWindowProcW(next, control, msg, wp, lp);
   }
-  if (msg == WM_GETOBJECT)
-    if (LRESULT answer = AccessibleWithName(control, wp, lp, hook->name_)) return answer;
   return hook->OnMessage(control, msg, wp, lp);
 }
 

@@ -1,10 +1,9 @@
 // A control's messages seen first by its owner: the control's window procedure is replaced,
 // and the owner hands on to the control's own procedure whatever it does not take (see
 // win/Form.h for the hooks that design rows name). The hook is found through the control's
-// user data. A hooked control answers assistive technology
-// with its accessible name. (The common controls' SetWindowSubclass keeps
-// its chain in a window property, which Wine fetches from its server twice for every
-// message; the few hundred names added to the font list at start-up felt that.)
+// user data. (The common controls' SetWindowSubclass keeps its chain in a window property,
+// which Wine fetches from its server twice for every message; the few hundred names added
+// to the font list at start-up felt that.)
 #pragma once
 
 #include <windows.h>
@@ -22,27 +21,14 @@ class Subclass {
 
  protected:
   ~Subclass() = default;
-  // The hook must outlive the control; it lets go of it when the control is destroyed. The
-  // control's accessible name is `name`, or with none its own text (see win/Accessible.h).
-  bool Attach(HWND control, const char* name);
+  // The hook must outlive the control; it lets go of it when the control is destroyed.
+  bool Attach(HWND control);
   virtual LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) = 0;
 
  private:
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
 
   WNDPROC next_ = nullptr;
-  const char* name_ = nullptr;  // not owned
-};
-
-// A hook that only answers for the control's name.
-class Named : public Subclass {
- public:
-  bool Attach(HWND control, const char* name) { return Subclass::Attach(control, name); }
-
- private:
-  LRESULT OnMessage(HWND control, UINT msg, WPARAM wp, LPARAM lp) override {
-    return CallNext(control, msg, wp, lp);
-  }
 };
 
 }  // namespace win

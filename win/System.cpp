@@ -29,6 +29,10 @@ HMODULE SystemLibrary(const char* library) {
   return module;
 }
 
+bool RunsOnWine() {
+  return ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 bool EnterCom() {
   // S_FALSE: already entered on this thread, and to be left as often as entered.
   if (!g_comEntered)

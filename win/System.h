@@ -26,6 +26,10 @@ Procedure SystemProcedure(const char* library, const char* name) {
                 : nullptr;
 }
 
+// Whether the program runs under Wine, for repairs of Wine's own faults that would cost
+// Windows for nothing.
+bool RunsOnWine();
+
 // COM on this thread, apartment-threaded without OLE 1.0 as the shell asks of its callers;
 // entered once on first need, left at the end of the run.
 bool EnterCom();
