@@ -40,7 +40,6 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       for (const char* size : kSizes) sizes.Add(size);
       browser_.Attach(*this, kColumnHeader);
       buttons_.Attach(hwnd(), scheme_);
-      Arrange();  // with the list's column
       return 0;
     }
     case WM_SIZE:

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "win/Controls.h"
 #include "win/Handles.h"
 
 namespace win {
@@ -48,12 +49,7 @@ bool Clipboard::PutText(std::wstring_view text, const std::string& ansi) {
   if (!PutBytes(CF_UNICODETEXT, text.data(), text.size() * sizeof(wchar_t), sizeof(wchar_t)))
     return false;
   if (!PutBytes(CF_TEXT, ansi.data(), ansi.size(), 1)) return false;
-  const int size = static_cast<int>(text.size());
-  const int bytes =
-      ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string oem(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
-  if (bytes > 0)
-    ::WideCharToMultiByte(CP_OEMCP, 0, text.data(), size, oem.data(), bytes, nullptr, nullptr);
+  const std::string oem = ToAnsi(text, CP_OEMCP);
   PutBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
   return true;
 }

@@ -64,13 +64,13 @@ std::vector<wchar_t> GetTextRange(HWND window, DWORD from, DWORD to) {
   return text;
 }
 
-std::string ToAnsi(std::wstring_view text) {
+std::string ToAnsi(std::wstring_view text, UINT codePage) {
   const int size = static_cast<int>(text.size());
   const int bytes =
-      ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+      ::WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
   std::string ansi(bytes > 0 ? static_cast<size_t>(bytes) : 0, '\0');
   if (bytes > 0)
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), size, ansi.data(), bytes, nullptr, nullptr);
+    ::WideCharToMultiByte(codePage, 0, text.data(), size, ansi.data(), bytes, nullptr, nullptr);
   return ansi;
 }
 

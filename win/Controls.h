@@ -34,7 +34,7 @@ std::string GetText(HWND window);
 // Characters `from` to `to` of a window's text, counted as controls count their positions
 // (UTF-16 units), NUL-terminated.
 std::vector<wchar_t> GetTextRange(HWND window, DWORD from, DWORD to);
-// A text in the process's ANSI code page.
-std::string ToAnsi(std::wstring_view text);
+// A text in the process's ANSI code page, or in another.
+std::string ToAnsi(std::wstring_view text, UINT codePage = CP_ACP);
 
 }  // namespace win

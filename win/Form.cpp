@@ -207,7 +207,6 @@ bool Form::CreateControls() {
   }
   navigation_.Attach(hwnd_, parent);
   LayOut();
-  Arrange();
   return true;
 }
 
@@ -309,8 +308,10 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   if (owners_ && navigation_.OnMessage(msg, wp, lp, result)) return result;
   switch (msg) {
     case WM_CREATE:
-      if (!CreateControls()) return -1;
-      break;  // the window's own creation follows
+      // The design's controls, then the window's own creation, then its own layout.
+      if (!CreateControls() || HandleMessage(msg, wp, lp) == -1) return -1;
+      Arrange();
+      return 0;
     case WM_ERASEBKGND:
       if (!design_.backdrop) break;
       FillClient(hwnd_, reinterpret_cast<HDC>(wp), scheme_->Brush(*design_.backdrop));
