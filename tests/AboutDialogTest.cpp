@@ -92,6 +92,7 @@ struct MarkerAsSystemInformation {
 // the left end of the caption.
 size_t TitleIconColoursShown(HWND window) {
   HICON icon = reinterpret_cast<HICON>(::SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(::GetClassLongPtrA(window, GCLP_HICONSM));
   if (!icon) return 0;
   const int side = ::GetSystemMetrics(SM_CXSMICON);
   HDC screen = ::GetDC(nullptr);

@@ -61,6 +61,9 @@ bool RegisterFormClass(const char* name, WNDPROC procedure, int icon) {
   wc.lpfnWndProc = procedure;
   wc.hInstance = ::GetModuleHandleA(nullptr);
   wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(icon));
+  wc.hIconSm = static_cast<HICON>(::LoadImageA(wc.hInstance, MAKEINTRESOURCEA(icon), IMAGE_ICON,
+                                               ::GetSystemMetrics(SM_CXSMICON),
+                                               ::GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = name;
   return ::RegisterClassExA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -206,22 +209,22 @@ bool Form::CreateControls() {
     if (row.live) annotations_.LiveRegion(o.control);
   }
   navigation_.Attach(hwnd_, parent);
-  LayOut();
+  LayOut(true);
   return true;
 }
 
-// Each control where the design puts it at the window's density, in its font and with its
-// picture made for that density.
-void Form::LayOut() {
+// Each control where the design puts it at the window's density (where it was not made there
+// just now), in its font and with its picture made for that density.
+void Form::LayOut(bool placed) {
   const HINSTANCE instance = ::GetModuleHandleA(nullptr);
   win::Font shared = design_.font ? win::Font(*design_.font, dpi_) : win::Font();
-  if (panel_) Move(panel_, PixelsOf(design_.panel->place, dpi_));
+  if (panel_ && !placed) Move(panel_, PixelsOf(design_.panel->place, dpi_));
   for (size_t i = 0; i < design_.controls.size(); ++i) {
     const ControlDesign& row = design_.controls[i];
     Owners& o = owners_[i];
     // In the order of its making: its place first, then its font.
     RECT r = PixelsOf(row.place, dpi_);
-    Move(o.control, r);
+    if (!placed) Move(o.control, r);
     o.font.SetDpi(dpi_);
     if (!o.font.get() && row.font)
       o.font.Apply(*row.font);
@@ -255,11 +258,12 @@ void Form::LayOut() {
     if (IsClass(row, WC_COMBOBOXA)) ComboBox(o.control).SetFieldHeight(r.bottom - r.top);
   }
   sharedFont_ = std::move(shared);  // the one shown before goes only now
-  SetIcons();
+  // The class's icons are those of the system's density; another density has its own.
+  if (bigIcon_ || dpi_ != WindowDpi(nullptr)) SetIcons();
 }
 
 void Form::Relayout() {
-  LayOut();
+  LayOut(false);
   Arrange();
 }
 
