@@ -63,7 +63,14 @@ std::vector<Symbol> InOrder() {
   return symbols;
 }
 
-Symbol Of(int code) { return Read(std::string(1, static_cast<char>(code))); }
+const Symbol& Of(int code) {
+  static const std::vector<Symbol> alone = [] {
+    std::vector<Symbol> symbols;
+    for (int c = 1; c <= 255; ++c) symbols.push_back(Read(std::string(1, static_cast<char>(c))));
+    return symbols;
+  }();
+  return alone[static_cast<size_t>(code - 1)];
+}
 
 std::string InProcessCodePage(const Symbol& symbol) {
   return CodePage() == ::GetACP() ? symbol.code : win::ToAnsi(symbol.text());

@@ -33,8 +33,9 @@ UINT CodePage();
 // Codes 1 to 255 in ascending order as one text reads them: in a double-byte code page a lead
 // byte and the code after it are one character.
 std::vector<Symbol> InOrder();
-// The character of one code alone, as a row of the Symbol List shows it.
-Symbol Of(int code);
+// The character of one code from 1 to 255 alone, as a row of the Symbol List shows it; made
+// once a run, for every fill of the list.
+const Symbol& Of(int code);
 
 // The text in the process's code page: where that is the code page of the codes, their own
 // bytes; elsewhere the text converted.

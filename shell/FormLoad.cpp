@@ -18,7 +18,7 @@ using namespace fMainDesign;
 
 void fMain::Form_Load() {
   ::SetWindowTextA(hwnd(), product::kTitle);
-  CentrePanel();
+  // The panel stands centred already: the window's own layout (Arrange) placed it when made.
 
   win::ComboBox fonts(Control(ID_cboFonts));
   fonts.Clear();
@@ -46,7 +46,7 @@ void fMain::CentrePanel() {
   ::SetWindowPos(panel, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// At a new density the window is laid out as it would have been had it started there.
+// When the window is made, and at each new density as it would have been had it started there.
 void fMain::Arrange() {
   CentrePanel();
   ListView_SetColumnWidth(Control(ID_ListChars), 0, win::TwipsToPixels(kColumnTwips, dpi()));

@@ -21,10 +21,10 @@ bool fMain::Load() {
   return true;
 }
 
+// The button row was lined up by the window's own layout while it was still hidden, where
+// moving controls costs nothing on screen; the first display's Form_Resize finds every button
+// in place.
 void fMain::Show() {
-  // The button row is lined up while the window is still hidden, where moving controls costs
-  // nothing on screen; the first display's Form_Resize then finds every button in place.
-  Form_Resize();
   ::ShowWindow(hwnd(), SW_SHOWNORMAL);
   ::UpdateWindow(hwnd());
 }

@@ -41,6 +41,13 @@ bool IsClass(const ControlDesign& row, const char* name) {
   return ::lstrcmpiA(row.className, name) == 0;
 }
 
+// The windows a combo box is made of: its field (none in a drop-down list) and its list.
+COMBOBOXINFO PartsOf(HWND combo) {
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  return ::GetComboBoxInfo(combo, &parts) ? parts : COMBOBOXINFO{};
+}
+
 // The row's rectangle at a density: left, top, right, bottom.
 RECT PixelsOf(const Twips& place, int dpi) {
   const int left = TwipsToPixels(place.left, dpi), top = TwipsToPixels(place.top, dpi);
@@ -55,18 +62,21 @@ void Move(HWND window, const RECT& r) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Once a run: a window made again (the About dialog, the help window) finds its class there,
+// and the small icon made for the class is the class's own.
 bool RegisterFormClass(const char* name, WNDPROC procedure, int icon) {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = procedure;
   wc.hInstance = ::GetModuleHandleA(nullptr);
+  if (WNDCLASSEXA existing = wc; ::GetClassInfoExA(wc.hInstance, name, &existing)) return true;
+  wc.lpfnWndProc = procedure;
   wc.hIcon = ::LoadIconA(wc.hInstance, MAKEINTRESOURCEA(icon));
   wc.hIconSm = static_cast<HICON>(::LoadImageA(wc.hInstance, MAKEINTRESOURCEA(icon), IMAGE_ICON,
                                                ::GetSystemMetrics(SM_CXSMICON),
                                                ::GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
   wc.lpszClassName = name;
-  return ::RegisterClassExA(&wc) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return ::RegisterClassExA(&wc) != 0;
 }
 
 // Where the user has scrolled a control to: the first line of a multi-line edit, the first
@@ -77,11 +87,10 @@ struct Scrolled {
   LRESULT first;
 };
 
-Scrolled ScrolledOf(HWND control) {
-  char name[16] = {};
-  ::GetClassNameA(control, name, sizeof name);
-  if (::lstrcmpiA(name, WC_LISTVIEWA) == 0) return {control, true, ListView_GetTopIndex(control)};
-  return {control, false, ::SendMessageA(control, EM_GETFIRSTVISIBLELINE, 0, 0)};
+Scrolled ScrolledOf(HWND control, bool list) {
+  return {
+      control, list,
+      list ? ListView_GetTopIndex(control) : ::SendMessageA(control, EM_GETFIRSTVISIBLELINE, 0, 0)};
 }
 
 void ScrollBack(const Scrolled& s) {
@@ -148,14 +157,19 @@ const ControlDesign* Form::RowOfWindow(HWND window) const {
   for (HWND w = window; w; w = ::GetParent(w))
     if (::GetParent(w) == parent) return RowOf(::GetDlgCtrlID(w));
   // A combo box's drop-down list is a window of its own.
-  for (size_t i = 0; owners_ && i < design_.controls.size(); ++i) {
-    COMBOBOXINFO combo{};
-    combo.cbSize = sizeof combo;
+  for (size_t i = 0; owners_ && i < design_.controls.size(); ++i)
     if (IsClass(design_.controls[i], WC_COMBOBOXA) &&
-        ::GetComboBoxInfo(owners_[i].control, &combo) && combo.hwndList == window)
+        PartsOf(owners_[i].control).hwndList == window)
       return &design_.controls[i];
-  }
   return nullptr;
+}
+
+// The window's outer size around the design's client area at its density.
+SIZE Form::FrameSize() const {
+  const RECT frame = FrameAround(
+      {0, 0, TwipsToPixels(design_.client.cx, dpi_), TwipsToPixels(design_.client.cy, dpi_)},
+      design_.style, design_.exStyle, dpi_);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
 }
 
 POINT Form::Place(SIZE, HWND, int) const { return POINT{CW_USEDEFAULT, CW_USEDEFAULT}; }
@@ -163,10 +177,7 @@ POINT Form::Place(SIZE, HWND, int) const { return POINT{CW_USEDEFAULT, CW_USEDEF
 bool Form::Create(HWND owner) {
   if (!RegisterFormClass(design_.className, &Form::WindowProc, design_.icon)) return false;
   dpi_ = WindowDpi(owner);  // the density it will most likely have
-  const RECT frame = FrameAround(
-      {0, 0, TwipsToPixels(design_.client.cx, dpi_), TwipsToPixels(design_.client.cy, dpi_)},
-      design_.style, design_.exStyle, dpi_);
-  const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  const SIZE size = FrameSize();
   const POINT at = Place(size, owner, dpi_);
   if (::CreateWindowExA(design_.exStyle, design_.className, design_.title, design_.style, at.x,
                         at.y, size.cx, size.cy, owner, nullptr, ::GetModuleHandleA(nullptr), this))
@@ -179,10 +190,8 @@ bool Form::CreateControls() {
   // Windows put the window on a monitor of another density than the one it was sized for.
   if (const int dpi = WindowDpi(hwnd_); dpi != dpi_) {
     dpi_ = dpi;
-    const RECT frame = FrameAround(
-        {0, 0, TwipsToPixels(design_.client.cx, dpi_), TwipsToPixels(design_.client.cy, dpi_)},
-        design_.style, design_.exStyle, dpi_);
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    const SIZE size = FrameSize();
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (design_.panel) {
@@ -200,11 +209,9 @@ bool Form::CreateControls() {
     if (row.name) {
       annotations_.Name(o.control, row.name);
       // A combo box's edit field takes the focus in its place.
-      COMBOBOXINFO combo{};
-      combo.cbSize = sizeof combo;
-      if (IsClass(row, WC_COMBOBOXA) && ::GetComboBoxInfo(o.control, &combo) && combo.hwndItem &&
-          combo.hwndItem != o.control)
-        annotations_.Name(combo.hwndItem, row.name);
+      if (const HWND field = IsClass(row, WC_COMBOBOXA) ? PartsOf(o.control).hwndItem : nullptr;
+          field && field != o.control)
+        annotations_.Name(field, row.name);
     }
     if (row.live) annotations_.LiveRegion(o.control);
   }
@@ -286,9 +293,11 @@ void Form::SetIcons() {
 // everything the user made of it stays, the scroll positions as far as the new layout allows.
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
   std::vector<Scrolled> scrolled;
-  for (size_t i = 0; i < design_.controls.size(); ++i)
-    if (IsClass(design_.controls[i], WC_EDITA) || IsClass(design_.controls[i], WC_LISTVIEWA))
-      scrolled.push_back(ScrolledOf(owners_[i].control));
+  for (size_t i = 0; i < design_.controls.size(); ++i) {
+    const bool list = IsClass(design_.controls[i], WC_LISTVIEWA);
+    if (list || IsClass(design_.controls[i], WC_EDITA))
+      scrolled.push_back(ScrolledOf(owners_[i].control, list));
+  }
   dpi_ = dpi;
   ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -119,6 +119,7 @@ class Form {
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
   LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
   bool CreateControls();
+  SIZE FrameSize() const;
   void LayOut(bool placed);
   void OnDpiChanged(int dpi, const RECT& suggested);
   void SetIcons();
