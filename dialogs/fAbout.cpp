@@ -1,5 +1,7 @@
 #include "dialogs/fAbout.h"
 
+#include <oleacc.h>
+
 #include <cstring>
 
 #include "resources/Palette.h"
@@ -19,7 +21,8 @@ const int kSeparatorRightTwips = 5654;
 const win::FontSpec kDialogFont{"MS Shell Dlg", 8.0f, false, false, false, false, DEFAULT_CHARSET};
 const DWORD kLabel = SS_LEFT | SS_NOPREFIX;
 
-// In tab order. OK is the default button, and Esc closes the dialog as it does.
+// In tab order. OK is the default button (see the window's design), and Esc closes the dialog
+// as it does.
 // clang-format off
 constexpr win::ControlDesign kControls[] = {
     {.id = fAbout::ID_cmdOK, .className = WC_BUTTONA, .caption = "OK",
@@ -52,7 +55,9 @@ const win::FormDesign kForm{.className = "VarneloAbout",
                             .icon = IDI_VARNELO,
                             .backdrop = &palette::kDialogFace,
                             .font = &kDialogFont,
-                            .controls = kControls};
+                            .controls = kControls,
+                            .defaultButton = fAbout::ID_cmdOK,
+                            .role = ROLE_SYSTEM_DIALOG};
 
 }  // namespace
 

@@ -12,14 +12,16 @@
 #include "browse/mEnumFonts.h"
 #include "resources/MainIds.h"
 #include "shell/ButtonRow.h"
+#include "win/Dpi.h"
 #include "win/Form.h"
 #include "win/Scheme.h"
 
-// What a run may change about start-up: how the font list is filled, and how high contrast
-// is found out.
+// What a run may change about start-up: how the font list is filled, how high contrast is
+// found out, and the window's density.
 struct fMainOptions {
   mEnumFonts::Enumerator enumerate = &::EnumFontFamiliesA;
   bool (*highContrast)() = &win::Scheme::SystemHighContrast;
+  int (*density)(HWND) = &win::WindowDpi;
 };
 
 class fMain : public win::Form, public MainIds {
@@ -64,6 +66,7 @@ class fMain : public win::Form, public MainIds {
   }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  int Density() const override { return options_.density(hwnd()); }
   void Arrange() override;
   void ColoursChanged() override { browser_.ColoursChanged(); }
 

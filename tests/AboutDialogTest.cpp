@@ -186,16 +186,26 @@ TEST_F(AboutDialog, ShowsTheProgramIconInASunkenBorder) {
   EXPECT_GT(TitleIconColoursShown(about), 4u);
 }
 
-TEST_F(AboutDialog, HasAnOkAndASystemInfoButton) {
+TEST_F(AboutDialog, HasAnOkAndASystemInfoButtonTheOutlineOnTheOneEnterPresses) {
   HWND ok = Item(about, fAbout::ID_cmdOK), info = Item(about, fAbout::ID_cmdSysInfo);
   ASSERT_TRUE(ok && info);
   EXPECT_EQ("Button", harness::ClassName(ok));
   EXPECT_EQ("Button", harness::ClassName(info));
   EXPECT_EQ("OK", harness::Text(ok));
   EXPECT_EQ("&System Info...", harness::Text(info));
-  EXPECT_EQ(BS_DEFPUSHBUTTON, ::GetWindowLongPtrA(ok, GWL_STYLE) & BS_TYPEMASK);
-  EXPECT_EQ(BS_PUSHBUTTON, ::GetWindowLongPtrA(info, GWL_STYLE) & BS_TYPEMASK);
   EXPECT_EQ(ok, ::GetFocus());  // tab index 0
+  EXPECT_EQ(MAKELRESULT(fAbout::ID_cmdOK, DC_HASDEFID), ::SendMessageA(about, DM_GETDEFID, 0, 0));
+  // The default outline is on the button that Enter presses: OK, then wherever the dialog
+  // manager moves the focus by Tab, an arrow key (onto the icon), the access key and Tab.
+  MarkerAsSystemInformation tool;  // the access key presses "&System Info..."
+  auto style = [](HWND button) { return ::GetWindowLongPtrA(button, GWL_STYLE) & BS_TYPEMASK; };
+  bool onOk = true;
+  for (WORD key : {WORD(0), WORD(VK_TAB), WORD(VK_LEFT), WORD('S'), WORD(VK_TAB)}) {
+    if (key) harness::PressKey(key, false, false, key == 'S');
+    EXPECT_EQ(onOk ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, style(ok)) << key;
+    EXPECT_EQ(onOk ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON, style(info)) << key;
+    onOk = !onOk;
+  }
 }
 
 TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {

@@ -20,21 +20,24 @@
 
 namespace {
 
-// PROPID_ACC_NAME, and UI Automation's LiveSetting.
+// PROPID_ACC_NAME, PROPID_ACC_ROLE, and UI Automation's LiveSetting.
 constexpr GUID kName = {
     0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kRole = {
+    0xcb905ff2, 0x7bd1, 0x4c05, {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 constexpr GUID kLive = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 const char kServiceKey[] =
     "Software\\Classes\\CLSID\\{b5f8350b-0548-48b1-a6ee-88bd00b4a5e7}\\InprocServer32";
 
 // What the service was asked, in order, a line each: "set", the control, the property and
-// its value ("Font", or 1 for polite), or "clear", the control and the property.
+// its value ("Font", 1 for polite, 18 for a dialog), or "clear", the control and the property.
 std::vector<std::string> g_asked;
 std::string Asked(const char* what, HWND control, const GUID& property, const std::string& value) {
   return std::string(what) + " " + std::to_string(reinterpret_cast<UINT_PTR>(control)) +
          (IsEqualGUID(property, kName)   ? " name "
           : IsEqualGUID(property, kLive) ? " live "
+          : IsEqualGUID(property, kRole) ? " role "
                                          : " ? ") +
          value;
 }
@@ -134,8 +137,8 @@ TEST_F(Accessibility, NamesAndTheLiveRegionAreAnnotatedAnnouncedAndClearedWithTh
     using Announced = std::vector<std::pair<HWND, std::string>>;
     EXPECT_EQ((Announced{{label, "<ALT> + 065"}, {label, "<ALT> + 066"}}), g_announced);
 
-    // In the order of the design, the controls whose names the platform would not find; the
-    // check boxes and buttons show theirs, and the About dialog has nothing but buttons.
+    // In the order of the design, the controls whose names the platform would not find (the
+    // check boxes and buttons show theirs); then the About dialog, heard as a dialog.
     const std::tuple<HWND, GUID, const char*> annotated[] = {
         {program[fMain::ID_cboFonts], kName, "Font"},
         {program[fMain::ID_txtSymbol], kName, "Symbol View"},
@@ -147,10 +150,12 @@ TEST_F(Accessibility, NamesAndTheLiveRegionAreAnnotatedAnnouncedAndClearedWithTh
       set.push_back(Asked("set", control, property, value));
       cleared.push_back(Asked("clear", control, property, ""));
     }
-    ASSERT_NE(nullptr, harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo"));
+    HWND about = harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo");
+    set.push_back(Asked("set", about, kRole, std::to_string(ROLE_SYSTEM_DIALOG)));
+    cleared.insert(cleared.begin(), Asked("clear", about, kRole, ""));  // owned, it goes first
     EXPECT_EQ(set, g_asked);
   }
-  set.insert(set.end(), cleared.begin(), cleared.end());  // when the window goes
+  set.insert(set.end(), cleared.begin(), cleared.end());  // when the windows go
   EXPECT_EQ(set, g_asked);
 }
 

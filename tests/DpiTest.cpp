@@ -145,6 +145,18 @@ void ExpectEveryDensity(HWND window, SIZE client96, ExpectAt expectAt) {
   EXPECT_EQ(fonts, win::Font::Live());
 }
 
+// As Windows tells a window whose first resize puts it on a monitor of another density.
+LRESULT CALLBACK TellDensity(int code, WPARAM wp, LPARAM lp) {
+  const CWPSTRUCT& call = *reinterpret_cast<const CWPSTRUCT*>(lp);
+  if (call.message == WM_CREATE && !(::GetWindowLongPtrA(call.hwnd, GWL_STYLE) & WS_CHILD) &&
+      harness::ClassName(call.hwnd).rfind("Varnelo", 0) == 0) {
+    RECT at = harness::ScreenRect(call.hwnd);
+    ::SendMessageA(call.hwnd, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&at));
+  }
+  return ::CallNextHookEx(nullptr, code, wp, lp);
+}
+
 }  // namespace
 
 TEST(Dpi, TheDensityIsTheOneAskedFor) {
@@ -156,6 +168,7 @@ TEST(Dpi, TheDensityIsTheOneAskedFor) {
 }
 
 TEST(Dpi, EachWindowStartsAtTheScreensDensity) {
+  HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &TellDensity, nullptr, ::GetCurrentThreadId());
   Program program;
   const int dpi = win::WindowDpi(nullptr);
   ExpectMainWindowAt(program, dpi, 24.0f);
@@ -168,6 +181,26 @@ TEST(Dpi, EachWindowStartsAtTheScreensDensity) {
   const RECT client = ClientOnScreen(about);
   EXPECT_NEAR(Scaled(156, dpi), client.left, 1);
   EXPECT_NEAR(Scaled(129, dpi), client.top, 1);
+  ::UnhookWindowsHookEx(hook);
+}
+
+// Minimised across a change of density, told or not, a window is laid out at its density once
+// restored. Wine's GetDpiForWindow stays at the system's density: the test tells the window's.
+TEST(Dpi, ARestoredWindowIsLaidOutAtItsDensity) {
+  static int density = win::WindowDpi(nullptr);
+  fMainOptions options;
+  options.density = [](HWND) { return density; };
+  Program program(options);
+  HWND window = program.window();
+  for (int dpi : {144, 192}) {
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    const harness::Box minimised = harness::BoxOf(window);
+    density = dpi;
+    if (dpi == 144) MoveToDensity(window, dpi, {478, 423});  // told while minimised
+    EXPECT_EQ(minimised, harness::BoxOf(window));            // and not moved by it
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+    ExpectMainWindowAt(program, dpi, 24.0f);
+  }
 }
 
 TEST(Dpi, TheMainWindowFollowsItsMonitorsDensityAndKeepsWhatTheUserDid) {

@@ -243,3 +243,27 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
   harness::StartedProgramsEnded();
   EXPECT_EQ(visits, browser.Requests()) << "no more requests than presses";
 }
+
+// After a switch to another window and back, and after minimise and restore, the focus is where
+// it was left: in each control that takes it (the size box's field too), and in the About dialog.
+TEST(Keys, TheFocusComesBackWhereItWasLeft) {
+  Program program;
+  HWND about = harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo");
+  std::vector<HWND> controls = {::GetDlgItem(about, fAbout::ID_cmdOK),
+                                ::GetDlgItem(about, fAbout::ID_cmdSysInfo)};
+  for (int id : harness::Focusable()) controls.push_back(program[id]);
+  HWND elsewhere = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help");
+  for (HWND control : controls) {
+    for (bool minimise : {false, true}) {
+      harness::FocusControl(control);
+      if (minimise) {
+        ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+      } else {
+        harness::FocusControl(elsewhere);
+      }
+      ::SetForegroundWindow(::GetAncestor(control, GA_ROOT));  // the user is back in its window
+      EXPECT_TRUE(harness::PumpUntil([&] { return HasFocus(control); }, 1000)) << control;
+    }
+  }
+}

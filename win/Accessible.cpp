@@ -20,6 +20,11 @@ constexpr GUID kName = {  // PROPID_ACC_NAME
     0x8128,
     0x4aa7,
     {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+constexpr GUID kRole = {  // PROPID_ACC_ROLE
+    0xcb905ff2,
+    0x7bd1,
+    0x4c05,
+    {0xb3, 0xc8, 0xe6, 0xc2, 0x41, 0x36, 0x4d, 0x70}};
 constexpr GUID kLiveSetting = {  // UI Automation's LiveSetting property, whose value 1 is Polite
     0xc12bcd8e,
     0x2a8e,
@@ -63,13 +68,17 @@ void Annotations::Name(HWND control, const char* name) {
   ::VariantClear(&text);
 }
 
-void Annotations::LiveRegion(HWND label) {
-  VARIANT polite;
-  ::VariantInit(&polite);
-  polite.vt = VT_I4;
-  polite.lVal = 1;
-  Set(label, kLiveSetting, polite);
+void Annotations::SetNumber(HWND control, const GUID& property, long number) {
+  VARIANT value;
+  ::VariantInit(&value);
+  value.vt = VT_I4;
+  value.lVal = number;
+  Set(control, property, value);
 }
+
+void Annotations::Role(HWND window, long role) { SetNumber(window, kRole, role); }
+
+void Annotations::LiveRegion(HWND label) { SetNumber(label, kLiveSetting, 1); }  // polite
 
 void Annotations::Clear() {
   if (IAccPropServices* services = static_cast<IAccPropServices*>(services_.get()))

@@ -26,6 +26,8 @@ class Annotations {
 
   // The control's accessible name.
   void Name(HWND control, const char* name);
+  // What the window's client is to assistive technology (ROLE_SYSTEM_DIALOG, say).
+  void Role(HWND window, long role);
   // The label as a polite live region: when told that it changed (Announce), assistive
   // technology reads its text once the user pauses, without the focus moving there.
   void LiveRegion(HWND label);
@@ -34,6 +36,7 @@ class Annotations {
 
  private:
   void Set(HWND control, const GUID& property, const VARIANT& value);
+  void SetNumber(HWND control, const GUID& property, long number);
   IAccPropServices* Services();  // on first need; nullptr where there is none
 
   UniqueComObject services_;

@@ -3,28 +3,48 @@
 #include "win/PictureButton.h"
 
 namespace win {
+namespace {
+
+bool TakesFocus(HWND control) { return ::IsWindowVisible(control) && ::IsWindowEnabled(control); }
+
+LONG_PTR ButtonType(HWND control) { return ::GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK; }
+
+// The push buttons that may carry the default outline: a change of style would make an
+// owner-drawn one plain.
+bool CarriesOutline(HWND control) {
+  return IsPushButton(control) && ButtonType(control) != BS_OWNERDRAW;
+}
+
+}  // namespace
 
 bool DialogNavigation::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   result = 0;
   switch (msg) {
     case WM_ACTIVATE:
       // The focus leaves with the window and comes back to the same control.
-      if (LOWORD(wp) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
-      }
+      if (LOWORD(wp) == WA_INACTIVE) SaveFocus();
+      return false;
+    case WM_SHOWWINDOW:
+      if (!wp) SaveFocus();  // hidden, minimised with its owner among others
       return false;
     case WM_SETFOCUS: {
-      HWND target = lastFocus_ && ::IsWindow(lastFocus_)
+      // The control that had it, whether or not a tab stop (the size box's text field is
+      // none); else the first tab stop. A window with no control that takes the focus keeps it.
+      HWND target = lastFocus_ && ::IsChild(window_, lastFocus_) && TakesFocus(lastFocus_)
                         ? lastFocus_
                         : ::GetNextDlgTabItem(window_, nullptr, FALSE);
-      // A window with no control that takes the focus keeps it.
-      if (!target || !(::GetWindowLongPtrA(target, GWL_STYLE) & WS_TABSTOP)) return false;
+      if (!target ||
+          (target != lastFocus_ && !(::GetWindowLongPtrA(target, GWL_STYLE) & WS_TABSTOP)))
+        return false;
       ::SetFocus(target);
       return true;
     }
     case WM_NEXTDLGCTL:
       NextControl(wp, lp);
+      return true;
+    case DM_GETDEFID:
+      if (!defaultButton_) return false;
+      result = MAKELRESULT(defaultButton_, DC_HASDEFID);
       return true;
     case WM_COMMAND:
       if (LOWORD(wp) != IDOK || HIWORD(wp) != BN_CLICKED) return false;
@@ -32,6 +52,11 @@ bool DialogNavigation::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
       return true;
   }
   return false;
+}
+
+void DialogNavigation::SaveFocus() {
+  HWND focus = ::GetFocus();
+  if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
 }
 
 // The given control, or the next or previous tab stop.
@@ -48,6 +73,20 @@ void DialogNavigation::PressFocusedButton(HWND control) {
   HWND focus = control ? control : ::GetFocus();
   if (focus && ::IsChild(controls_, focus) && IsPushButton(focus))
     ::SendMessageA(focus, BM_CLICK, 0, 0);
+}
+
+void DialogNavigation::FocusMoved(HWND focus) {
+  if (!defaultButton_ || !focus || !::IsChild(window_, focus)) return;
+  outlined_ = CarriesOutline(focus) ? focus : ::GetDlgItem(controls_, defaultButton_);
+  for (HWND c = ::GetWindow(controls_, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+    if (CarriesOutline(c) && ButtonType(c) != (c == outlined_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON))
+      ::SendMessageA(c, BM_SETSTYLE, Outlined(c, BS_PUSHBUTTON), TRUE);
+}
+
+WPARAM DialogNavigation::Outlined(HWND button, WPARAM style) const {
+  if (!outlined_ || !CarriesOutline(button)) return style;
+  return (style & ~static_cast<WPARAM>(BS_TYPEMASK)) |
+         (button == outlined_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
 }
 
 }  // namespace win

@@ -1,5 +1,6 @@
 #include "win/Form.h"
 
+#include <utility>
 #include <vector>
 
 #include "win/ComboBox.h"
@@ -186,14 +187,26 @@ bool Form::Create(HWND owner) {
   return false;
 }
 
+int Form::Density() const { return WindowDpi(hwnd_); }
+
+// Around the frame it has now, which Windows has drawn at the window's density.
+void Form::FitClient() {
+  RECT outer, inner;
+  ::GetWindowRect(hwnd_, &outer);
+  ::GetClientRect(hwnd_, &inner);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0,
+                 TwipsToPixels(design_.client.cx, dpi_) + (outer.right - outer.left) - inner.right,
+                 TwipsToPixels(design_.client.cy, dpi_) + (outer.bottom - outer.top) - inner.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool Form::CreateControls() {
   // Windows put the window on a monitor of another density than the one it was sized for.
-  if (const int dpi = WindowDpi(hwnd_); dpi != dpi_) {
+  if (const int dpi = Density(); dpi != dpi_) {
     dpi_ = dpi;
-    const SIZE size = FrameSize();
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClient();
   }
+  if (design_.role) annotations_.Role(hwnd_, design_.role);
   if (design_.panel) {
     RegisterPanelClass();
     if (!(panel_ = CreateControl(hwnd_, *design_.panel, dpi_))) return false;
@@ -205,7 +218,10 @@ bool Form::CreateControls() {
     Owners& o = owners_[i];
     if (!(o.control = CreateControl(parent, row, dpi_))) return false;
     o.font.Attach(o.control, dpi_);
-    if (row.hook) o.hook.Attach(o.control, this, row.hook);
+    if (row.hook)
+      o.hook.Attach(o.control, this, row.hook);
+    else if (design_.defaultButton && IsPushButton(o.control))
+      o.hook.Attach(o.control, this, &Form::OutlineFollowsFocus);
     if (row.name) {
       annotations_.Name(o.control, row.name);
       // A combo box's edit field takes the focus in its place.
@@ -215,9 +231,19 @@ bool Form::CreateControls() {
     }
     if (row.live) annotations_.LiveRegion(o.control);
   }
-  navigation_.Attach(hwnd_, parent);
+  navigation_.Attach(hwnd_, parent, design_.defaultButton);
   LayOut(true);
   return true;
+}
+
+// The dialog manager's default outline, on the push button that Enter presses.
+LRESULT Form::OutlineFollowsFocus(Form& form, const Subclass& hook, HWND button, UINT msg,
+                                  WPARAM wp, LPARAM lp) {
+  if (msg == BM_SETSTYLE) wp = form.navigation_.Outlined(button, wp);
+  const LRESULT result = hook.CallNext(button, msg, wp, lp);
+  if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
+    form.navigation_.FocusMoved(msg == WM_SETFOCUS ? button : reinterpret_cast<HWND>(wp));
+  return result;
 }
 
 // Each control where the design puts it at the window's density (where it was not made there
@@ -289,9 +315,22 @@ void Form::SetIcons() {
   smallIcon_ = std::move(small);
 }
 
-// Windows tells the new density and the rectangle it suggests: the window takes both, and
-// everything the user made of it stays, the scroll positions as far as the new layout allows.
+// Windows tells the new density and the rectangle it suggests. While the window is being made
+// its controls are made at that density; a minimised window is laid out when it is restored.
 void Form::OnDpiChanged(int dpi, const RECT& suggested) {
+  if (owners_) {
+    if (!::IsIconic(hwnd_)) Rescale(dpi, &suggested);
+    return;
+  }
+  dpi_ = dpi;
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window at a new density, at the rectangle Windows suggests or else where it stands,
+// with everything the user made of it kept, the scroll positions as far as the new layout
+// allows.
+void Form::Rescale(int dpi, const RECT* suggested) {
   std::vector<Scrolled> scrolled;
   for (size_t i = 0; i < design_.controls.size(); ++i) {
     const bool list = IsClass(design_.controls[i], WC_LISTVIEWA);
@@ -299,8 +338,12 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
       scrolled.push_back(ScrolledOf(owners_[i].control, list));
   }
   dpi_ = dpi;
-  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (suggested)
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    FitClient();
   Relayout();
   for (const Scrolled& s : scrolled) ScrollBack(s);
   // A control that shrank keeps what it drew at its old size where nothing invalidated it.
@@ -372,6 +415,14 @@ LRESULT Form::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
       // The density the message gives is the window's from now on.
       OnDpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
       return 0;
+    case WM_SIZE:
+      // Restored onto a monitor of another density, of which Windows may have told nothing,
+      // or told while the window was minimised.
+      if (wp == SIZE_MINIMIZED)
+        minimised_ = true;
+      else if (std::exchange(minimised_, false) && owners_ && Density() != dpi_)
+        Rescale(Density(), nullptr);
+      break;
     case WM_DESTROY:
       annotations_.Clear();  // the controls still exist
       break;

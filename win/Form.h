@@ -72,6 +72,8 @@ struct FormDesign {
   const FontSpec* font = nullptr;        // of the controls that name none
   const ControlDesign* panel = nullptr;  // a panel that holds the controls, or none
   std::span<const ControlDesign> controls = {};
+  int defaultButton = 0;  // the push button that Enter presses unless another has the focus
+  long role = 0;          // what assistive technology hears the window as; 0: the platform's
 };
 
 // Makes one control of a design at a density, without its font.
@@ -110,6 +112,8 @@ class Form {
   virtual void ColoursChanged() {}
   // The window's own messages.
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+  // The density the window has now.
+  virtual int Density() const;
   // Lays the controls out from the design again, then the window's own layout.
   void Relayout();
 
@@ -117,11 +121,15 @@ class Form {
   struct Owners;
 
   static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT OutlineFollowsFocus(Form& form, const Subclass& hook, HWND button, UINT msg,
+                                     WPARAM wp, LPARAM lp);
   LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
   bool CreateControls();
   SIZE FrameSize() const;
+  void FitClient();
   void LayOut(bool placed);
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void Rescale(int dpi, const RECT* suggested);
   void SetIcons();
   const ControlDesign* RowOf(int id) const;
   const ControlDesign* RowOfWindow(HWND window) const;  // the row a child of it belongs to
@@ -131,7 +139,8 @@ class Form {
   Scheme* scheme_;  // not owned
   HWND hwnd_ = nullptr;
   HWND panel_ = nullptr;
-  int dpi_ = 96;
+  int dpi_ = 96;  // the density it is laid out for
+  bool minimised_ = false;
   DialogNavigation navigation_;
   Annotations annotations_;
   std::unique_ptr<Owners[]> owners_;  // one for each row of the design
