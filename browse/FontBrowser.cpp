@@ -161,8 +161,9 @@ void FontBrowser::chkUnderline_Click() {
 }
 
 // The Symbol View's selection, or else the Symbol List's character, as Unicode text and as
-// text of the process's code page. Only the view's path empties the clipboard first; the
-// list's path leaves data of other formats beside its text.
+// text of the process's code page, each the same text. The view's path empties the clipboard
+// first; the list's path leaves a picture that another program put there beside its text,
+// and nothing else: a program that pastes rich text first would paste what was there before.
 void FontBrowser::cmdCopy_Click() {
   const auto [from, to] = SymbolSelection();
   const std::vector<wchar_t> range = win::GetTextRange(Control(ID_txtSymbol), from, to);
@@ -170,13 +171,14 @@ void FontBrowser::cmdCopy_Click() {
   if (!selected.empty()) {
     win::Clipboard clipboard(form_->hwnd());
     clipboard.Empty();
-    clipboard.PutText(selected, win::ToAnsi(selected));
+    clipboard.PutText(selected);
     return;
   }
   const mSymbols::Symbol* picked = listChars_.Selected();
   if (!picked || picked->text().empty()) return;
   win::Clipboard clipboard(form_->hwnd());
-  clipboard.PutText(picked->text(), mSymbols::InProcessCodePage(*picked));
+  clipboard.EmptyKeepingPictures();
+  clipboard.PutText(picked->text());
 }
 
 LRESULT FontBrowser::cboFonts_Hook(const win::Subclass& hook, HWND hwnd, UINT msg, WPARAM wp,

@@ -1,7 +1,5 @@
 #include "browse/Symbols.h"
 
-#include "win/Controls.h"
-
 namespace mSymbols {
 namespace {
 
@@ -25,14 +23,40 @@ UINT SystemLocaleNumber(LCTYPE type) {
              : 0;
 }
 
-UINT Choose() {
-  const UINT process = ::GetACP();
-  if (process != CP_UTF8) return process;
-  // Windows 11 answers the first; elsewhere the locale's own code page may itself say UTF-8,
-  // or nothing for a locale that never had a legacy one.
-  for (UINT candidate : {SystemLocaleNumber(kUtf8LegacyAnsiCodePage),
-                         SystemLocaleNumber(LOCALE_IDEFAULTANSICODEPAGE)})
-    if (IsLegacy(candidate)) return candidate;
+// A language and the ANSI code page Windows gave it before UTF-8. A sublanguage of 0 stands
+// for each one not named before it; a language not named at all had 1252.
+struct Classic {
+  WORD language, sublanguage;
+  UINT codePage;
+};
+// clang-format off
+constexpr Classic kClassic[] = {
+    {LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL, 950}, {LANG_CHINESE, SUBLANG_CHINESE_HONGKONG, 950},
+    {LANG_CHINESE, SUBLANG_CHINESE_MACAU, 950}, {LANG_CHINESE, 0, 936}, {LANG_JAPANESE, 0, 932},
+    {LANG_KOREAN, 0, 949}, {LANG_THAI, 0, 874}, {LANG_VIETNAMESE, 0, 1258}, {LANG_GREEK, 0, 1253},
+    {LANG_HEBREW, 0, 1255}, {LANG_ARABIC, 0, 1256}, {LANG_PERSIAN, 0, 1256}, {LANG_URDU, 0, 1256},
+    {LANG_ESTONIAN, 0, 1257}, {LANG_LATVIAN, 0, 1257}, {LANG_LITHUANIAN, 0, 1257},
+    {LANG_AZERI, SUBLANG_AZERI_CYRILLIC, 1251}, {LANG_UZBEK, SUBLANG_UZBEK_CYRILLIC, 1251},
+    {LANG_TURKISH, 0, 1254}, {LANG_AZERI, 0, 1254}, {LANG_UZBEK, 0, 1254},
+    {LANG_RUSSIAN, 0, 1251}, {LANG_UKRAINIAN, 0, 1251}, {LANG_BELARUSIAN, 0, 1251},
+    {LANG_BULGARIAN, 0, 1251}, {LANG_MACEDONIAN, 0, 1251}, {LANG_KAZAK, 0, 1251},
+    {LANG_KYRGYZ, 0, 1251}, {LANG_TATAR, 0, 1251}, {LANG_TAJIK, 0, 1251}, {LANG_BASHKIR, 0, 1251},
+    {LANG_YAKUT, 0, 1251}, {LANG_MONGOLIAN, SUBLANG_MONGOLIAN_CYRILLIC_MONGOLIA, 1251},
+    // Serbian, Croatian and Bosnian share one number: the Cyrillic ones 1251, the Latin 1250.
+    {LANG_SERBIAN, SUBLANG_SERBIAN_CYRILLIC, 1251}, {LANG_SERBIAN, SUBLANG_SERBIAN_SERBIA_CYRILLIC, 1251},
+    {LANG_SERBIAN, SUBLANG_SERBIAN_MONTENEGRO_CYRILLIC, 1251},
+    {LANG_SERBIAN, SUBLANG_SERBIAN_BOSNIA_HERZEGOVINA_CYRILLIC, 1251},
+    {LANG_SERBIAN, SUBLANG_BOSNIAN_BOSNIA_HERZEGOVINA_CYRILLIC, 1251}, {LANG_SERBIAN, 0, 1250},
+    {LANG_POLISH, 0, 1250}, {LANG_CZECH, 0, 1250}, {LANG_SLOVAK, 0, 1250}, {LANG_HUNGARIAN, 0, 1250},
+    {LANG_SLOVENIAN, 0, 1250}, {LANG_ROMANIAN, 0, 1250}, {LANG_ALBANIAN, 0, 1250},
+    {LANG_TURKMEN, 0, 1250}};
+// clang-format on
+
+UINT ClassicCodePage(LANGID language) {
+  for (const Classic& c : kClassic)
+    if (PRIMARYLANGID(language) == c.language &&
+        (c.sublanguage == 0 || SUBLANGID(language) == c.sublanguage))
+      return c.codePage;
   return 1252;
 }
 
@@ -47,8 +71,20 @@ Symbol Read(std::string code) {
 
 }  // namespace
 
+UINT ChooseCodePage(const SystemAnswers& system) {
+  if (system.process != CP_UTF8) return system.process;
+  // Windows 11 and recent builds of Windows 10 answer the first; elsewhere the locale's own
+  // code page may itself say UTF-8, or nothing for a locale that never had a legacy one, and
+  // the language tells.
+  for (UINT candidate : {system.utf8Legacy, system.localeDefault})
+    if (IsLegacy(candidate)) return candidate;
+  return ClassicCodePage(system.language);
+}
+
 UINT CodePage() {
-  static const UINT codePage = Choose();
+  static const UINT codePage = ChooseCodePage(
+      {::GetACP(), SystemLocaleNumber(kUtf8LegacyAnsiCodePage),
+       SystemLocaleNumber(LOCALE_IDEFAULTANSICODEPAGE), LANGIDFROMLCID(::GetSystemDefaultLCID())});
   return codePage;
 }
 
@@ -70,10 +106,6 @@ const Symbol& Of(int code) {
     return symbols;
   }();
   return alone[static_cast<size_t>(code - 1)];
-}
-
-std::string InProcessCodePage(const Symbol& symbol) {
-  return CodePage() == ::GetACP() ? symbol.code : win::ToAnsi(symbol.text());
 }
 
 }  // namespace mSymbols

@@ -26,9 +26,18 @@ struct Symbol {
 };
 
 // The process's ANSI code page, or, where that is UTF-8, the legacy one that the system's
-// locale would have had without the option; 1252 where none can be found, as Windows itself
-// falls back. Found on first use and kept for the run.
+// locale would have had without the option. Found on first use and kept for the run.
 UINT CodePage();
+
+// What the system says: the process's code page, the system locale's legacy code page under
+// UTF-8 and its default ANSI code page (0 where a query fails), and its language.
+struct SystemAnswers {
+  UINT process, utf8Legacy, localeDefault;
+  LANGID language;
+};
+// The code page of the codes from those answers: where neither query names a legacy code
+// page, the classic one of the language (1252 for most).
+UINT ChooseCodePage(const SystemAnswers& system);
 
 // Codes 1 to 255 in ascending order as one text reads them: in a double-byte code page a lead
 // byte and the code after it are one character.
@@ -36,9 +45,5 @@ std::vector<Symbol> InOrder();
 // The character of one code from 1 to 255 alone, as a row of the Symbol List shows it; made
 // once a run, for every fill of the list.
 const Symbol& Of(int code);
-
-// The text in the process's code page: where that is the code page of the codes, their own
-// bytes; elsewhere the text converted.
-std::string InProcessCodePage(const Symbol& symbol);
 
 }  // namespace mSymbols

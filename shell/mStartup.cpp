@@ -15,13 +15,20 @@ bool Main(fMain::Options options) {
   win::SearchSystemFolderOnly();  // before any library can be loaded on the program's behalf
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   if (!::InitCommonControlsEx(&controls)) return false;  // no list view for the Symbol List
-  g_main = std::make_unique<fMain>(options);
-  if (!g_main->Load()) {
-    g_main.reset();
-    return false;
+  try {
+    g_main = std::make_unique<fMain>(options);
+    if (g_main->Load()) {
+      g_main->Show();
+      return true;
+    }
+  } catch (...) {  // from the load itself, which runs outside any window procedure
   }
-  g_main->Show();
-  return true;
+  g_main.reset();
+  // The window's going asked the loop to end: the message box that tells of the failure must
+  // not take that for its own end and vanish.
+  MSG quit;
+  ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  return false;
 }
 
 fMain* MainForm() { return g_main.get(); }

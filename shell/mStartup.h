@@ -8,7 +8,8 @@
 namespace mStartup {
 
 // Loads fMain (controls in their design state, then Form_Load), shows it and returns; false,
-// with nothing shown, where the common controls or the window can't be had.
+// with nothing shown and nothing left, where the common controls or the window can't be had
+// or the load fails.
 bool Main(fMainOptions options = {});
 
 // The main window of this run, or nullptr before Main.

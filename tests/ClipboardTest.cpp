@@ -1,6 +1,6 @@
 // "&Copy To Clipboard": the Symbol View's selection, else the Symbol List's character, as
-// plain text. The view's path empties the clipboard first, the list's path leaves other
-// formats beside its text, and with nothing chosen the clipboard is not touched. The copy
+// plain text. The view's path empties the clipboard first, the list's path leaves a picture
+// beside its text and nothing else, and with nothing chosen the clipboard is not touched. The copy
 // changes nothing on the window, another program can paste it, and a clipboard that another
 // thread holds open does not make the button hang.
 #include <windows.h>
@@ -58,7 +58,7 @@ std::string Symbols(int from, int to) {
 }
 
 struct Clipboard : harness::MainWindowTest {
-  const UINT picture = ::RegisterClipboardFormatA("Varnelo.ClipboardTest.Picture");
+  const UINT html = ::RegisterClipboardFormatA("HTML Format");  // what Word pastes first
   // Selects first..last of the Symbol View (only the caret where they are equal), presses the
   // button and returns the clipboard's plain text.
   std::string CopyWithSelection(int first, int last) {
@@ -130,14 +130,14 @@ TEST_F(Clipboard, WithOnlyTheCaretInTheViewTheRowIsCopied) {
 }
 
 TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
-  PutOnClipboard({{CF_TEXT, "someone else's"}, {picture, "picture"}});
+  PutOnClipboard({{CF_TEXT, "someone else's"}, {html, "<b>"}});
   ASSERT_EQ(-1, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 5, 5);
   const DWORD sequence = ::GetClipboardSequenceNumber();
   PressCopy(program);
   EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
   EXPECT_EQ("someone else's", harness::ClipboardText());
-  EXPECT_EQ("picture", ClipboardBytes(picture));
+  EXPECT_EQ("<b>", ClipboardBytes(html));
 
   // After a font change the list has no row selected again: nothing to copy either.
   harness::ClickListRow(list, 64);
@@ -152,58 +152,43 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   EXPECT_NE(sequence, ::GetClipboardSequenceNumber());
 }
 
-TEST_F(Clipboard, ListCopyKeepsOtherFormatsViewCopyRemovesThem) {
-  PutOnClipboard({{CF_TEXT, "old text"}, {picture, "picture"}});
+TEST_F(Clipboard, ListCopyReplacesEveryTextKeepsAPictureAloneViewCopyRemovesIt) {
+  // Another program's copy: a picture (a DIB of one pixel), the same in HTML, and its text,
+  // already pasted once as Unicode text (the system made that form from the text then).
+  const std::string dib(
+      "\x28\0\0\0\1\0\0\0\1\0\0\0\1\0\x20\0\0\0\0\0\4\0\0\0\0\0\0\0\0\0\0\0"
+      "\0\0\0\0\0\0\0\0\x40\x80\xFF\0",
+      44);
+  PutOnClipboard({{CF_TEXT, "old"}, {html, "<b>old</b>"}, {CF_DIB, dib}});
+  ASSERT_EQ(L"old", ClipboardUnicode());
+  ASSERT_EQ("old", ClipboardBytes(CF_OEMTEXT));
   harness::ClickListRow(list, 64);
-  EXPECT_EQ("A", CopyWithSelection(0, 0));  // the text is replaced
-  EXPECT_TRUE(harness::ClipboardHas(picture));
-  EXPECT_EQ("picture", ClipboardBytes(picture));
+  EXPECT_EQ("A", CopyWithSelection(0, 0));
+  EXPECT_EQ(L"A", ClipboardUnicode());
+  EXPECT_EQ("A", ClipboardBytes(CF_OEMTEXT));
+  EXPECT_EQ(dib, harness::ClipboardBlock(CF_DIB).substr(0, dib.size()));
+  EXPECT_FALSE(harness::ClipboardHas(html));
 
-  PutOnClipboard({{picture, "picture"}});  // a picture alone
+  // A program that writes Unicode text itself; then our own copy, pasted once, and the next row.
+  PutOnClipboard({{CF_UNICODETEXT, std::string("o\0l\0d\0\0", 8)}});
+  ASSERT_EQ(L"old", ClipboardUnicode());
+  harness::ClickListRow(list, 127);  // code 128, the euro sign in code page 1252
   PressCopy(program);
-  EXPECT_EQ("A", harness::ClipboardText());
-  EXPECT_EQ("picture", ClipboardBytes(picture));
+  EXPECT_EQ(harness::InProcessCodePage("\x80"), harness::ClipboardText());
+  EXPECT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
+  harness::ClickListRow(list, 65);
+  PressCopy(program);
+  EXPECT_EQ(L"B", ClipboardUnicode());
+  EXPECT_EQ("B", harness::ClipboardText());
 
   EXPECT_EQ("BC", CopyWithSelection(65, 67));
-  EXPECT_FALSE(harness::ClipboardHas(picture));
+  EXPECT_FALSE(harness::ClipboardHas(CF_DIB));
   // Plain text and nothing else; the system offers its own conversions of it.
   for (UINT format : ClipboardFormats()) {
     EXPECT_TRUE(format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT ||
                 format == CF_LOCALE)
         << format;
   }
-}
-
-TEST_F(Clipboard, ListCopyReplacesTheEarlierTextInEveryForm) {
-  ::SendMessageA(view, EM_SETSEL, 0, 0);
-
-  // Another program's plain text, already pasted once as Unicode text (the system made
-  // that form from the plain text then).
-  PutOnClipboard({{CF_TEXT, "old"}, {picture, "picture"}});
-  ASSERT_EQ(L"old", ClipboardUnicode());
-  ASSERT_EQ("old", ClipboardBytes(CF_OEMTEXT));
-  harness::ClickListRow(list, 64);
-  PressCopy(program);
-  EXPECT_EQ("A", harness::ClipboardText());
-  EXPECT_EQ(L"A", ClipboardUnicode());
-  EXPECT_EQ("A", ClipboardBytes(CF_OEMTEXT));
-  EXPECT_EQ("picture", ClipboardBytes(picture));
-
-  // A program that writes Unicode text itself.
-  PutOnClipboard({{CF_UNICODETEXT, std::string("o\0l\0d\0\0", 8)}, {picture, "picture"}});
-  ASSERT_EQ(L"old", ClipboardUnicode());
-  harness::ClickListRow(list, 127);  // code 128, the euro sign in code page 1252
-  PressCopy(program);
-  EXPECT_EQ(harness::InProcessCodePage("\x80"), harness::ClipboardText());
-  EXPECT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
-  EXPECT_EQ("picture", ClipboardBytes(picture));
-
-  // Our own copy, pasted once, then the next row.
-  ASSERT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
-  harness::ClickListRow(list, 65);
-  PressCopy(program);
-  EXPECT_EQ(L"B", ClipboardUnicode());
-  EXPECT_EQ("B", harness::ClipboardText());
 }
 
 TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {

@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "browse/Symbols.h"
 #include "browse/mEnumFonts.h"
 #include "tests/Harness.h"
 #include "win/Form.h"
@@ -185,6 +186,8 @@ struct Failing : win::Form {
 };
 }  // namespace
 
+static int WINAPI FailingEnumeration(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { throw std::bad_alloc(); }
+
 TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
   win::Scheme scheme(&win::Scheme::SystemHighContrast);
   for (UINT message : {WM_NCCREATE, WM_CREATE}) {
@@ -192,6 +195,12 @@ TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
     EXPECT_FALSE(window.Create(nullptr)) << message;
     EXPECT_EQ(nullptr, window.hwnd());
   }
+  // A failed load (outside any window procedure) fails the start alike, with nothing left and no
+  // request to end the loop, which would take the message box that tells of it with it.
+  EXPECT_FALSE(mStartup::Main(fMainOptions{&FailingEnumeration}));
+  EXPECT_TRUE(harness::ProcessWindows("VarneloMain").empty());
+  MSG quit;
+  EXPECT_FALSE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
@@ -216,6 +225,16 @@ TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
 // views show the characters of the codes in the code page the run reads them in, a pick
 // shows the code, and a copy carries the character itself.
 TEST(CodePage, ViewsKeystrokeAndCopyShowTheCharactersOfTheCodes) {
+  // Under UTF-8, where neither of the system's answers names a legacy code page (a Windows 10
+  // from before the first query, whose second says UTF-8 too), the system's language tells.
+  const std::pair<const wchar_t*, UINT> classic[] = {
+      {L"ru-RU", 1251}, {L"pl-PL", 1250}, {L"el-GR", 1253}, {L"tr-TR", 1254}, {L"he-IL", 1255},
+      {L"ar-SA", 1256}, {L"th-TH", 874},  {L"vi-VN", 1258}, {L"ja-JP", 932},  {L"zh-CN", 936},
+      {L"ko-KR", 949},  {L"zh-TW", 950},  {L"en-US", 1252}};
+  for (const auto& [locale, codePage] : classic) {
+    const LANGID language = LANGIDFROMLCID(::LocaleNameToLCID(locale, 0));
+    EXPECT_EQ(codePage, mSymbols::ChooseCodePage({CP_UTF8, 0, CP_UTF8, language})) << language;
+  }
   char expected[8] = {};
   if (::GetEnvironmentVariableA("VARNELO_EXPECT_ACP", expected, sizeof expected)) {
     ASSERT_EQ(static_cast<UINT>(std::atoi(expected)), ::GetACP());
@@ -245,4 +264,10 @@ TEST(CodePage, ViewsKeystrokeAndCopyShowTheCharactersOfTheCodes) {
     EXPECT_EQ(std::wstring(1, character), harness::ClipboardUnicode());
     ::SendMessageA(view, EM_SETSEL, 0, 0);
   }
+  if (harness::LegacyCodePage() != 932) return;
+  harness::ClickListRow(list, 0x81 - 1);  // a lead byte alone: the default character, in all
+  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
+  EXPECT_EQ(L"\x30FB", harness::ListItem(list, 0x81 - 1));
+  EXPECT_EQ(L"\x30FB", harness::ClipboardUnicode());
+  EXPECT_EQ("\x81\x45", harness::ClipboardText());
 }

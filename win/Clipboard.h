@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <string_view>
 
 namespace win {
@@ -19,9 +18,12 @@ class Clipboard {
 
   bool IsOpen() const { return open_; }
   void Empty();
+  // Empties the clipboard but for a picture on it (bitmaps, metafiles and a palette), which
+  // is put back.
+  void EmptyKeepingPictures();
   // Places the text as Unicode text and, in the process's code page, as plain text; true
   // when the clipboard took it.
-  bool PutText(std::wstring_view text, const std::string& ansi);
+  bool PutText(std::wstring_view text);
 
  private:
   bool open_ = false;

@@ -355,8 +355,6 @@ bool OpenClipboardPatiently(HWND owner) {
   return false;
 }
 
-namespace {
-// The whole block of one format, as bytes; "" when there is none.
 std::string ClipboardBlock(UINT format) {
   std::string bytes;
   OpenClipboardPatiently();
@@ -369,7 +367,6 @@ std::string ClipboardBlock(UINT format) {
   ::CloseClipboard();
   return bytes;
 }
-}  // namespace
 
 std::string ClipboardBytes(UINT format) {
   std::string bytes = ClipboardBlock(format);

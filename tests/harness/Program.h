@@ -159,6 +159,7 @@ bool IsChecked(HWND button);
 // Clipboard. Each reader opens it for `owner`, waiting up to a second while another
 // program holds it open.
 bool OpenClipboardPatiently(HWND owner = nullptr);
+std::string ClipboardBlock(UINT format);  // the whole block of a format, "" when there is none
 std::string ClipboardBytes(UINT format);  // the data up to its first NUL, "" when there is none
 std::string ClipboardText();              // CF_TEXT
 std::wstring ClipboardUnicode();  // CF_UNICODETEXT, as a program that pastes Unicode reads it
