@@ -19,11 +19,16 @@ const int kSymbolCount = 255;
 bool IsChecked(HWND box) { return ::SendMessageA(box, BM_GETCHECK, 0, 0) != BST_UNCHECKED; }
 }  // namespace
 
-void FontBrowser::Attach(win::Form& form, const char* columnHeader) {
+bool FontBrowser::Attach(win::Form& form, const char* columnHeader) {
   form_ = &form;
+  viewFont_ = form.Font(ID_txtSymbol);
+  previewFont_ = form.Font(ID_lblPreview);
+  win::ControlFont* listFont = form.Font(ID_ListChars);
+  if (!viewFont_ || !previewFont_ || !listFont) return false;
   symbols_ = mSymbols::InOrder();
-  listChars_.Attach(Control(ID_ListChars), form.Font(ID_ListChars), columnHeader);
+  listChars_.Attach(Control(ID_ListChars), *listFont, columnHeader);
   SetListColours();
+  return true;
 }
 
 void FontBrowser::SetListColours() {
@@ -41,16 +46,15 @@ void FontBrowser::ColoursChanged() {
 // The text of the font box is read afresh for each use.
 void FontBrowser::cboFonts_Click() {
   const win::ComboBox fonts(Control(ID_cboFonts));
-  form_->Font(ID_txtSymbol).SetFace(fonts.SelectedText(), kChosenCharSet);
-  form_->Font(ID_lblPreview).SetFace(fonts.SelectedText(), kChosenCharSet);
+  viewFont_->SetFace(fonts.SelectedText(), kChosenCharSet);
+  previewFont_->SetFace(fonts.SelectedText(), kChosenCharSet);
   ::SetWindowTextA(Control(ID_lblPreview), fonts.SelectedText().c_str());
   FillSymbolList();
 }
 
 void FontBrowser::cboFonts_KeyDown(int keyCode) {
   if (keyCode == VK_RETURN)
-    form_->Font(ID_txtSymbol)
-        .SetFace(win::ComboBox(Control(ID_cboFonts)).SelectedText(), kChosenCharSet);
+    viewFont_->SetFace(win::ComboBox(Control(ID_cboFonts)).SelectedText(), kChosenCharSet);
 }
 
 // Code 0 would end the text, so it adds nothing. The view takes the characters in Unicode:
@@ -133,15 +137,14 @@ void FontBrowser::cboSize_Click() {
   // would link a number parser of its own into the program.)
   const float points = static_cast<float>(std::atof(sizes.Item(chosen).c_str()));
   if (points <= 0) return;  // only the list's whole numbers ever get here
-  form_->Font(ID_txtSymbol).SetPoints(points);
+  viewFont_->SetPoints(points);
 }
 
 // The style goes to the Symbol View, and as the view now has it to the preview.
 void FontBrowser::ApplyStyle(int box, void (win::ControlFont::*set)(bool),
                              bool win::FontSpec::*flag) {
-  win::ControlFont& view = form_->Font(ID_txtSymbol);
-  (view.*set)(IsChecked(Control(box)));
-  (form_->Font(ID_lblPreview).*set)(view.attributes().*flag);
+  (viewFont_->*set)(IsChecked(Control(box)));
+  (previewFont_->*set)(viewFont_->attributes().*flag);
 }
 
 void FontBrowser::chkBold_Click() {

@@ -24,7 +24,8 @@ class FontBrowser : MainIds {
  public:
   // The controls are those of the window, reached through its design by their identifiers;
   // the window owns them and their fonts. The Symbol List has one column, `columnHeader`.
-  void Attach(win::Form& form, const char* columnHeader);
+  // False where the window lacks a control that browsing needs a font of.
+  bool Attach(win::Form& form, const char* columnHeader);
   // The colours changed (high contrast, or the system's colours).
   void ColoursChanged();
 
@@ -65,8 +66,10 @@ class FontBrowser : MainIds {
   void ApplyStyle(int box, void (win::ControlFont::*set)(bool), bool win::FontSpec::*flag);
   HWND Control(int id) const { return form_->Control(id); }
 
-  win::Form* form_ = nullptr;              // not owned
-  std::vector<mSymbols::Symbol> symbols_;  // the Symbol View's characters, in order
+  win::Form* form_ = nullptr;                // not owned
+  win::ControlFont* viewFont_ = nullptr;     // the Symbol View's, owned by the window
+  win::ControlFont* previewFont_ = nullptr;  // the preview's, owned by the window
+  std::vector<mSymbols::Symbol> symbols_;    // the Symbol View's characters, in order
   ListChars listChars_;
   bool listKeyboard_ = false;  // the list's selection is moving by a key press
 };

@@ -1,5 +1,6 @@
 #include "dialogs/fAbout.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <cstring>
@@ -61,7 +62,7 @@ const win::FormDesign kForm{.className = "VarneloAbout",
 
 }  // namespace
 
-fAbout::fAbout(win::Scheme& scheme) : Form(kForm, scheme) {}
+fAbout::fAbout(Key key, const win::SystemQueries& system) : Form(key, kForm, system) {}
 
 void fAbout::Show(HWND owner) {
   if (!hwnd()) {

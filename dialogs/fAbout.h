@@ -24,8 +24,7 @@ class fAbout : public win::Form {
     ID_lblVersion
   };
 
-  explicit fAbout(win::Scheme& scheme);
-  ~fAbout() override { Destroy(); }
+  fAbout(Key key, const win::SystemQueries& system);
 
   // Loads the dialog if it is not loaded, then shows it in front.
   void Show(HWND owner);

@@ -1,5 +1,7 @@
 #include "dialogs/fHelp.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "resources/Palette.h"
@@ -57,7 +59,7 @@ const char kHelpText[] =
 
 }  // namespace
 
-fHelp::fHelp(win::Scheme& scheme) : Form(kForm, scheme) {}
+fHelp::fHelp(Key key, const win::SystemQueries& system) : Form(key, kForm, system) {}
 
 void fHelp::Show(HWND owner) {
   if (!hwnd()) {

@@ -10,8 +10,7 @@ class fHelp : public win::Form {
  public:
   enum Id : int { ID_lblHelpHeader = 201, ID_lblHelp };
 
-  explicit fHelp(win::Scheme& scheme);
-  ~fHelp() override { Destroy(); }
+  fHelp(Key key, const win::SystemQueries& system);
   // Loads the window if it is not loaded, then shows it in front.
   void Show(HWND owner);
   bool IsLoaded() const { return hwnd() != nullptr; }

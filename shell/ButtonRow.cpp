@@ -6,12 +6,12 @@
 #include "win/mUtils.h"
 
 void ButtonRow::cmdHelp_Click() {
-  if (!help_) help_ = std::make_unique<fHelp>(*scheme_);
+  if (!help_) help_ = std::make_unique<win::Owned<fHelp>>(system_);
   help_->Show(owner_);
 }
 
 void ButtonRow::cmdAbout_Click() {
-  if (!about_) about_ = std::make_unique<fAbout>(*scheme_);
+  if (!about_) about_ = std::make_unique<win::Owned<fAbout>>(system_);
   about_->Show(owner_);
 }
 

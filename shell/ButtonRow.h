@@ -9,12 +9,12 @@
 
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
-#include "win/Scheme.h"
+#include "win/Form.h"
 
 class ButtonRow {
  public:
-  // The windows are owned by `owner` and take their colours from its scheme.
-  void Attach(HWND owner, win::Scheme& scheme) { owner_ = owner, scheme_ = &scheme; }
+  // The windows are owned by `owner` and ask the system what it asks.
+  void Attach(HWND owner, const win::SystemQueries& system) { owner_ = owner, system_ = system; }
 
   void cmdHelp_Click();
   void cmdAbout_Click();
@@ -24,8 +24,8 @@ class ButtonRow {
   fAbout* AboutDialog() const { return about_.get(); }
 
  private:
-  HWND owner_ = nullptr;           // not owned
-  win::Scheme* scheme_ = nullptr;  // not owned
-  std::unique_ptr<fHelp> help_;
-  std::unique_ptr<fAbout> about_;
+  HWND owner_ = nullptr;  // not owned
+  win::SystemQueries system_;
+  std::unique_ptr<win::Owned<fHelp>> help_;
+  std::unique_ptr<win::Owned<fAbout>> about_;
 };

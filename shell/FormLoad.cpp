@@ -26,7 +26,7 @@ void fMain::Form_Load() {
 
   SelectListIndex(ID_cboFonts, 0);  // an empty list selects nothing and leaves no font chosen
   SelectListIndex(ID_cboSize, win::ComboBox(Control(ID_cboSize)).Find(kDefaultSize));
-  Font(ID_lblPreview).SetPoints(kPreviewPoints);
+  if (win::ControlFont* preview = Font(ID_lblPreview)) preview->SetPoints(kPreviewPoints);
 
   ::SetWindowTextA(Control(ID_lblnumfonts),
                    (std::to_string(fonts.Count()) + " Fonts Installed on System.").c_str());

@@ -7,13 +7,8 @@
 
 using namespace fMainDesign;
 
-fMain::fMain(Options options)
-    : Form(kForm, scheme_), options_(options), scheme_(options.highContrast) {}
-
-fMain::~fMain() {
-  // The auxiliary windows are owned by this one and go with it.
-  Destroy();
-}
+fMain::fMain(Key key, Options options)
+    : Form(key, kForm, {options.highContrast, options.density}), options_(options) {}
 
 bool fMain::Load() {
   if (!Create(nullptr)) return false;
@@ -38,8 +33,8 @@ LRESULT fMain::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE: {
       win::ComboBox sizes(Control(ID_cboSize));
       for (const char* size : kSizes) sizes.Add(size);
-      browser_.Attach(*this, kColumnHeader);
-      buttons_.Attach(hwnd(), scheme_);
+      if (!browser_.Attach(*this, kColumnHeader)) return -1;
+      buttons_.Attach(hwnd(), system());
       return 0;
     }
     case WM_SIZE:

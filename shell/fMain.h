@@ -28,8 +28,7 @@ class fMain : public win::Form, public MainIds {
  public:
   using Options = fMainOptions;
 
-  explicit fMain(Options options);
-  ~fMain() override;
+  fMain(Key key, Options options);
 
   // Creates the window hidden with its controls in their design state, then runs Form_Load.
   bool Load();
@@ -66,7 +65,6 @@ class fMain : public win::Form, public MainIds {
   }
 
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-  int Density() const override { return options_.density(hwnd()); }
   void Arrange() override;
   void ColoursChanged() override { browser_.ColoursChanged(); }
 
@@ -79,7 +77,6 @@ class fMain : public win::Form, public MainIds {
   void CentrePanel();
 
   Options options_;
-  win::Scheme scheme_;
   FontBrowser browser_;
   ButtonRow buttons_;
 };

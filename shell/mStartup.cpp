@@ -8,7 +8,7 @@
 
 namespace mStartup {
 namespace {
-std::unique_ptr<fMain> g_main;
+std::unique_ptr<win::Owned<fMain>> g_main;
 }
 
 bool Main(fMain::Options options) {
@@ -16,7 +16,7 @@ bool Main(fMain::Options options) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
   if (!::InitCommonControlsEx(&controls)) return false;  // no list view for the Symbol List
   try {
-    g_main = std::make_unique<fMain>(options);
+    g_main = std::make_unique<win::Owned<fMain>>(options);
     if (g_main->Load()) {
       g_main->Show();
       return true;

@@ -175,8 +175,7 @@ namespace {
 // A window that fails while it is being created, at the message it is given.
 const win::FormDesign kFailingDesign{.className = "VarneloFailing", .style = WS_POPUP};
 struct Failing : win::Form {
-  Failing(UINT message, win::Scheme& scheme) : Form(kFailingDesign, scheme), message(message) {}
-  ~Failing() override { Destroy(); }
+  Failing(Key key, UINT message) : Form(key, kFailingDesign, {}), message(message) {}
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == message) throw std::bad_alloc();
     return Form::HandleMessage(msg, wp, lp);
@@ -189,9 +188,8 @@ struct Failing : win::Form {
 static int WINAPI FailingEnumeration(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { throw std::bad_alloc(); }
 
 TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
-  win::Scheme scheme(&win::Scheme::SystemHighContrast);
   for (UINT message : {WM_NCCREATE, WM_CREATE}) {
-    Failing window(message, scheme);
+    win::Owned<Failing> window(message);
     EXPECT_FALSE(window.Create(nullptr)) << message;
     EXPECT_EQ(nullptr, window.hwnd());
   }

@@ -31,17 +31,33 @@ constexpr GUID kLiveSetting = {  // UI Automation's LiveSetting property, whose 
     0x4950,
     {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 
+// A VARIANT, and the string it may hold, cleared once.
+class Variant {
+ public:
+  Variant() { ::VariantInit(&value_); }
+  ~Variant() { ::VariantClear(&value_); }
+  Variant(const Variant&) = delete;
+  Variant& operator=(const Variant&) = delete;
+  VARIANT& get() { return value_; }
+
+ private:
+  VARIANT value_;
+};
+
 }  // namespace
 
+Annotations::Annotations() = default;
+Annotations::~Annotations() = default;
+
 IAccPropServices* Annotations::Services() {
-  if (sought_) return static_cast<IAccPropServices*>(services_.get());
-  sought_ = true;
-  void* services = nullptr;
-  // On the window thread, where COM is entered once for the run.
-  if (EnterCom() && SUCCEEDED(::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                                 kAccPropServicesInterface, &services)))
-    services_.reset(static_cast<IAccPropServices*>(services));
-  return static_cast<IAccPropServices*>(services_.get());
+  if (!sought_) {
+    sought_ = true;
+    // On the window thread, where COM is entered once for the run.
+    if (!EnterCom() || FAILED(::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                                 kAccPropServicesInterface, services_.put())))
+      services_.reset();
+  }
+  return services_.get();
 }
 
 void Annotations::Set(HWND control, const GUID& property, const VARIANT& value) {
@@ -58,22 +74,19 @@ void Annotations::Set(HWND control, const GUID& property, const VARIANT& value) 
 void Annotations::Name(HWND control, const char* name) {
   const int length = ::MultiByteToWideChar(CP_ACP, 0, name, -1, nullptr, 0);
   if (length <= 0) return;
-  VARIANT text;
-  ::VariantInit(&text);
-  text.vt = VT_BSTR;
-  text.bstrVal = ::SysAllocStringLen(nullptr, static_cast<UINT>(length - 1));
-  if (!text.bstrVal) return;
-  ::MultiByteToWideChar(CP_ACP, 0, name, -1, text.bstrVal, length);
-  Set(control, kName, text);
-  ::VariantClear(&text);
+  Variant text;
+  text.get().vt = VT_BSTR;
+  text.get().bstrVal = ::SysAllocStringLen(nullptr, static_cast<UINT>(length - 1));
+  if (!text.get().bstrVal) return;
+  ::MultiByteToWideChar(CP_ACP, 0, name, -1, text.get().bstrVal, length);
+  Set(control, kName, text.get());
 }
 
 void Annotations::SetNumber(HWND control, const GUID& property, long number) {
-  VARIANT value;
-  ::VariantInit(&value);
-  value.vt = VT_I4;
-  value.lVal = number;
-  Set(control, property, value);
+  Variant value;
+  value.get().vt = VT_I4;
+  value.get().lVal = number;
+  Set(control, property, value.get());
 }
 
 void Annotations::Role(HWND window, long role) { SetNumber(window, kRole, role); }
@@ -81,10 +94,10 @@ void Annotations::Role(HWND window, long role) { SetNumber(window, kRole, role);
 void Annotations::LiveRegion(HWND label) { SetNumber(label, kLiveSetting, 1); }  // polite
 
 void Annotations::Clear() {
-  if (IAccPropServices* services = static_cast<IAccPropServices*>(services_.get()))
+  if (services_)
     for (const auto& [control, property] : set_)
-      services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
-                               1);
+      services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                                1);
   set_.clear();
 }
 

@@ -20,7 +20,9 @@ namespace win {
 // Everything one window's controls are annotated with, cleared while they still exist.
 class Annotations {
  public:
-  Annotations() = default;
+  // Where the service's interface is known (win/Accessible.cpp).
+  Annotations();
+  ~Annotations();
   Annotations(const Annotations&) = delete;
   Annotations& operator=(const Annotations&) = delete;
 
@@ -39,7 +41,7 @@ class Annotations {
   void SetNumber(HWND control, const GUID& property, long number);
   IAccPropServices* Services();  // on first need; nullptr where there is none
 
-  UniqueComObject services_;
+  ComPtr<IAccPropServices> services_;
   bool sought_ = false;
   std::vector<std::pair<HWND, const GUID*>> set_;  // what to clear
 };

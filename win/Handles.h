@@ -40,7 +40,6 @@ inline void FreeGlobal(HGLOBAL block) { ::GlobalFree(block); }
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 inline void DeleteDeviceContext(HDC dc) { ::DeleteDC(dc); }
-inline void ReleaseComObject(IUnknown* object) { object->Release(); }
 
 using UniqueBrush = Unique<HBRUSH, DeleteGdiObject>;
 using UniqueBitmap = Unique<HBITMAP, DeleteGdiObject>;
@@ -49,7 +48,31 @@ using UniqueGlobal = Unique<HGLOBAL, FreeGlobal>;
 using UniqueHandle = Unique<HANDLE, CloseKernelHandle>;
 using UniqueIcon = Unique<HICON, DestroyIconHandle>;
 using UniqueMemoryDC = Unique<HDC, DeleteDeviceContext>;  // from CreateCompatibleDC
-using UniqueComObject = Unique<IUnknown*, ReleaseComObject>;
+
+// A COM interface, released once. The interface need be complete only where one is released.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() { reset(); }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* get() const { return object_; }
+  Interface* operator->() const { return object_; }
+  explicit operator bool() const { return object_ != nullptr; }
+  // For a creation function's out parameter (CoCreateInstance's, say).
+  void** put() {
+    reset();
+    return reinterpret_cast<void**>(&object_);
+  }
+  void reset() {
+    if (object_) std::exchange(object_, nullptr)->Release();
+  }
+
+ private:
+  Interface* object_ = nullptr;
+};
 
 // GetDC paired with ReleaseDC on the same window.
 class WindowDC {
