@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "win/Handles.h"
+
 namespace harness {
 
 // A lock shared by the test programs that change the same registry values of the prefix,
@@ -43,6 +45,9 @@ class SavedRegistryValue {
   std::vector<BYTE> data_;
 };
 
+// A key opened with `access` (and KEY_WOW64_32KEY or KEY_WOW64_64KEY for a view), closed when
+// the result goes; null when it can't be opened.
+win::UniqueKey OpenRegistryKey(HKEY root, const std::string& key, REGSAM access);
 // Writes one value, creating its key; `size` bytes of `data` exactly (0 allowed).
 bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
                       const void* data, DWORD size, REGSAM view = 0);
