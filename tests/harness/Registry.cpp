@@ -191,6 +191,22 @@ bool StartedProgramsEnded(DWORD timeoutMs) {
   return PumpUntil([] { return !AnyStartedProgramRuns(); }, timeoutMs);
 }
 
+SysInfoStandIn::SysInfoStandIn(const std::string& folder) : dir(FreshFolder(folder)) {
+  for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", view);
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", view);
+  }
+}
+
+SysInfoStandIn::~SysInfoStandIn() {
+  StartedProgramsEnded();
+  RemoveTree(dir);
+}
+
+bool SysInfoStandIn::Install(const std::string& path) {
+  return CopyMarkerTo(path) && SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", path);
+}
+
 std::string StripQuotes(const std::string& text) {
   if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
     return text.substr(1, text.size() - 2);
