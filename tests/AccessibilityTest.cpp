@@ -170,11 +170,9 @@ const int kKinds[] = {COLOR_WINDOW,  COLOR_WINDOWTEXT, COLOR_BTNFACE,
 TEST(HighContrast, TheSystemsColoursWhileOnTheDesignsWhileOffSwitchedLive) {
   // Wine 8 has no high contrast (SPI_SETHIGHCONTRAST fails; SPI_GETHIGHCONTRAST says off).
   harness::WineDiffers("no high contrast: the program is asked through its seam");
-  struct Theme {  // the system's colours, put back at the end
-    COLORREF old[6];
-    ~Theme() { ::SetSysColors(6, kKinds, old); }
-  } theme;
-  for (int i = 0; i < 6; ++i) theme.old[i] = ::GetSysColor(kKinds[i]);
+  COLORREF old[6];  // the system's colours, put back at the end
+  for (int i = 0; i < 6; ++i) old[i] = ::GetSysColor(kKinds[i]);
+  const harness::OnExit restore([&] { ::SetSysColors(6, kKinds, old); });
   const COLORREF contrast[] = {RGB(0, 0, 0),   RGB(255, 255, 0), RGB(0, 0, 96),
                                RGB(0, 255, 0), RGB(0, 160, 160), RGB(0, 128, 255)};
   ::SetSysColors(6, kKinds, contrast);  // a high-contrast theme's
@@ -184,9 +182,9 @@ TEST(HighContrast, TheSystemsColoursWhileOnTheDesignsWhileOffSwitchedLive) {
   HWND help = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help");
   HWND about = harness::OpenWindow(program, fMain::ID_cmdAbout, "About Varnelo");
   ASSERT_TRUE(help && about);
-  HWND helpText = ::GetDlgItem(help, fHelp::ID_lblHelp);
+  HWND helpText = harness::Item(help, fHelp::ID_lblHelp);
   const int rule = win::TwipsToPixels(2445, win::WindowDpi(nullptr));  // the About separator's grey
-  const COLORREF grey = RGB(128, 128, 128), steel = RGB(128, 160, 192), field = RGB(224, 224, 224);
+  using namespace harness::colours;
   // Where each paint shows, its colour in the design, and the system's colour for it.
   struct Paint {
     HWND window;
@@ -194,20 +192,20 @@ TEST(HighContrast, TheSystemsColoursWhileOnTheDesignsWhileOffSwitchedLive) {
     COLORREF design;
     int system;
   };
-  const Paint paints[] = {{program.window(), {1, 1}, grey, COLOR_WINDOW},
-                          {program[fMain::ID_picInterface], {2, 2}, steel, COLOR_BTNFACE},
-                          {program[fMain::ID_lblnumfonts], {2, 2}, field, COLOR_WINDOW},
-                          {program[fMain::ID_ListChars], {2, 40}, field, COLOR_WINDOW},
-                          {helpText, {1, 1}, steel, COLOR_BTNFACE},
-                          {about, {rule * 2, rule}, grey, COLOR_GRAYTEXT}};
+  const Paint paints[] = {{program.window(), {1, 1}, kWindowGrey, COLOR_WINDOW},
+                          {program[fMain::ID_picInterface], {2, 2}, kSteelBlue, COLOR_BTNFACE},
+                          {program[fMain::ID_lblnumfonts], {2, 2}, kFieldGrey, COLOR_WINDOW},
+                          {program[fMain::ID_ListChars], {2, 40}, kFieldGrey, COLOR_WINDOW},
+                          {helpText, {1, 1}, kSteelBlue, COLOR_BTNFACE},
+                          {about, {rule * 2, rule}, kWindowGrey, COLOR_GRAYTEXT}};
   auto expect = [&](bool on) {
     SCOPED_TRACE(on ? "high contrast" : "design");
     auto colour = [on](COLORREF design, int system) { return on ? ::GetSysColor(system) : design; };
     for (const auto& p : paints)  // as the program painted them when told of the change
       EXPECT_EQ(colour(p.design, p.system), harness::ShownPixel(p.window, p.at.x, p.at.y));
-    EXPECT_TRUE(harness::Colours(helpText, 1).count(colour(RGB(255, 255, 255), COLOR_BTNTEXT)));
-    EXPECT_TRUE(harness::Colours(::GetDlgItem(about, fAbout::ID_lblTitle), 1)
-                    .count(colour(RGB(0, 0, 0), COLOR_BTNTEXT)));
+    EXPECT_TRUE(harness::Colours(helpText, 1).count(colour(kWhite, COLOR_BTNTEXT)));
+    EXPECT_TRUE(harness::Colours(harness::Item(about, fAbout::ID_lblTitle), 1)
+                    .count(colour(kBlack, COLOR_BTNTEXT)));
   };
   auto turn = [&](bool on) {  // as the system tells every window
     g_highContrast = on;

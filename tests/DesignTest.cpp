@@ -9,6 +9,8 @@
 
 #include "tests/Harness.h"
 
+using namespace harness::colours;
+
 namespace {
 
 using Design = harness::MainWindowTest;
@@ -17,10 +19,6 @@ LONG_PTR StyleOf(HWND window) { return ::GetWindowLongPtrA(window, GWL_STYLE); }
 
 // The colour that covers most of a control's client area: its background.
 COLORREF Background(HWND control) { return harness::MostCommon(harness::Colours(control)); }
-
-const COLORREF kSteelBlue = RGB(128, 160, 192);
-const COLORREF kFieldGrey = RGB(224, 224, 224);
-const COLORREF kWindowGrey = RGB(128, 128, 128);
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "dialogs/fHelp.h"
 #include "tests/Harness.h"
 
+using harness::Item;
 using harness::Program;
 
 namespace {
@@ -37,7 +38,6 @@ RECT ClientOnScreen(HWND window) {
   return r;
 }
 
-HWND Item(HWND window, int id) { return ::GetDlgItem(window, id); }
 LONG FontHeight(HWND control) { return harness::FontOf(control).lfHeight; }
 
 // The main window with the Symbol View at `viewPoints`, as it stands at `dpi`.
@@ -169,6 +169,7 @@ TEST(Dpi, TheDensityIsTheOneAskedFor) {
 
 TEST(Dpi, EachWindowStartsAtTheScreensDensity) {
   HHOOK hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &TellDensity, nullptr, ::GetCurrentThreadId());
+  const harness::OnExit unhook([hook] { ::UnhookWindowsHookEx(hook); });
   Program program;
   const int dpi = win::WindowDpi(nullptr);
   ExpectMainWindowAt(program, dpi, 24.0f);
@@ -181,7 +182,6 @@ TEST(Dpi, EachWindowStartsAtTheScreensDensity) {
   const RECT client = ClientOnScreen(about);
   EXPECT_NEAR(Scaled(156, dpi), client.left, 1);
   EXPECT_NEAR(Scaled(129, dpi), client.top, 1);
-  ::UnhookWindowsHookEx(hook);
 }
 
 // Minimised across a change of density, told or not, a window is laid out at its density once

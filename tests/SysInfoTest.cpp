@@ -17,16 +17,15 @@
 #include "tests/Harness.h"
 #include "win/Registry.h"
 
+using harness::kLocationKey;
+using harness::kMsinfoKey;
 using harness::Program;
 using harness::SeenDialog;
 
 namespace {
 
 const HKEY kRoot = HKEY_LOCAL_MACHINE;
-const char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const char kTestKey[] = "SOFTWARE\\VarneloTests\\GetKeyValue";
-const char kRegistryLock[] = "VarneloTestsMsinfoRegistry";  // shared with about_dialog_test
 const char kUnavailable[] = "System Information Is Unavailable At This Time";
 
 // The text with every `from` as `to`.
@@ -37,45 +36,34 @@ std::string Replaced(std::string text, char from, char to) {
 
 // File-system redirection of a 32-bit program on 64-bit Windows off while the result lives,
 // so that System32 is the native folder.
-std::shared_ptr<void> NativeFolders() {
+auto NativeFolders() {
   PVOID previous = nullptr;
-  if (!::Wow64DisableWow64FsRedirection(&previous)) return nullptr;
-  return {previous, ::Wow64RevertWow64FsRedirection};
+  const bool off = ::Wow64DisableWow64FsRedirection(&previous);
+  return harness::OnExit([=] {
+    if (off) ::Wow64RevertWow64FsRedirection(previous);
+  });
 }
 
-// Every test starts with neither registry value present and its own empty folder, and puts
-// the values back as they were at its end. A leftover of an earlier run is removed first.
+// Every test starts with neither registry value present (in both views of HKLM\SOFTWARE: the
+// one of a 32-bit program on 64-bit Windows, and the native one) and its own empty folder,
+// named after the test ("Locations.SystemInfoButton/Case" as one folder); the values are put
+// back as they were at its end. A leftover of an earlier run is removed first.
 class SysInfo : public testing::Test {
-  harness::NamedLock lock_{kRegistryLock};
-  // Both views of HKLM\SOFTWARE: the one of a 32-bit program on 64-bit Windows, and the
-  // native one (the same as this program's own in the 64-bit build).
-  std::vector<std::unique_ptr<harness::SavedRegistryValue>> saved_;
+  const harness::SysInfoStandIn standIn_{
+      "sysinfo_" +
+      Replaced(testing::UnitTest::GetInstance()->current_test_info()->name(), '/', '_')};
 
  protected:
-  // Named after the test ("Locations.SystemInfoButton/Case" as one folder).
-  const std::string dir_ = harness::FreshFolder(
-      "sysinfo_" +
-      Replaced(testing::UnitTest::GetInstance()->current_test_info()->name(), '/', '_'));
-  // Named after this process, so that no other run's line can ever be counted.
-  const std::string log_ = dir_ + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  const std::string& dir_ = standIn_.dir;
+  const std::string& log_ = standIn_.log;
   const std::string tool_ = dir_ + "tool\\marker.exe";  // where most tests put the tool
 
-  void SetUp() override {
-    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY})
-      for (auto [key, name] : {std::pair{kMsinfoKey, "PATH"}, std::pair{kLocationKey, "MSINFO"}}) {
-        saved_.push_back(std::make_unique<harness::SavedRegistryValue>(kRoot, key, name, view));
-        harness::DeleteRegistryValue(kRoot, key, name, view);
-      }
-    ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str()));
-  }
+  void SetUp() override { ASSERT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(log_.c_str())); }
 
   void TearDown() override {
     program_.reset();
-    harness::StartedProgramsEnded();            // a late start still finds its log
-    while (!saved_.empty()) saved_.pop_back();  // the last saved is put back first
     ::RegDeleteTreeA(kRoot, kTestKey);
     ::RegDeleteKeyA(kRoot, "SOFTWARE\\VarneloTests");  // only when nothing else is left in it
-    harness::RemoveTree(dir_);
   }
 
   // The About dialog of a freshly started program, in about_.
@@ -90,7 +78,7 @@ class SysInfo : public testing::Test {
   // and the attempt to start the tool is over).
   std::vector<SeenDialog> ClickSystemInfo() {
     harness::DialogWatcher watcher([this](HWND box) { return box != about_; });
-    ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
+    ::SendMessageA(harness::Item(about_, fAbout::ID_cmdSysInfo), BM_CLICK, 0, 0);
     harness::Drain();
     return watcher.Seen();
   }
@@ -139,9 +127,6 @@ class SysInfo : public testing::Test {
 
   std::unique_ptr<Program> program_;
   HWND about_ = nullptr;
-
- private:
-  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
 };
 
 void Copy(const std::string& path) { ASSERT_TRUE(harness::CopyMarkerTo(path)); }
@@ -151,10 +136,11 @@ void Path(const std::string& path) {
 void Folder(const std::string& folder) {
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder));
 }
+// The tool at a path named by the first location, or in a folder named by the second.
+void Tool(const std::string& path) { ASSERT_TRUE(harness::SysInfoStandIn::Install(path)); }
+void ToolIn(const std::string& folder) { Copy(folder + "\\MSINFO32.EXE"), Folder(folder); }
 // A valid second location holding the tool, which must not be used.
-void SecondWithTheTool(const std::string& dir) {
-  Copy(dir + "second\\MSINFO32.EXE"), Folder(dir + "second");
-}
+void SecondWithTheTool(const std::string& dir) { ToolIn(dir + "second"); }
 
 // GetKeyValue on a value of HKLM, given a string that holds `before`: its result and the string.
 struct Reading {
@@ -189,13 +175,9 @@ void ExpectReading(bool result, const std::string& value, const Reading& reading
 // How many bytes the registry holds for the test value, read as UTF-16 as it is stored: 2
 // per character, so an odd count or a missing NUL shows.
 DWORD StoredWideBytes() {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExW(kRoot, L"SOFTWARE\\VarneloTests\\GetKeyValue", 0, KEY_QUERY_VALUE, &key) !=
-      ERROR_SUCCESS)
-    return 0;
   DWORD size = 0;
-  ::RegQueryValueExW(key, L"Value", nullptr, nullptr, nullptr, &size);
-  ::RegCloseKey(key);
+  if (const win::UniqueKey key = harness::OpenRegistryKey(kRoot, kTestKey, KEY_QUERY_VALUE))
+    ::RegQueryValueExW(key.get(), L"Value", nullptr, nullptr, nullptr, &size);
   return size;
 }
 
@@ -218,27 +200,21 @@ void SetPathValue(DWORD type, const void* data, DWORD size) {
 
 const Arrangement kArrangements[] = {
     {"PathNamingTheToolStartsExactlyThatFile",
-     [](const std::string& d) { Copy(d + "tool\\marker.exe"), Path(d + "tool\\marker.exe"); },
-     "tool\\marker.exe"},
+     [](const std::string& d) { Tool(d + "tool\\marker.exe"); }, "tool\\marker.exe"},
     {"PathWithSlashesForBackslashesStartsTheTool",  // Z:/.../tool/marker.exe
      [](const std::string& d) {
        Copy(d + "tool\\marker.exe"), Path(Replaced(d, '\\', '/') + "tool/marker.exe");
      },
      "tool\\marker.exe"},
     {"WithPathFoundTheSecondLocationIsNotUsed",
-     [](const std::string& d) {
-       Copy(d + "first\\marker.exe"), SecondWithTheTool(d), Path(d + "first\\marker.exe");
-     },
+     [](const std::string& d) { SecondWithTheTool(d), Tool(d + "first\\marker.exe"); },
      "first\\marker.exe", "second\\marker.log"},
     {"PathNamingAMissingFileShowsTheMessageWithoutTryingTheSecondLocation",
      [](const std::string& d) { SecondWithTheTool(d), Path(d + "gone\\msinfo32.exe"); }},
     {"PathNamingAFolderShowsTheMessage",
      [](const std::string& d) { Copy(d + "folder\\MSINFO32.EXE"), Path(d + "folder"); }},
     {"NoPathAndAFolderHoldingTheToolStartsItFromThere",
-     [](const std::string& d) {
-       Copy(d + "Shared Tools\\MSINFO32.EXE"), Folder(d + "Shared Tools");
-     },
-     "Shared Tools\\MSINFO32.EXE"},
+     [](const std::string& d) { ToolIn(d + "Shared Tools"); }, "Shared Tools\\MSINFO32.EXE"},
     {"NoPathAndAFolderWithoutTheToolShowsTheMessage",  // a copy of another name
      [](const std::string& d) { Copy(d + "tools\\marker.exe"), Folder(d + "tools"); }},
     {"NoPathAndAFolderNamedLikeTheToolShowsTheMessage",  // "MSINFO32.EXE" is a folder there
@@ -277,8 +253,7 @@ const Arrangement kArrangements[] = {
     // argument.
     {"BlankInAFolderNameNeverStartsTheDecoyBeforeIt",
      [](const std::string& d) {
-       Copy(d + "Program Files Test\\marker.exe"), Copy(d + "Program.exe");
-       Path(d + "Program Files Test\\marker.exe");
+       Copy(d + "Program.exe"), Tool(d + "Program Files Test\\marker.exe");
      },
      "Program Files Test\\marker.exe", "marker.log"},
     // Only a full path is started: a partial one the system would complete from the current
@@ -300,10 +275,7 @@ const Arrangement kArrangements[] = {
            Folder(d.substr(harness::TestDir().size(), d.size() - harness::TestDir().size() - 1));
      }},
     {"BlankInTheFolderOfTheSecondLocationToo",
-     [](const std::string& d) {
-       Copy(d + "Program Files Test\\MSINFO32.EXE"), Copy(d + "Program.exe");
-       Folder(d + "Program Files Test");
-     },
+     [](const std::string& d) { Copy(d + "Program.exe"), ToolIn(d + "Program Files Test"); },
      "Program Files Test\\MSINFO32.EXE", "marker.log"},
 };
 
@@ -344,13 +316,13 @@ TEST_F(SysInfo, NeitherValueShowsTheMessage) {
   ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
   EXPECT_TRUE(::IsWindowVisible(about_));
   // The main window and the dialog take input again after the box.
-  ::SendMessageA(::GetDlgItem(about_, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
+  ::SendMessageA(harness::Item(about_, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about_));
   EXPECT_TRUE(::IsWindowEnabled(program_->window()));
 }
 
 TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
-  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
+  ASSERT_NO_FATAL_FAILURE(Tool(tool_));
   ASSERT_NO_FATAL_FAILURE(OpenAbout());
   EXPECT_TRUE(ClickSystemInfo().empty());
   EXPECT_TRUE(ClickSystemInfo().empty());
@@ -362,12 +334,12 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   ExpectTheMessage(ClickSystemInfo());  // nothing set up yet
 
   const std::string folder = dir_ + "tools";
-  ASSERT_NO_FATAL_FAILURE((Copy(folder + "\\MSINFO32.EXE"), Folder(folder)));
+  ASSERT_NO_FATAL_FAILURE(ToolIn(folder));
   EXPECT_TRUE(ClickSystemInfo().empty());
   ExpectStarted(log_, folder + "\\MSINFO32.EXE");
 
   // The path of the first location now wins; the folder found before is not reused.
-  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
+  ASSERT_NO_FATAL_FAILURE(Tool(tool_));
   EXPECT_TRUE(ClickSystemInfo().empty());
   ASSERT_TRUE(harness::WaitForLines(log_, 2));
   EXPECT_EQ(tool_, harness::StripQuotes(harness::ReadLines(log_).at(1)));
@@ -391,14 +363,16 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
   const std::string folder =
       std::string(system) + "\\varnelo-tests-" + std::to_string(::GetCurrentProcessId());
   const std::string tool = folder + "\\msinfo32.exe";
+  const harness::OnExit remove([&] {
+    const auto native = NativeFolders();
+    harness::RemoveTree(folder);
+  });
   {
     const auto native = NativeFolders();
     ASSERT_TRUE(harness::CopyMarkerTo(tool));
   }
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_64KEY));
   PressExpectingAStart(log_, tool);
-  const auto native = NativeFolders();
-  harness::RemoveTree(folder);
 }
 
 // Registered only in the 32-bit view: the shipped 32-bit program reads it there; a 64-bit
@@ -421,31 +395,25 @@ namespace {
 class KeyAccess {
  public:
   KeyAccess(HKEY root, const std::string& key, const char* sddl) : root_(root), key_(key) {
-    HKEY opened = nullptr;
-    if (::RegOpenKeyExA(root, key.c_str(), 0, READ_CONTROL | WRITE_DAC, &opened) != ERROR_SUCCESS)
-      return;
+    const win::UniqueKey opened = harness::OpenRegistryKey(root, key, READ_CONTROL | WRITE_DAC);
     DWORD size = 0;
-    ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, nullptr, &size);
+    if (opened) ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
     old_.resize(size);
     PSECURITY_DESCRIPTOR replacement = nullptr;
     if (size &&
-        ::RegGetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data(), &size) ==
+        ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data(), &size) ==
             ERROR_SUCCESS &&
         ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement,
                                                                nullptr)) {
-      applied_ =
-          ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, replacement) == ERROR_SUCCESS;
+      applied_ = ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, replacement) ==
+                 ERROR_SUCCESS;
       ::LocalFree(replacement);
     }
-    ::RegCloseKey(opened);
   }
-  ~KeyAccess() {
-    if (!applied_) return;
-    HKEY opened = nullptr;
-    // The owner may always change the access list.
-    if (::RegOpenKeyExA(root_, key_.c_str(), 0, WRITE_DAC, &opened) != ERROR_SUCCESS) return;
-    ::RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, old_.data());
-    ::RegCloseKey(opened);
+  ~KeyAccess() {  // the owner may always change the access list
+    const win::UniqueKey opened = harness::OpenRegistryKey(root_, key_, WRITE_DAC);
+    if (applied_ && opened)
+      ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data());
   }
   bool applied() const { return applied_; }
 
@@ -472,7 +440,7 @@ bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
 }  // namespace
 
 TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
-  ASSERT_NO_FATAL_FAILURE((Copy(tool_), Path(tool_)));
+  ASSERT_NO_FATAL_FAILURE(Tool(tool_));
   KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
   ASSERT_TRUE(access.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
@@ -483,7 +451,7 @@ TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
 }
 
 TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
-  ASSERT_NO_FATAL_FAILURE((Copy(tool_), SecondWithTheTool(dir_), Path(tool_)));
+  ASSERT_NO_FATAL_FAILURE((SecondWithTheTool(dir_), Tool(tool_)));
   KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
   ASSERT_TRUE(first.applied() && second.applied());
   if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_QUERY_VALUE, ERROR_ACCESS_DENIED)) {

@@ -19,31 +19,31 @@ NamedLock::~NamedLock() {
   ::CloseHandle(mutex_);
 }
 
+win::UniqueKey OpenRegistryKey(HKEY root, const std::string& key, REGSAM access) {
+  HKEY opened = nullptr;
+  return win::UniqueKey(
+      ::RegOpenKeyExA(root, key.c_str(), 0, access, &opened) == ERROR_SUCCESS ? opened : nullptr);
+}
+
 namespace {
 bool ReadValue(HKEY root, const std::string& key, const std::string& name, REGSAM view, DWORD& type,
                std::vector<BYTE>& data) {
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
-    return false;
+  const win::UniqueKey opened = OpenRegistryKey(root, key, KEY_QUERY_VALUE | view);
+  if (!opened) return false;
   DWORD size = 0;
-  LONG result = ::RegQueryValueExA(opened, name.c_str(), nullptr, &type, nullptr, &size);
+  LONG result = ::RegQueryValueExA(opened.get(), name.c_str(), nullptr, &type, nullptr, &size);
   if (result == ERROR_SUCCESS) {
     data.assign(size, 0);
-    result = ::RegQueryValueExA(opened, name.c_str(), nullptr, &type,
+    result = ::RegQueryValueExA(opened.get(), name.c_str(), nullptr, &type,
                                 data.empty() ? nullptr : data.data(), &size);
     data.resize(size);
   }
-  ::RegCloseKey(opened);
   return result == ERROR_SUCCESS;
 }
 }  // namespace
 
 bool RegistryKeyExists(HKEY root, const std::string& key, REGSAM view) {
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE | view, &opened) != ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(opened);
-  return true;
+  return static_cast<bool>(OpenRegistryKey(root, key, KEY_QUERY_VALUE | view));
 }
 
 SavedRegistryValue::SavedRegistryValue(HKEY root, const std::string& key, const std::string& name,
@@ -63,14 +63,12 @@ SavedRegistryValue::~SavedRegistryValue() {
   if (!firstMissingKey_.empty()) {
     // Through its parent, opened in the same view.
     const size_t cut = firstMissingKey_.rfind('\\');
-    HKEY parent = nullptr;
-    if (::RegOpenKeyExA(root_,
-                        cut == std::string::npos ? "" : firstMissingKey_.substr(0, cut).c_str(), 0,
-                        KEY_ALL_ACCESS | view_, &parent) == ERROR_SUCCESS) {
-      ::RegDeleteTreeA(parent,
+    const win::UniqueKey parent =
+        OpenRegistryKey(root_, cut == std::string::npos ? "" : firstMissingKey_.substr(0, cut),
+                        KEY_ALL_ACCESS | view_);
+    if (parent)
+      ::RegDeleteTreeA(parent.get(),
                        firstMissingKey_.substr(cut == std::string::npos ? 0 : cut + 1).c_str());
-      ::RegCloseKey(parent);
-    }
     return;
   }
   if (existed_) {
@@ -100,10 +98,8 @@ bool SetRegistryText(HKEY root, const std::string& key, const std::string& name,
 }
 
 void DeleteRegistryValue(HKEY root, const std::string& key, const std::string& name, REGSAM view) {
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExA(root, key.c_str(), 0, KEY_SET_VALUE | view, &opened) != ERROR_SUCCESS) return;
-  ::RegDeleteValueA(opened, name.c_str());
-  ::RegCloseKey(opened);
+  if (const win::UniqueKey opened = OpenRegistryKey(root, key, KEY_SET_VALUE | view))
+    ::RegDeleteValueA(opened.get(), name.c_str());
 }
 
 ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
@@ -193,6 +189,22 @@ bool AnyStartedProgramRuns() {
 
 bool StartedProgramsEnded(DWORD timeoutMs) {
   return PumpUntil([] { return !AnyStartedProgramRuns(); }, timeoutMs);
+}
+
+SysInfoStandIn::SysInfoStandIn(const std::string& folder) : dir(FreshFolder(folder)) {
+  for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", view);
+    DeleteRegistryValue(HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", view);
+  }
+}
+
+SysInfoStandIn::~SysInfoStandIn() {
+  StartedProgramsEnded();
+  RemoveTree(dir);
+}
+
+bool SysInfoStandIn::Install(const std::string& path) {
+  return CopyMarkerTo(path) && SetRegistryText(HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", path);
 }
 
 std::string StripQuotes(const std::string& text) {

@@ -1,12 +1,14 @@
 // What the launcher, web-site and fault tests change around the program and put back: the
 // registry of the test prefix, environment variables, folders under the test program's own,
-// and the marker program that records how it was started.
+// and the marker program that records how it was started (and plays the system information tool).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+#include "win/Handles.h"
 
 namespace harness {
 
@@ -43,6 +45,9 @@ class SavedRegistryValue {
   std::vector<BYTE> data_;
 };
 
+// A key opened with `access` (and KEY_WOW64_32KEY or KEY_WOW64_64KEY for a view), closed when
+// the result goes; null when it can't be opened.
+win::UniqueKey OpenRegistryKey(HKEY root, const std::string& key, REGSAM access);
 // Writes one value, creating its key; `size` bytes of `data` exactly (0 allowed).
 bool SetRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
                       const void* data, DWORD size, REGSAM view = 0);
@@ -79,5 +84,32 @@ bool WaitForLines(const std::string& path, size_t count, DWORD timeoutMs = 10000
 // on it and then read the logs: a started copy that hangs under Wine is no fault of the program.
 bool StartedProgramsEnded(DWORD timeoutMs = 10000);
 std::string StripQuotes(const std::string& text);  // one pair of surrounding quotes
+
+// Where the About dialog looks for the system information tool, in HKLM: the path in the first
+// key's value PATH, else the folder in the second's value MSINFO.
+inline constexpr char kMsinfoKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr char kLocationKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+// The system information tool played by copies of the marker: both of its registry values
+// (HKLM, in both views of SOFTWARE) removed for the object's life and then put back, under a
+// lock shared by every test program that changes them; a fresh folder under the test
+// program's for the copies; and the marker's log in it, named after this process so that no
+// other run's line is ever counted.
+struct SysInfoStandIn {
+  explicit SysInfoStandIn(const std::string& folder);
+  ~SysInfoStandIn();  // once whatever was started has ended, so a late start finds its log
+  // A copy of the marker at `path`, named by the PATH value: what "&System Info..." starts.
+  static bool Install(const std::string& path);
+
+  NamedLock lock{"VarneloTestsMsinfoRegistry"};
+  SavedRegistryValue saved[4] = {  // put back in reverse order
+      {HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", KEY_WOW64_32KEY},
+      {HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", KEY_WOW64_32KEY},
+      {HKEY_LOCAL_MACHINE, kMsinfoKey, "PATH", KEY_WOW64_64KEY},
+      {HKEY_LOCAL_MACHINE, kLocationKey, "MSINFO", KEY_WOW64_64KEY}};
+  const std::string dir;  // with a trailing backslash
+  const std::string log = dir + "started-" + std::to_string(::GetCurrentProcessId()) + ".log";
+  ScopedEnvironment environment{"VARNELO_MARKER_LOG", log.c_str()};
+};
 
 }  // namespace harness
