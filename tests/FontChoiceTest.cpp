@@ -270,9 +270,7 @@ TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
 
 TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
   harness::ChooseComboItem(sizes, 14);  // "72"
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
-    ::SendMessageA(program[id], BM_CLICK, 0, 0);
+  for (int id : harness::kStyleBoxes) ::SendMessageA(program[id], BM_CLICK, 0, 0);
   harness::Drain();
 
   // Bold, italic, underlined and struck out: the view at 72 points, the preview at 16, never
@@ -308,8 +306,6 @@ TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
 TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
   const long atStart = win::Font::Live();
   const int fontCount = harness::ComboCount(fonts);
-  const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                       fMain::ID_chkStrikeOut};
   for (int i = 0; i < 1000; ++i) {
     switch (i % 3) {
       case 0:
@@ -319,7 +315,7 @@ TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
         harness::ChooseComboItem(sizes, (i * 5) % 15);
         break;
       case 2:
-        ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0);
+        ::SendMessageA(program[harness::kStyleBoxes[(i / 3) % 4]], BM_CLICK, 0, 0);
         break;
     }
     if (i % 50 == 0) harness::Pump(5);

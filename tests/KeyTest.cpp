@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -44,9 +43,6 @@ const Key kKeys[] = {
     {"Alt+U", 'U'},        {"Alt+I", 'I'},         {"Alt+C", 'C'},      {"Alt+A", 'A'},
     {"Alt+H", 'H'}};
 
-const int kBoxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                      fMain::ID_chkStrikeOut};
-
 // What the design lets a key do in a control.
 struct Effect {
   int ticks = 0;  // the check box it ticks or clears
@@ -79,8 +75,7 @@ Effect EffectOf(int id, const Key& key) {
   e.opensHelp = press && id == fMain::ID_cmdHelp;
   e.opensAbout = press && id == fMain::ID_cmdAbout;
   e.visits = press && id == fMain::ID_cmdVisit;
-  if (plain && key.vk == VK_SPACE && std::count(std::begin(kBoxes), std::end(kBoxes), id))
-    e.ticks = id;
+  if (plain && key.vk == VK_SPACE && std::ranges::count(harness::kStyleBoxes, id)) e.ticks = id;
   e.dropsList = combo && plain && key.vk == VK_F4;
   const bool moves =
       plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' || key.vk == VK_SPACE);
@@ -109,7 +104,8 @@ Shown ShownBy(const Program& program) {
   s.view = harness::Text(program[fMain::ID_txtSymbol]);
   s.preview = harness::Text(program[fMain::ID_lblPreview]);
   s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
-  for (int id : kBoxes) s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
+  for (int id : harness::kStyleBoxes)
+    s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
   s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
   return s;
 }
@@ -134,7 +130,7 @@ void PutBack(const Program& program) {
     if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
   for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
     ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
-  for (int id : kBoxes)
+  for (int id : harness::kStyleBoxes)
     if (harness::IsChecked(program[id])) ::SendMessageA(program[id], BM_CLICK, 0, 0);
   if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0)
     harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
@@ -210,7 +206,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
 
       // Only what the key may change has changed.
       for (size_t i = 0; i < start.boxes.size(); ++i) {
-        const int box = kBoxes[i];
+        const int box = harness::kStyleBoxes[i];
         if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
         EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i])
             << "check box " << box;

@@ -11,6 +11,7 @@
 
 #include "tests/Harness.h"
 
+using harness::kStyleBoxes;
 using harness::Program;
 
 namespace {
@@ -28,9 +29,7 @@ const Size kSizes[] = {{"8", -11},  {"9", -12},  {"10", -13}, {"11", -15}, {"12"
                        {"26", -35}, {"28", -37}, {"36", -48}, {"48", -64}, {"72", -96}};
 const int k8 = 0, k24 = 9, k72 = 14;
 
-enum Flag { Bold, Italic, Underline, StrikeOut };
-const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                    fMain::ID_chkStrikeOut};
+enum Flag { Bold, Italic, Underline, StrikeOut };  // the order of harness::kStyleBoxes
 const WORD kAccessKey[] = {'B', 'I', 'U', 'S'};
 
 // The four flags of a font as the set of the flags that are on (bit 1 << flag), with the
@@ -49,7 +48,7 @@ int FlagsOf(HWND control) {
 int TickedBoxes(const Program& program) {
   int flags = 0;
   for (int f = Bold; f <= StrikeOut; ++f)
-    if (harness::IsChecked(program[kBox[f]])) flags |= 1 << f;
+    if (harness::IsChecked(program[kStyleBoxes[f]])) flags |= 1 << f;
   return flags;
 }
 
@@ -186,16 +185,16 @@ TEST_F(StyleSize, TypedSizeIsNeverApplied) {
 TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
   const std::string listBefore = ListState(list);
   for (int f = Bold; f <= StrikeOut; ++f) {
-    SCOPED_TRACE(harness::Text(program[kBox[f]]));
+    SCOPED_TRACE(harness::Text(program[kStyleBoxes[f]]));
     harness::MessageLog viewFonts(view, {WM_SETFONT}), previewFonts(preview, {WM_SETFONT});
-    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+    ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
     ExpectFlags(program, 1 << f);
     EXPECT_TRUE(harness::Sequence(viewFonts, {{WM_SETFONT}}));
     EXPECT_TRUE(harness::Sequence(previewFonts, {{WM_SETFONT}}));
     EXPECT_EQ(-32, harness::FontOf(view).lfHeight);  // the size stays
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 
-    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);  // and off again
+    ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);  // and off again
     ExpectFlags(program, 0);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(view).lfWeight);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
@@ -218,15 +217,15 @@ TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
   int expected = 0;
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
-    RECT r = harness::ClientRect(program[kBox[f]]);
-    harness::SingleClick(program[kBox[f]], POINT{8, r.bottom / 2});  // on the check square
+    RECT r = harness::ClientRect(program[kStyleBoxes[f]]);
+    harness::SingleClick(program[kStyleBoxes[f]], POINT{8, r.bottom / 2});  // on the check square
     expected |= 1 << f;
     ExpectFlags(program, expected);
   }
   // The space bar on a focused box clears it again.
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
-    harness::FocusControl(program[kBox[f]]);
+    harness::FocusControl(program[kStyleBoxes[f]]);
     harness::PressKey(VK_SPACE);
     expected &= ~(1 << f);
     ExpectFlags(program, expected);
@@ -259,26 +258,27 @@ TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
     SCOPED_TRACE(wanted);
     for (int f = Bold; f <= StrikeOut; ++f)
       if (((TickedBoxes(program) >> f) & 1) != ((wanted >> f) & 1))
-        ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+        ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
     ASSERT_EQ(wanted, TickedBoxes(program));
     EXPECT_EQ(wanted, FlagsOf(view));
     EXPECT_EQ(wanted, FlagsOf(preview));
   }
   // Bold and italic, then bold cleared: italic alone.
   for (int f = Bold; f <= StrikeOut; ++f)
-    if (harness::IsChecked(program[kBox[f]])) ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[Italic]], BM_CLICK, 0, 0);
+    if (harness::IsChecked(program[kStyleBoxes[f]]))
+      ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Italic]], BM_CLICK, 0, 0);
   EXPECT_EQ((1 << Bold) | (1 << Italic), FlagsOf(view));
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ExpectFlags(program, 1 << Italic);
   EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
 }
 
 TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
   harness::ChooseComboItem(sizes, k8);
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[StrikeOut]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[StrikeOut]], BM_CLICK, 0, 0);
   const int flags = (1 << Bold) | (1 << StrikeOut);
   for (int i : {harness::ComboCount(fonts) - 1, harness::ComboCount(fonts) / 2, 0}) {
     const std::string name = harness::ComboItem(fonts, i);
@@ -291,7 +291,7 @@ TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
     ExpectFlags(program, flags);
   }
   // A flag cleared after a font change is cleared on the new face.
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ExpectFlags(program, 1 << StrikeOut);
   EXPECT_EQ(harness::ComboItem(fonts, 0), harness::FontOf(preview).lfFaceName);
 }

@@ -89,17 +89,19 @@ Box BoxOf(HWND control);
 // The main window's controls as the user first sees them, in tab order
 // (tests/harness/Controls.cpp).
 struct MainControl {
-  int id;
-  const char* className;
-  const char* caption;  // nullptr: set at start-up and checked where it is
-  Box box;              // in panel pixels at 96 dpi; a caption label's size is its caption's (0)
-  const char* face;     // nullptr: the window's default font
-  LONG height;          // LOGFONT height at 96 dpi
-  bool bold;
-  const char* name;  // what assistive technology reads; nullptr: it does not take the focus
-  LONG role;         // Windows' own for its kind (of a combo box with a field, the field's)
+  int id = 0;
+  const char* className = "";
+  const char* caption = nullptr;  // nullptr: set at start-up and checked where it is
+  Box box{};                      // panel pixels at 96 dpi; 0 x 0: its caption's size
+  const char* face = nullptr;     // nullptr: the window's default font
+  LONG height = 0;                // LOGFONT height at 96 dpi
+  bool bold = false;
+  const char* name = nullptr;  // what assistive technology reads; nullptr: it takes no focus
+  LONG role = 0;               // Windows' own for its kind; a combo box with a field: the field's
 };
 extern const MainControl kMainControls[21];
+// The style check boxes, in the order of their flags: bold, italic, underline, strike-out.
+extern const int kStyleBoxes[4];
 std::vector<int> Focusable();  // the ids of those that take the focus, in tab order
 RECT ScreenRect(HWND window);
 RECT ClientRect(HWND window);
