@@ -3,6 +3,7 @@
 // registry, environment, folders and marker program (harness/Registry.h).
 #pragma once
 
+#include "tests/harness/Browser.h"
 #include "tests/harness/Program.h"
 #include "tests/harness/Registry.h"
 #include "tests/harness/Windows.h"

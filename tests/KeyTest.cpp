@@ -15,7 +15,6 @@
 
 #include "dialogs/fAbout.h"
 #include "dialogs/fHelp.h"
-#include "resources/Product.h"
 #include "tests/Harness.h"
 
 using harness::Program;
@@ -141,35 +140,11 @@ void PutBack(const Program& program) {
   harness::Drain();
 }
 
-// The browser that the web button's address reaches: a copy of the marker program, for the
-// life of the object, registered where Wine looks (see WebSiteTest.cpp); its log counts the
-// requests.
-class Browser {
- public:
-  Browser() {
-    harness::CopyMarkerTo(dir_ + "browser.exe");
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      harness::SetRegistryText(root, CommandKey(), "", "\"" + dir_ + "browser.exe\" \"%1\"");
-  }
-  size_t Requests() const { return harness::ReadLines(log_).size(); }
-  bool WaitFor(size_t count) const { return harness::WaitForLines(log_, count); }
-
- private:
-  static std::string CommandKey() {
-    const std::string url = product::kMakerUrl;
-    return "Software\\Classes\\" + url.substr(0, url.find(':')) + "\\shell\\open\\command";
-  }
-  harness::NamedLock lock_{"VarneloTestsWebRegistry"};
-  harness::SavedRegistryValue user_{HKEY_CURRENT_USER, CommandKey(), ""},
-      machine_{HKEY_LOCAL_MACHINE, CommandKey(), ""};
-  const std::string dir_ = harness::FreshFolder("keys_browser"), log_ = dir_ + "requests.log";
-  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
-};
-
 }  // namespace
 
 TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
-  Browser browser;
+  harness::Browser browser;  // the one the web button's address reaches
+  ASSERT_TRUE(browser.Install());
   Program program;
   PutBack(program);
   const Shown start = ShownBy(program);
@@ -189,8 +164,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
         harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); },
                            2000);
       if (effect.visits) {
-        EXPECT_TRUE(browser.WaitFor(++visits)) << "the web button's address";
-        harness::StartedProgramsEnded();  // the browser is done
+        EXPECT_TRUE(browser.Requested(++visits)) << "the web button's address";
       }
 
       // The window answers, with every control where it was.
@@ -236,8 +210,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       PutBack(program);
     }
   }
-  harness::StartedProgramsEnded();
-  EXPECT_EQ(visits, browser.Requests()) << "no more requests than presses";
+  EXPECT_TRUE(browser.Requested(visits)) << "no more requests than presses";
 }
 
 // After a switch to another window and back, and after minimise and restore, the focus is where
