@@ -291,16 +291,13 @@ TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
 }
 
 TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
-  const int ids[] = {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars};
-  RECT before[3];
-  for (int i = 0; i < 3; ++i) before[i] = harness::RectInParent(program[ids[i]]);
+  const harness::Snapshot before = harness::SnapshotOf(program);
   harness::ChooseComboItem(sizes, 14);  // "72"
   for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
   harness::Drain();
-  for (int i = 0; i < 3; ++i) {
-    RECT now = harness::RectInParent(program[ids[i]]);
-    EXPECT_TRUE(::EqualRect(&before[i], &now)) << ids[i];
-  }
+  const harness::Snapshot after = harness::SnapshotOf(program);
+  for (int id : {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars})
+    EXPECT_EQ(before[id].box, after[id].box) << id;
 }
 
 TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {

@@ -6,4 +6,5 @@
 #include "tests/harness/Browser.h"
 #include "tests/harness/Program.h"
 #include "tests/harness/Registry.h"
+#include "tests/harness/Snapshot.h"
 #include "tests/harness/Windows.h"

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "dialogs/fAbout.h"
-#include "dialogs/fHelp.h"
 #include "tests/Harness.h"
 
+using harness::HasFocus;
 using harness::Program;
 
 namespace {
@@ -84,49 +84,12 @@ Effect EffectOf(int id, const Key& key) {
   return e;
 }
 
-// What the user sees of the main window.
-struct Shown {
-  std::vector<RECT> rects;  // the panel and every control
-  std::vector<bool> visible;
-  std::string view, preview, keystroke;
-  std::vector<LRESULT> boxes;
-  LOGFONTA viewFont{};
-};
-
-Shown ShownBy(const Program& program) {
-  Shown s;
-  for (int id = fMain::ID_picInterface; id <= fMain::ID_Last; ++id) {
-    HWND control = program[id];
-    s.rects.push_back(::IsWindow(control) ? harness::RectInParent(control) : RECT{});
-    s.visible.push_back(::IsWindowVisible(control) != FALSE);
-  }
-  s.view = harness::Text(program[fMain::ID_txtSymbol]);
-  s.preview = harness::Text(program[fMain::ID_lblPreview]);
-  s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
-  for (int id : harness::kStyleBoxes)
-    s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
-  s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
-  return s;
-}
-
-// The control has the focus, or its part that takes it does (the size box's text field).
-bool HasFocus(HWND control) {
-  HWND focus = ::GetFocus();
-  return focus && (focus == control || ::IsChild(control, focus));
-}
-
-bool IsOpen(HWND window) { return window && ::IsWindowVisible(window); }
-HWND HelpOf(const Program& p) {
-  return p.form().HelpWindow() ? p.form().HelpWindow()->hwnd() : nullptr;
-}
-HWND AboutOf(const Program& p) {
-  return p.form().AboutDialog() ? p.form().AboutDialog()->hwnd() : nullptr;
-}
+bool IsOpen(const char* title) { return !harness::VisibleWindows(title).empty(); }
 
 // Back to the state every row starts from.
 void PutBack(const Program& program) {
-  for (HWND window : {HelpOf(program), AboutOf(program)})
-    if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
+  for (const char* title : {"Help", "About Varnelo"})
+    for (HWND window : harness::VisibleWindows(title)) ::SendMessageA(window, WM_CLOSE, 0, 0);
   for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
     ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
   for (int id : harness::kStyleBoxes)
@@ -147,8 +110,8 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
   ASSERT_TRUE(browser.Install());
   Program program;
   PutBack(program);
-  const Shown start = ShownBy(program);
-  ASSERT_EQ(harness::AllSymbols(), start.view);
+  const harness::Snapshot start = harness::SnapshotOf(program);
+  ASSERT_EQ(harness::AllSymbols(), start[fMain::ID_txtSymbol].text);
   size_t visits = 0;
   for (int id : harness::Focusable()) {
     for (const Key& key : kKeys) {
@@ -161,8 +124,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
           << harness::ClassName(::GetForegroundWindow());
       harness::PressKey(key.vk, key.With("Shift+"), key.With("Ctrl+"), key.With("Alt+"));
       if (effect.opensHelp || effect.opensAbout)
-        harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); },
-                           2000);
+        harness::PumpUntil([] { return IsOpen("Help") || IsOpen("About Varnelo"); }, 2000);
       if (effect.visits) {
         EXPECT_TRUE(browser.Requested(++visits)) << "the web button's address";
       }
@@ -170,33 +132,31 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       // The window answers, with every control where it was.
       ASSERT_TRUE(
           ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr));
-      const Shown now = ShownBy(program);
-      for (size_t i = 0; i < start.rects.size(); ++i) {
-        EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i]))
-            << "control " << fMain::ID_picInterface + int(i);
-        EXPECT_TRUE(now.visible[i]) << "control " << fMain::ID_picInterface + int(i);
+      const harness::Snapshot now = harness::SnapshotOf(program);
+      for (const auto& [which, shown] : now.controls) {
+        EXPECT_EQ(start[which].box, shown.box) << "control " << which;
+        EXPECT_TRUE(shown.visible) << "control " << which;
       }
-      EXPECT_EQ(start.view, now.view);
+      EXPECT_EQ(start[fMain::ID_txtSymbol].text, now[fMain::ID_txtSymbol].text);
 
       // Only what the key may change has changed.
-      for (size_t i = 0; i < start.boxes.size(); ++i) {
-        const int box = harness::kStyleBoxes[i];
+      for (int box : harness::kStyleBoxes) {
         if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
-        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i])
+        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now[box].check)
             << "check box " << box;
       }
       if (!effect.size && !effect.ticks && !effect.mayTickStrikeOut) {
-        EXPECT_EQ(start.viewFont.lfHeight, now.viewFont.lfHeight);
+        EXPECT_EQ(start[fMain::ID_txtSymbol].height, now[fMain::ID_txtSymbol].height);
       }
       if (!effect.font) {
-        EXPECT_STREQ(start.viewFont.lfFaceName, now.viewFont.lfFaceName);
-        EXPECT_EQ(start.preview, now.preview);
+        EXPECT_EQ(start[fMain::ID_txtSymbol].face, now[fMain::ID_txtSymbol].face);
+        EXPECT_EQ(start[fMain::ID_lblPreview].text, now[fMain::ID_lblPreview].text);
       }
       if (!effect.keystroke) {
-        EXPECT_EQ(start.keystroke, now.keystroke);
+        EXPECT_EQ(start[fMain::ID_lblKeycode].text, now[fMain::ID_lblKeycode].text);
       }
-      EXPECT_EQ(effect.opensHelp, IsOpen(HelpOf(program)));
-      EXPECT_EQ(effect.opensAbout, IsOpen(AboutOf(program)));
+      EXPECT_EQ(effect.opensHelp, IsOpen("Help"));
+      EXPECT_EQ(effect.opensAbout, IsOpen("About Varnelo"));
       for (int combo : {fMain::ID_cboFonts, fMain::ID_cboSize})
         EXPECT_EQ(effect.dropsList && combo == id,
                   ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)

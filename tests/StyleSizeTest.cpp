@@ -59,16 +59,6 @@ void ExpectFlags(const Program& program, int flags) {
   EXPECT_EQ(flags, FlagsOf(program[fMain::ID_lblPreview]));
 }
 
-// Snapshot of the Symbol List: its rows and font, for "not changed".
-std::string ListState(HWND list) {
-  std::string state;
-  for (int i = 0; i < harness::ListCount(list); ++i)
-    state += harness::ToAnsi(harness::ListItem(list, i));
-  LOGFONTA lf = harness::FontOf(list);
-  return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" +
-         std::to_string(lf.lfWeight) + "|" + std::to_string(harness::ListSelection(list));
-}
-
 // Reads the view's underline flag at the moment the preview is given a font.
 struct PreviewWatch {
   HWND view;
@@ -91,9 +81,7 @@ TEST_F(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
 
 TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
   harness::ClickListRow(list, 64);
-  const std::string listBefore = ListState(list);
-  const std::string face = harness::FontOf(view).lfFaceName;
-  const RECT rect = harness::RectInParent(view);
+  harness::Snapshot expected = harness::SnapshotOf(program);
   harness::MessageLog rebuilds(list, {LVM_SETSELECTIONMARK});  // ends every rebuild
   harness::MessageLog listFonts(list, {WM_SETFONT});
   harness::MessageLog previewFonts(preview, {WM_SETFONT});
@@ -104,16 +92,18 @@ TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
     EXPECT_EQ(kSizes[i].text, harness::Text(sizes));
     LOGFONTA lf = harness::FontOf(view);
     EXPECT_EQ(kSizes[i].height, lf.lfHeight);
-    EXPECT_EQ(face, lf.lfFaceName);
+    EXPECT_EQ(expected[fMain::ID_txtSymbol].face, lf.lfFaceName);
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
   }
   harness::Drain();
   EXPECT_TRUE(harness::Sequence(rebuilds, {}));
   EXPECT_TRUE(harness::Sequence(listFonts, {}));
   EXPECT_TRUE(harness::Sequence(previewFonts, {}));
-  EXPECT_EQ(listBefore, ListState(list));
-  RECT now = harness::RectInParent(view);
-  EXPECT_TRUE(::EqualRect(&rect, &now));  // the view keeps its size on screen
+  // All else as it was: the view's place on screen and face, the list's rows, font and row.
+  expected.controls[fMain::ID_txtSymbol].height = -96;  // the last size chosen
+  expected.controls[fMain::ID_cboSize].text = "72";
+  expected.size = k72;
+  EXPECT_EQ(expected, harness::SnapshotOf(program));
 }
 
 TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
@@ -183,7 +173,7 @@ TEST_F(StyleSize, TypedSizeIsNeverApplied) {
 }
 
 TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
-  const std::string listBefore = ListState(list);
+  const harness::Snapshot before = harness::SnapshotOf(program);
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(harness::Text(program[kStyleBoxes[f]]));
     harness::MessageLog viewFonts(view, {WM_SETFONT}), previewFonts(preview, {WM_SETFONT});
@@ -199,7 +189,7 @@ TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
     EXPECT_EQ(FW_NORMAL, harness::FontOf(view).lfWeight);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
   }
-  EXPECT_EQ(listBefore, ListState(list));
+  EXPECT_EQ(before, harness::SnapshotOf(program));  // the list's rows, font and row too
 }
 
 TEST_F(StyleSize, ViewIsRestyledBeforeThePreview) {

@@ -19,37 +19,6 @@ using harness::Program;
 
 namespace {
 
-// A snapshot of what the user sees of the program: the texts and states of the main
-// window's controls, and which of its windows are open.
-struct ProgramState {
-  std::vector<std::string> texts;
-  std::vector<LRESULT> checks;
-  std::vector<int> selections;
-  std::vector<HWND> windows;
-  bool enabled = false, visible = false;
-  bool operator==(const ProgramState& o) const {
-    return texts == o.texts && checks == o.checks && selections == o.selections &&
-           windows == o.windows && enabled == o.enabled && visible == o.visible;
-  }
-};
-
-ProgramState StateOf(const Program& program) {
-  ProgramState state;
-  state.texts.push_back(harness::Text(program.window()));
-  for (int id = fMain::ID_cboFonts; id <= fMain::ID_Last; ++id) {
-    state.texts.push_back(harness::Text(program[id]));
-    state.checks.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
-  }
-  state.selections = {harness::ComboSelection(program[fMain::ID_cboFonts]),
-                      harness::ComboSelection(program[fMain::ID_cboSize]),
-                      harness::ListSelection(program[fMain::ID_ListChars])};
-  state.windows = harness::VisibleWindows(nullptr);
-  state.enabled =
-      ::IsWindowEnabled(program[fMain::ID_cmdVisit]) && ::IsWindowEnabled(program.window());
-  state.visible = ::IsWindowVisible(program.window()) != FALSE;
-  return state;
-}
-
 // Each test registers its own browser for the scheme and starts the program.
 class WebSite : public testing::Test {
  protected:
@@ -65,7 +34,7 @@ class WebSite : public testing::Test {
   // program's own carry its caption "Tindrel". The attempt is over when the click has returned
   // and whatever it started has ended.
   void ClickVisitExpectingNothing() {
-    const ProgramState before = StateOf(program);
+    const harness::Snapshot before = harness::SnapshotOf(program);
     HWND about = program.form().AboutDialog() ? program.form().AboutDialog()->hwnd() : nullptr;
     harness::DialogWatcher watcher([about](HWND box) { return box != about; });
     ::SendMessageA(program[fMain::ID_cmdVisit], BM_CLICK, 0, 0);
@@ -81,7 +50,7 @@ class WebSite : public testing::Test {
       std::cout << "[   WINE   ] the shell showed a box of its own: \"" << box.caption << "\" "
                 << text << "\n";
     }
-    EXPECT_TRUE(before == StateOf(program));
+    EXPECT_EQ(before, harness::SnapshotOf(program));
   }
 
   harness::Browser browser;

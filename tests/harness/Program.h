@@ -75,6 +75,7 @@ SIZE TextSize(HWND control, const std::string& text, UINT format = 0);
 // the letters of those of italic, underline and strike-out that are on ("" none, "IUS" all).
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags = nullptr);
+std::string StyleLetters(const LOGFONTA& font);  // as those flags
 using win::RectInParent;  // left, top, right, bottom in the parent's client area
 // Left, top, width and height in the parent's client area, compared and printed whole.
 struct Box {
@@ -137,6 +138,7 @@ void PressKey(WORD vk, bool shift = false, bool control = false, bool alt = fals
 void TypeText(const std::string& text);
 // Makes the window active with the focus on `control`.
 void FocusControl(HWND control);
+bool HasFocus(HWND control);  // it, or a child of it does (the size box's text field)
 // Scrolls the row into view and clicks its middle with the real mouse (a single click).
 void ClickListRow(HWND list, int index, DWORD downFlag = MOUSEEVENTF_LEFTDOWN,
                   DWORD upFlag = MOUSEEVENTF_LEFTUP);
