@@ -265,6 +265,8 @@ TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
   EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
 }
 
+// At the smallest size with two flags, and at the largest with all four, whichever way a face
+// is chosen: the view keeps size and flags, and the preview its 16 points, never the size box's.
 TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
   harness::ChooseComboItem(sizes, k8);
   ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
@@ -284,4 +286,24 @@ TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
   ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ExpectFlags(program, 1 << StrikeOut);
   EXPECT_EQ(harness::ComboItem(fonts, 0), harness::FontOf(preview).lfFaceName);
+
+  // Bold, italic, underlined and struck out at 72 points, chosen from the list and by key.
+  harness::ChooseComboItem(sizes, k72);
+  for (int f : {Bold, Italic, Underline}) ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
+  harness::Drain();
+  const int other = harness::ComboIndexOtherThan(fonts, 0);
+  ASSERT_GT(other, 0) << "the prefix offers only one font family";
+  auto expectBothKept = [&](const std::string& name) {
+    EXPECT_TRUE(harness::HasFont(view, name, -96, FW_BOLD, "IUS"));
+    EXPECT_TRUE(harness::HasFont(preview, name, -21, FW_BOLD, "IUS"));
+  };
+  harness::ChooseComboItem(fonts, other);
+  expectBothKept(harness::ComboItem(fonts, other));
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_DOWN);
+  expectBothKept(harness::ComboItem(fonts, other + 1));
+  // Enter gives the view a name; size and style stay there too.
+  ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
+  harness::PressKey(VK_RETURN);
+  EXPECT_TRUE(harness::HasFont(view, harness::ComboItem(fonts, 0), -96, FW_BOLD, "IUS"));
 }

@@ -200,6 +200,12 @@ int ComboSelection(HWND combo) {
   return static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
 
+int ComboIndexOtherThan(HWND combo, int index) {
+  for (int i = index + 1; i < ComboCount(combo); ++i)
+    if (ComboItem(combo, i) != ComboItem(combo, index)) return i;
+  return -1;
+}
+
 void ChooseComboItem(HWND combo, int index) {
   ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   ::SendMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),

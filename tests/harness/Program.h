@@ -121,6 +121,8 @@ int ComboCount(HWND combo);
 std::string ComboItem(HWND combo, int index);
 std::vector<std::string> ComboItems(HWND combo);  // every entry, in order
 int ComboSelection(HWND combo);
+// The first entry after `index` whose text differs from that entry's; -1 when there is none.
+int ComboIndexOtherThan(HWND combo, int index);
 // Selects an entry and sends the notification the control sends for a user's choice.
 void ChooseComboItem(HWND combo, int index);
 

@@ -35,4 +35,19 @@ std::ostream& operator<<(std::ostream& out, const Snapshot& s) {
   return out;
 }
 
+testing::AssertionResult HasTheSymbolRows(HWND list) {
+  if (ListCount(list) != 255) return testing::AssertionFailure() << ListCount(list) << " rows";
+  for (int i = 0; i < 255; ++i)
+    if (ListItem(list, i) != CodeCharacter(i + 1))
+      return testing::AssertionFailure()
+             << "row " << i << ": " << testing::PrintToString(ListItem(list, i));
+  if (testing::AssertionResult font = HasFont(list, "Ariel", -13, FW_BOLD, ""); !font) return font;
+  if (FontOf(list).lfCharSet == ANSI_CHARSET) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << "character set " << int(FontOf(list).lfCharSet);
+}
+
+const std::vector<Expected> kOneRebuild = {{LVM_SETITEMSTATE, true}, {LVM_ENSUREVISIBLE, true},
+                                           {LVM_SCROLL, true},       {LVM_DELETEALLITEMS, true},
+                                           {LVM_SETITEMCOUNT, true}, {LVM_SETSELECTIONMARK}};
+
 }  // namespace harness

@@ -1,8 +1,10 @@
 // What the user sees of the main window at one moment, read whole for a test to compare with
-// what it saw before.
+// what it saw before; and what the tests know of the Symbol List's rows and of its rebuilds.
 #pragma once
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <map>
 #include <ostream>
@@ -29,5 +31,20 @@ struct Snapshot {
 };
 Snapshot SnapshotOf(const Program& program);
 std::ostream& operator<<(std::ostream& out, const Snapshot& s);  // a control a line
+
+// Every row of the list is the character of its code, 1 to 255, in the list's own font: "Ariel"
+// at 10 points, bold and nothing else, of the ANSI character set (only faces chosen in the font
+// list take their own).
+testing::AssertionResult HasTheSymbolRows(HWND list);
+// What the list is told when it is rebuilt, in order: the selection cleared, the list scrolled
+// to the top where it was not there, the rows replaced where they differ from those it shows,
+// and the selection mark cleared last.
+extern const std::vector<Expected> kOneRebuild;
+struct RebuildLog : MessageLog {
+  explicit RebuildLog(HWND list)
+      : MessageLog(list, {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE, LVM_SCROLL, LVM_DELETEALLITEMS,
+                          LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK}) {}
+  int count() const { return Count(LVM_SETSELECTIONMARK); }  // once at the end of every rebuild
+};
 
 }  // namespace harness
