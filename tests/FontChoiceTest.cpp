@@ -90,8 +90,8 @@ TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
 }
 
 // The rows come out as they were, so only what the clear changes is drawn again: the
-// highlight of the old selection must go all the same, and the list starts again at the top.
-TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
+// highlight of the old selection must go all the same.
+TEST_F(FontChoice, RebuildDrawsTheOldSelectionWithoutItsHighlight) {
   SelectRow(list, 1);
   const RECT plain = harness::ListItemRect(list, 0), chosen = harness::ListItemRect(list, 1);
   const int x = (chosen.left + chosen.right) / 2;  // right of the row's one character
@@ -100,17 +100,23 @@ TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
       << "the selected row is not drawn highlighted";
   harness::ChooseComboItem(fonts, other);
   EXPECT_EQ(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2));
+}
 
+// After a rebuild the list starts again at the top, with nothing selected, focused or marked.
+TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingSelected) {
+  const RECT plain = harness::ListItemRect(list, 0);
+  const POINT middle{(plain.left + plain.right) / 2, (plain.top + plain.bottom) / 2};
+  const COLORREF background = harness::ShownPixel(list, middle.x, middle.y);
   SelectRow(list, 200);
   ASSERT_GT(ListView_GetTopIndex(list), 0);
-  Choose(0);
+  Choose(other);
   EXPECT_EQ(0, ListView_GetTopIndex(list));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
   EXPECT_EQ(-1, ListView_GetSelectionMark(list));
   EXPECT_TRUE(harness::HasTheSymbolRows(list));
   // The first row is drawn where it belongs, as a row that is not selected.
-  EXPECT_EQ(background, harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2));
+  EXPECT_EQ(background, harness::ShownPixel(list, middle.x, middle.y));
 }
 
 TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {

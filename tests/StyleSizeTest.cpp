@@ -115,7 +115,10 @@ TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
     ExpectFlags(program, 1 << Italic);  // size changes keep the flags
   }
-  // At 72 points the view scrolls: more lines than it shows.
+}
+
+TEST_F(StyleSize, AtSeventyTwoPointsTheViewScrolls) {
+  // More lines than it shows.
   harness::ChooseComboItem(sizes, k72);
   harness::Drain();
   RECT client = harness::ClientRect(view);
@@ -242,8 +245,8 @@ TEST_F(StyleSize, AccessKeysTickTheBoxes) {
   EXPECT_EQ(0, expected);
 }
 
-TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
-  // Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
+// Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
+TEST_F(StyleSize, FlagsCombine) {
   for (int wanted = 0; wanted < 16; ++wanted) {
     SCOPED_TRACE(wanted);
     for (int f = Bold; f <= StrikeOut; ++f)
@@ -253,10 +256,10 @@ TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
     EXPECT_EQ(wanted, FlagsOf(view));
     EXPECT_EQ(wanted, FlagsOf(preview));
   }
-  // Bold and italic, then bold cleared: italic alone.
-  for (int f = Bold; f <= StrikeOut; ++f)
-    if (harness::IsChecked(program[kStyleBoxes[f]]))
-      ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
+}
+
+// Bold and italic, then bold cleared: italic alone.
+TEST_F(StyleSize, ClearingAFlagLeavesTheOthers) {
   ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ::SendMessageA(program[kStyleBoxes[Italic]], BM_CLICK, 0, 0);
   EXPECT_EQ((1 << Bold) | (1 << Italic), FlagsOf(view));
