@@ -77,8 +77,7 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
   EXPECT_EQ(180, column.cx);
   EXPECT_FALSE(ListView_GetColumn(list, 1, &column));  // one column only
 
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
+  for (int id : harness::kStyleBoxes) {
     EXPECT_EQ(BS_AUTOCHECKBOX, StyleOf(program[id]) & BS_TYPEMASK);
     EXPECT_TRUE(StyleOf(program[id]) & BS_FLAT);
     EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(program[id], BM_GETCHECK, 0, 0));

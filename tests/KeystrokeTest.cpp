@@ -160,6 +160,7 @@ TEST_F(Keystroke, ArrowKeysInTheListShowTheNewRow) {
   }
 }
 
+// A choice of font rebuilds the list and leaves the label as it is, after a pick in either view.
 TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   auto chooseNextFont = [&] {
     harness::ChooseComboItem(fonts,
@@ -168,10 +169,20 @@ TEST_F(Keystroke, FontChangeKeepsTheLastKeystroke) {
   };
   ChooseHorizontalFace(program);
   harness::ClickListRow(list, 199);
+  ASSERT_EQ(199, harness::ListSelection(list));
   ASSERT_EQ("<ALT> + 0200", Label(program));
+  harness::MessageLog texts(label, {WM_SETTEXT});
   chooseNextFont();
   EXPECT_EQ(-1, harness::ListSelection(list));  // rebuilt
   EXPECT_EQ("<ALT> + 0200", Label(program));
+  EXPECT_TRUE(harness::Sequence(texts, {}));
+  // By key as well.
+  const int next = harness::ComboSelection(fonts) + 1;
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_DOWN);
+  EXPECT_EQ(next, harness::ComboSelection(fonts));
+  EXPECT_EQ("<ALT> + 0200", Label(program));
+  EXPECT_TRUE(harness::Sequence(texts, {}));
 
   ChooseHorizontalFace(program);
   DragOverCode(view, 'z');

@@ -68,8 +68,7 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
   // The styles change at the smallest size: under Wine the view's layout grows with its lines,
   // and the 72-point view costs many times the 8-point one for the same font objects.
   harness::ChooseComboItem(sizes, 0);
-  for (int id :
-       {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline, fMain::ID_chkStrikeOut}) {
+  for (int id : harness::kStyleBoxes) {
     for (int i = 0; i < changes; ++i) {
       ::SendMessageA(program[id], BM_CLICK, 0, 0);
       note(i);

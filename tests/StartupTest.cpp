@@ -1,6 +1,6 @@
-// Start-up: what the window shows once Main has returned, the font list against a fresh
-// enumeration, private fonts with awkward names, an enumeration that reports nothing, and
-// the version record of the built program.
+// Start-up: what the window shows once Main has returned, the Symbol List's rows (again after
+// each rebuild), the font list against a fresh enumeration, private fonts with awkward names, an
+// enumeration that reports nothing, and the version record of the built program.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,14 +79,25 @@ TEST(Startup, SymbolViewHoldsCodesOneTo255) {
   EXPECT_EQ(L'\r', text[12]);
 }
 
-TEST(Startup, SymbolListHolds255RowsInItsOwnFont) {
+// The list's rows, none selected, at start and after each choice of a font, which rebuilds the
+// list once with the same rows, the choice of the entry already chosen too.
+TEST(Startup, SymbolListHolds255RowsInItsOwnFontThroughEveryRebuild) {
   Program program;
-  HWND list = program[fMain::ID_ListChars];
-  ASSERT_EQ(255, harness::ListCount(list));
-  for (int i = 0; i < 255; ++i)
-    ASSERT_EQ(harness::CodeCharacter(i + 1), harness::ListItem(list, i));
+  HWND list = program[fMain::ID_ListChars], fonts = program[fMain::ID_cboFonts];
   EXPECT_EQ(-1, harness::ListSelection(list));
-  EXPECT_TRUE(harness::HasFont(list, "Ariel", -13, FW_BOLD));  // 10 points
+  EXPECT_TRUE(harness::HasTheSymbolRows(list));
+  const int other = harness::ComboIndexOtherThan(fonts, 0);
+  ASSERT_GT(other, 0) << "the prefix offers only one font family";
+  for (int row : {64, 200}) {
+    harness::ClickListRow(list, row);
+    ASSERT_EQ(row, harness::ListSelection(list));
+    harness::RebuildLog rebuilds(list);
+    harness::ChooseComboItem(fonts, other);
+    harness::Drain();
+    EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild)) << row;
+    EXPECT_EQ(-1, harness::ListSelection(list));
+    EXPECT_TRUE(harness::HasTheSymbolRows(list));
+  }
 }
 
 TEST(Startup, FontListIsWhatTheSystemReportsSorted) {

@@ -11,6 +11,7 @@
 
 #include "tests/Harness.h"
 
+using harness::kStyleBoxes;
 using harness::Program;
 
 namespace {
@@ -28,9 +29,7 @@ const Size kSizes[] = {{"8", -11},  {"9", -12},  {"10", -13}, {"11", -15}, {"12"
                        {"26", -35}, {"28", -37}, {"36", -48}, {"48", -64}, {"72", -96}};
 const int k8 = 0, k24 = 9, k72 = 14;
 
-enum Flag { Bold, Italic, Underline, StrikeOut };
-const int kBox[] = {fMain::ID_chkBold, fMain::ID_chkItalic, fMain::ID_chkUnderline,
-                    fMain::ID_chkStrikeOut};
+enum Flag { Bold, Italic, Underline, StrikeOut };  // the order of harness::kStyleBoxes
 const WORD kAccessKey[] = {'B', 'I', 'U', 'S'};
 
 // The four flags of a font as the set of the flags that are on (bit 1 << flag), with the
@@ -49,7 +48,7 @@ int FlagsOf(HWND control) {
 int TickedBoxes(const Program& program) {
   int flags = 0;
   for (int f = Bold; f <= StrikeOut; ++f)
-    if (harness::IsChecked(program[kBox[f]])) flags |= 1 << f;
+    if (harness::IsChecked(program[kStyleBoxes[f]])) flags |= 1 << f;
   return flags;
 }
 
@@ -58,16 +57,6 @@ void ExpectFlags(const Program& program, int flags) {
   EXPECT_EQ(flags, TickedBoxes(program));
   EXPECT_EQ(flags, FlagsOf(program[fMain::ID_txtSymbol]));
   EXPECT_EQ(flags, FlagsOf(program[fMain::ID_lblPreview]));
-}
-
-// Snapshot of the Symbol List: its rows and font, for "not changed".
-std::string ListState(HWND list) {
-  std::string state;
-  for (int i = 0; i < harness::ListCount(list); ++i)
-    state += harness::ToAnsi(harness::ListItem(list, i));
-  LOGFONTA lf = harness::FontOf(list);
-  return state + "|" + lf.lfFaceName + "|" + std::to_string(lf.lfHeight) + "|" +
-         std::to_string(lf.lfWeight) + "|" + std::to_string(harness::ListSelection(list));
 }
 
 // Reads the view's underline flag at the moment the preview is given a font.
@@ -92,9 +81,7 @@ TEST_F(StyleSize, StartUpShowsTwentyFourPointsWithoutFlags) {
 
 TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
   harness::ClickListRow(list, 64);
-  const std::string listBefore = ListState(list);
-  const std::string face = harness::FontOf(view).lfFaceName;
-  const RECT rect = harness::RectInParent(view);
+  harness::Snapshot expected = harness::SnapshotOf(program);
   harness::MessageLog rebuilds(list, {LVM_SETSELECTIONMARK});  // ends every rebuild
   harness::MessageLog listFonts(list, {WM_SETFONT});
   harness::MessageLog previewFonts(preview, {WM_SETFONT});
@@ -105,16 +92,18 @@ TEST_F(StyleSize, EachSizeOfTheListSetsTheViewAlone) {
     EXPECT_EQ(kSizes[i].text, harness::Text(sizes));
     LOGFONTA lf = harness::FontOf(view);
     EXPECT_EQ(kSizes[i].height, lf.lfHeight);
-    EXPECT_EQ(face, lf.lfFaceName);
+    EXPECT_EQ(expected[fMain::ID_txtSymbol].face, lf.lfFaceName);
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);  // the preview stays at 16 points
   }
   harness::Drain();
   EXPECT_TRUE(harness::Sequence(rebuilds, {}));
   EXPECT_TRUE(harness::Sequence(listFonts, {}));
   EXPECT_TRUE(harness::Sequence(previewFonts, {}));
-  EXPECT_EQ(listBefore, ListState(list));
-  RECT now = harness::RectInParent(view);
-  EXPECT_TRUE(::EqualRect(&rect, &now));  // the view keeps its size on screen
+  // All else as it was: the view's place on screen and face, the list's rows, font and row.
+  expected.controls[fMain::ID_txtSymbol].height = -96;  // the last size chosen
+  expected.controls[fMain::ID_cboSize].text = "72";
+  expected.size = k72;
+  EXPECT_EQ(expected, harness::SnapshotOf(program));
 }
 
 TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
@@ -126,7 +115,10 @@ TEST_F(StyleSize, EightThenSeventyTwoThenEightAgain) {
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
     ExpectFlags(program, 1 << Italic);  // size changes keep the flags
   }
-  // At 72 points the view scrolls: more lines than it shows.
+}
+
+TEST_F(StyleSize, AtSeventyTwoPointsTheViewScrolls) {
+  // More lines than it shows.
   harness::ChooseComboItem(sizes, k72);
   harness::Drain();
   RECT client = harness::ClientRect(view);
@@ -184,23 +176,23 @@ TEST_F(StyleSize, TypedSizeIsNeverApplied) {
 }
 
 TEST_F(StyleSize, EachBoxSetsItsFlagOnTheViewThenThePreview) {
-  const std::string listBefore = ListState(list);
+  const harness::Snapshot before = harness::SnapshotOf(program);
   for (int f = Bold; f <= StrikeOut; ++f) {
-    SCOPED_TRACE(harness::Text(program[kBox[f]]));
+    SCOPED_TRACE(harness::Text(program[kStyleBoxes[f]]));
     harness::MessageLog viewFonts(view, {WM_SETFONT}), previewFonts(preview, {WM_SETFONT});
-    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+    ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
     ExpectFlags(program, 1 << f);
     EXPECT_TRUE(harness::Sequence(viewFonts, {{WM_SETFONT}}));
     EXPECT_TRUE(harness::Sequence(previewFonts, {{WM_SETFONT}}));
     EXPECT_EQ(-32, harness::FontOf(view).lfHeight);  // the size stays
     EXPECT_EQ(-21, harness::FontOf(preview).lfHeight);
 
-    ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);  // and off again
+    ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);  // and off again
     ExpectFlags(program, 0);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(view).lfWeight);
     EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
   }
-  EXPECT_EQ(listBefore, ListState(list));
+  EXPECT_EQ(before, harness::SnapshotOf(program));  // the list's rows, font and row too
 }
 
 TEST_F(StyleSize, ViewIsRestyledBeforeThePreview) {
@@ -218,15 +210,15 @@ TEST_F(StyleSize, RealClicksAndSpaceTickTheBoxes) {
   int expected = 0;
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
-    RECT r = harness::ClientRect(program[kBox[f]]);
-    harness::SingleClick(program[kBox[f]], POINT{8, r.bottom / 2});  // on the check square
+    RECT r = harness::ClientRect(program[kStyleBoxes[f]]);
+    harness::SingleClick(program[kStyleBoxes[f]], POINT{8, r.bottom / 2});  // on the check square
     expected |= 1 << f;
     ExpectFlags(program, expected);
   }
   // The space bar on a focused box clears it again.
   for (int f = Bold; f <= StrikeOut; ++f) {
     SCOPED_TRACE(f);
-    harness::FocusControl(program[kBox[f]]);
+    harness::FocusControl(program[kStyleBoxes[f]]);
     harness::PressKey(VK_SPACE);
     expected &= ~(1 << f);
     ExpectFlags(program, expected);
@@ -253,32 +245,35 @@ TEST_F(StyleSize, AccessKeysTickTheBoxes) {
   EXPECT_EQ(0, expected);
 }
 
-TEST_F(StyleSize, FlagsCombineAndClearOneByOne) {
-  // Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
+// Every one of the 16 combinations, reached from the last by ticking or clearing boxes.
+TEST_F(StyleSize, FlagsCombine) {
   for (int wanted = 0; wanted < 16; ++wanted) {
     SCOPED_TRACE(wanted);
     for (int f = Bold; f <= StrikeOut; ++f)
       if (((TickedBoxes(program) >> f) & 1) != ((wanted >> f) & 1))
-        ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
+        ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
     ASSERT_EQ(wanted, TickedBoxes(program));
     EXPECT_EQ(wanted, FlagsOf(view));
     EXPECT_EQ(wanted, FlagsOf(preview));
   }
-  // Bold and italic, then bold cleared: italic alone.
-  for (int f = Bold; f <= StrikeOut; ++f)
-    if (harness::IsChecked(program[kBox[f]])) ::SendMessageA(program[kBox[f]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[Italic]], BM_CLICK, 0, 0);
+}
+
+// Bold and italic, then bold cleared: italic alone.
+TEST_F(StyleSize, ClearingAFlagLeavesTheOthers) {
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Italic]], BM_CLICK, 0, 0);
   EXPECT_EQ((1 << Bold) | (1 << Italic), FlagsOf(view));
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ExpectFlags(program, 1 << Italic);
   EXPECT_EQ(FW_NORMAL, harness::FontOf(preview).lfWeight);
 }
 
+// At the smallest size with two flags, and at the largest with all four, whichever way a face
+// is chosen: the view keeps size and flags, and the preview its 16 points, never the size box's.
 TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
   harness::ChooseComboItem(sizes, k8);
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
-  ::SendMessageA(program[kBox[StrikeOut]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[StrikeOut]], BM_CLICK, 0, 0);
   const int flags = (1 << Bold) | (1 << StrikeOut);
   for (int i : {harness::ComboCount(fonts) - 1, harness::ComboCount(fonts) / 2, 0}) {
     const std::string name = harness::ComboItem(fonts, i);
@@ -291,7 +286,27 @@ TEST_F(StyleSize, FlagsAndSizeStayThroughFontChanges) {
     ExpectFlags(program, flags);
   }
   // A flag cleared after a font change is cleared on the new face.
-  ::SendMessageA(program[kBox[Bold]], BM_CLICK, 0, 0);
+  ::SendMessageA(program[kStyleBoxes[Bold]], BM_CLICK, 0, 0);
   ExpectFlags(program, 1 << StrikeOut);
   EXPECT_EQ(harness::ComboItem(fonts, 0), harness::FontOf(preview).lfFaceName);
+
+  // Bold, italic, underlined and struck out at 72 points, chosen from the list and by key.
+  harness::ChooseComboItem(sizes, k72);
+  for (int f : {Bold, Italic, Underline}) ::SendMessageA(program[kStyleBoxes[f]], BM_CLICK, 0, 0);
+  harness::Drain();
+  const int other = harness::ComboIndexOtherThan(fonts, 0);
+  ASSERT_GT(other, 0) << "the prefix offers only one font family";
+  auto expectBothKept = [&](const std::string& name) {
+    EXPECT_TRUE(harness::HasFont(view, name, -96, FW_BOLD, "IUS"));
+    EXPECT_TRUE(harness::HasFont(preview, name, -21, FW_BOLD, "IUS"));
+  };
+  harness::ChooseComboItem(fonts, other);
+  expectBothKept(harness::ComboItem(fonts, other));
+  harness::FocusControl(fonts);
+  harness::PressKey(VK_DOWN);
+  expectBothKept(harness::ComboItem(fonts, other + 1));
+  // Enter gives the view a name; size and style stay there too.
+  ::SendMessageA(fonts, CB_SETCURSEL, 0, 0);
+  harness::PressKey(VK_RETURN);
+  EXPECT_TRUE(harness::HasFont(view, harness::ComboItem(fonts, 0), -96, FW_BOLD, "IUS"));
 }

@@ -73,11 +73,15 @@ SIZE TextSize(HWND control, const std::string& text, UINT format) {
   return {r.right, r.bottom};
 }
 
+std::string StyleLetters(const LOGFONTA& font) {
+  return std::string(font.lfItalic ? "I" : "") + (font.lfUnderline ? "U" : "") +
+         (font.lfStrikeOut ? "S" : "");
+}
+
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags) {
   const LOGFONTA lf = FontOf(control);
-  const std::string on = std::string(lf.lfItalic ? "I" : "") + (lf.lfUnderline ? "U" : "") +
-                         (lf.lfStrikeOut ? "S" : "");
+  const std::string on = StyleLetters(lf);
   if (lf.lfFaceName == face && lf.lfHeight == height && lf.lfWeight == weight &&
       (!flags || on == flags))
     return testing::AssertionSuccess();
@@ -194,6 +198,12 @@ std::vector<std::string> ComboItems(HWND combo) {
 
 int ComboSelection(HWND combo) {
   return static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+int ComboIndexOtherThan(HWND combo, int index) {
+  for (int i = index + 1; i < ComboCount(combo); ++i)
+    if (ComboItem(combo, i) != ComboItem(combo, index)) return i;
+  return -1;
 }
 
 void ChooseComboItem(HWND combo, int index) {
@@ -338,13 +348,12 @@ void FocusControl(HWND control) {
   ::SetForegroundWindow(root);
   ::SetActiveWindow(root);
   ::SetFocus(control);
-  PumpUntil(
-      [=] {
-        HWND focus = ::GetFocus();
-        return ::GetForegroundWindow() == root && focus &&
-               (focus == control || ::IsChild(control, focus));
-      },
-      1000);
+  PumpUntil([=] { return ::GetForegroundWindow() == root && HasFocus(control); }, 1000);
+}
+
+bool HasFocus(HWND control) {
+  HWND focus = ::GetFocus();
+  return focus && (focus == control || ::IsChild(control, focus));
 }
 
 bool OpenClipboardPatiently(HWND owner) {

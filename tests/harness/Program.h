@@ -75,6 +75,7 @@ SIZE TextSize(HWND control, const std::string& text, UINT format = 0);
 // the letters of those of italic, underline and strike-out that are on ("" none, "IUS" all).
 testing::AssertionResult HasFont(HWND control, const std::string& face, LONG height, LONG weight,
                                  const char* flags = nullptr);
+std::string StyleLetters(const LOGFONTA& font);  // as those flags
 using win::RectInParent;  // left, top, right, bottom in the parent's client area
 // Left, top, width and height in the parent's client area, compared and printed whole.
 struct Box {
@@ -89,17 +90,19 @@ Box BoxOf(HWND control);
 // The main window's controls as the user first sees them, in tab order
 // (tests/harness/Controls.cpp).
 struct MainControl {
-  int id;
-  const char* className;
-  const char* caption;  // nullptr: set at start-up and checked where it is
-  Box box;              // in panel pixels at 96 dpi; a caption label's size is its caption's (0)
-  const char* face;     // nullptr: the window's default font
-  LONG height;          // LOGFONT height at 96 dpi
-  bool bold;
-  const char* name;  // what assistive technology reads; nullptr: it does not take the focus
-  LONG role;         // Windows' own for its kind (of a combo box with a field, the field's)
+  int id = 0;
+  const char* className = "";
+  const char* caption = nullptr;  // nullptr: set at start-up and checked where it is
+  Box box{};                      // panel pixels at 96 dpi; 0 x 0: its caption's size
+  const char* face = nullptr;     // nullptr: the window's default font
+  LONG height = 0;                // LOGFONT height at 96 dpi
+  bool bold = false;
+  const char* name = nullptr;  // what assistive technology reads; nullptr: it takes no focus
+  LONG role = 0;               // Windows' own for its kind; a combo box with a field: the field's
 };
 extern const MainControl kMainControls[21];
+// The style check boxes, in the order of their flags: bold, italic, underline, strike-out.
+extern const int kStyleBoxes[4];
 std::vector<int> Focusable();  // the ids of those that take the focus, in tab order
 RECT ScreenRect(HWND window);
 RECT ClientRect(HWND window);
@@ -118,6 +121,8 @@ int ComboCount(HWND combo);
 std::string ComboItem(HWND combo, int index);
 std::vector<std::string> ComboItems(HWND combo);  // every entry, in order
 int ComboSelection(HWND combo);
+// The first entry after `index` whose text differs from that entry's; -1 when there is none.
+int ComboIndexOtherThan(HWND combo, int index);
 // Selects an entry and sends the notification the control sends for a user's choice.
 void ChooseComboItem(HWND combo, int index);
 
@@ -135,6 +140,7 @@ void PressKey(WORD vk, bool shift = false, bool control = false, bool alt = fals
 void TypeText(const std::string& text);
 // Makes the window active with the focus on `control`.
 void FocusControl(HWND control);
+bool HasFocus(HWND control);  // it, or a child of it does (the size box's text field)
 // Scrolls the row into view and clicks its middle with the real mouse (a single click).
 void ClickListRow(HWND list, int index, DWORD downFlag = MOUSEEVENTF_LEFTDOWN,
                   DWORD upFlag = MOUSEEVENTF_LEFTUP);
