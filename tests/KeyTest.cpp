@@ -183,7 +183,7 @@ TEST(Keys, TheFocusComesBackWhereItWasLeft) {
   for (int id : harness::Focusable()) controls.push_back(program[id]);
   HWND elsewhere = harness::OpenWindow(program, fMain::ID_cmdHelp, "Help");
   for (HWND control : controls) {
-    for (bool minimise : {false, true}) {
+    for (bool minimise : {true, false}) {
       harness::FocusControl(control);
       if (minimise) {
         ::SendMessageA(program.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);

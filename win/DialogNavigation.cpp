@@ -27,18 +27,13 @@ bool DialogNavigation::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
     case WM_SHOWWINDOW:
       if (!wp) SaveFocus();  // hidden, minimised with its owner among others
       return false;
-    case WM_SETFOCUS: {
-      // The control that had it, whether or not a tab stop (the size box's text field is
-      // none); else the first tab stop. A window with no control that takes the focus keeps it.
-      HWND target = lastFocus_ && ::IsChild(window_, lastFocus_) && TakesFocus(lastFocus_)
-                        ? lastFocus_
-                        : ::GetNextDlgTabItem(window_, nullptr, FALSE);
-      if (!target ||
-          (target != lastFocus_ && !(::GetWindowLongPtrA(target, GWL_STYLE) & WS_TABSTOP)))
-        return false;
-      ::SetFocus(target);
+    case WM_SETFOCUS:
+      // Minimising moves the focus from a control to the window itself: that control is the
+      // one to come back to once the window is restored.
+      if (const HWND from = reinterpret_cast<HWND>(wp); from && ::IsChild(window_, from))
+        lastFocus_ = from;
+      if (!::IsIconic(window_)) RestoreFocus();
       return true;
-    }
     case WM_NEXTDLGCTL:
       NextControl(wp, lp);
       return true;
@@ -57,6 +52,20 @@ bool DialogNavigation::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result
 void DialogNavigation::SaveFocus() {
   HWND focus = ::GetFocus();
   if (focus && ::IsChild(window_, focus)) lastFocus_ = focus;
+}
+
+// The control that had the focus, whether or not a tab stop (the size box's text field is
+// none); else the first tab stop. A window with no control that takes the focus keeps it.
+void DialogNavigation::RestoreFocus() {
+  const HWND target = lastFocus_ && ::IsChild(window_, lastFocus_) && TakesFocus(lastFocus_)
+                          ? lastFocus_
+                          : ::GetNextDlgTabItem(window_, nullptr, FALSE);
+  if (target && (target == lastFocus_ || (::GetWindowLongPtrA(target, GWL_STYLE) & WS_TABSTOP)))
+    ::SetFocus(target);
+}
+
+void DialogNavigation::Restored() {
+  if (::GetFocus() == window_) RestoreFocus();
 }
 
 // The given control, or the next or previous tab stop.

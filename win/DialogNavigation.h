@@ -23,6 +23,9 @@ class DialogNavigation {
   // Takes the window's messages that are the dialog manager's part: true when it handled
   // the message, with its answer in `result`. WM_ACTIVATE and WM_SHOWWINDOW are only watched.
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+  // The window is restored from minimised: the focus, which stayed on the window itself,
+  // goes back to its control.
+  void Restored();
   // The focus moved to `focus` (a window of any program, or none): where the window has a
   // default button, the outline moves with it.
   void FocusMoved(HWND focus);
@@ -32,6 +35,7 @@ class DialogNavigation {
 
  private:
   void SaveFocus();
+  void RestoreFocus();
   void NextControl(WPARAM wp, LPARAM lp);
   void PressFocusedButton(HWND control);
 

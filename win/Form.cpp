@@ -74,7 +74,7 @@ bool Form::MakeControls() {
   for (FormControls::Owner& o : controls_.All())
     if (design_.defaultButton && !o.row->hook && IsPushButton(o.control))
       o.hook.Attach(o.control, this, &Form::OutlineFollowsFocus);
-  navigation_.Attach(hwnd_, controls_.Panel() ? controls_.Panel() : hwnd_, design_.defaultButton);
+  navigation_.Attach(hwnd_, controls_.Parent(), design_.defaultButton);
   LayOutMade();
   return true;
 }

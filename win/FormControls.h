@@ -57,6 +57,7 @@ class FormControls {
 
   bool Made() const { return owners_ != nullptr; }
   HWND Panel() const { return panel_; }
+  HWND Parent() const { return panel_ ? panel_ : window_; }  // of the controls
   std::span<Owner> All() const;
   // The control of the row with that identifier; nullptr for none.
   Owner* Of(int id) const;
@@ -71,8 +72,6 @@ class FormControls {
   void FitContent(int dpi);
 
  private:
-  HWND Parent() const { return panel_ ? panel_ : window_; }
-
   const FormDesign* design_ = nullptr;
   HWND window_ = nullptr, panel_ = nullptr;  // not owned
   std::unique_ptr<Owner[]> owners_;          // one for each row of the design

@@ -175,12 +175,14 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 // Restored onto a monitor of another density, of which Windows may have told nothing, or told
-// while the window was minimised.
+// while the window was minimised; and the focus back where it was.
 void Form::OnSize(WPARAM kind) {
-  if (kind == SIZE_MINIMIZED)
+  if (kind == SIZE_MINIMIZED) {
     minimised_ = true;
-  else if (std::exchange(minimised_, false) && controls_.Made() && Density() != dpi_)
-    Rescale(Density(), nullptr);
+  } else if (std::exchange(minimised_, false) && controls_.Made()) {
+    if (Density() != dpi_) Rescale(Density(), nullptr);
+    navigation_.Restored();
+  }
 }
 
 // The window at a new density, at the rectangle Windows suggests or else where it stands,
