@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "win/Handles.h"
+
 namespace harness {
 
 void Pump(DWORD ms) {
@@ -62,14 +64,12 @@ LOGFONTA FontOf(HWND control) {
 }
 
 SIZE TextSize(HWND control, const std::string& text, UINT format) {
-  HDC dc = ::GetDC(control);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
+  win::WindowDC dc(control);
+  win::Selected font(dc.get(),
+                     reinterpret_cast<HGDIOBJ>(::SendMessageA(control, WM_GETFONT, 0, 0)));
   RECT r{0, 0, 0, 0};
-  ::DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r,
+  ::DrawTextA(dc.get(), text.data(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_SINGLELINE | format);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(control, dc);
   return {r.right, r.bottom};
 }
 
@@ -114,10 +114,7 @@ RECT ScreenRect(HWND window) {
 
 COLORREF ShownPixel(HWND window, int x, int y) {
   Pump(30);
-  HDC dc = ::GetDC(window);
-  COLORREF color = ::GetPixel(dc, x, y);
-  ::ReleaseDC(window, dc);
-  return color;
+  return ::GetPixel(win::WindowDC(window).get(), x, y);
 }
 
 COLORREF PixelAt(HWND window, int x, int y) {
@@ -132,16 +129,15 @@ std::vector<COLORREF> ClientPixels(HWND window) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof info.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   std::vector<COLORREF> pixels(static_cast<size_t>(r.right) * static_cast<size_t>(r.bottom));
-  HDC dc = ::GetDC(window);
-  HDC memory = ::CreateCompatibleDC(dc);
-  HBITMAP bitmap = ::CreateCompatibleBitmap(dc, r.right, r.bottom);
-  HGDIOBJ old = ::SelectObject(memory, bitmap);
-  ::BitBlt(memory, 0, 0, r.right, r.bottom, dc, 0, 0, SRCCOPY);
-  ::SelectObject(memory, old);
-  ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(r.bottom), pixels.data(), &info, DIB_RGB_COLORS);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(memory);
-  ::ReleaseDC(window, dc);
+  win::WindowDC dc(window);
+  win::UniqueMemoryDC memory(::CreateCompatibleDC(dc.get()));
+  win::UniqueBitmap bitmap(::CreateCompatibleBitmap(dc.get(), r.right, r.bottom));
+  {
+    win::Selected into(memory.get(), bitmap.get());
+    ::BitBlt(memory.get(), 0, 0, r.right, r.bottom, dc.get(), 0, 0, SRCCOPY);
+  }
+  ::GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(r.bottom), pixels.data(), &info,
+              DIB_RGB_COLORS);
   return pixels;
 }
 }  // namespace
@@ -167,11 +163,7 @@ std::map<COLORREF, int> ColoursIn(HDC dc, const RECT& r, int step) {
 
 std::map<COLORREF, int> Colours(HWND control, int step) {
   PixelAt(control, 0, 0);  // painted first
-  RECT r = ClientRect(control);
-  HDC dc = ::GetDC(control);
-  std::map<COLORREF, int> counts = ColoursIn(dc, r, step);
-  ::ReleaseDC(control, dc);
-  return counts;
+  return ColoursIn(win::WindowDC(control).get(), ClientRect(control), step);
 }
 
 COLORREF MostCommon(const std::map<COLORREF, int>& counts) {
