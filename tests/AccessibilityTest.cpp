@@ -214,8 +214,5 @@ TEST(HighContrast, TheSystemsColoursWhileOnTheDesignsWhileOffSwitchedLive) {
     harness::Drain();
   };
   expect(true);
-  turn(false);
-  expect(false);
-  turn(true);
-  expect(true);
+  for (bool on : {false, true}) turn(on), expect(on);
 }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "tests/Harness.h"
@@ -112,13 +113,10 @@ TEST_F(Design, ControlsBehaveAsDesigned) {
 }
 
 TEST_F(Design, SizeListHoldsFifteenSizesInStoredOrder) {
-  const char* expected[] = {"8",  "9",  "10", "11", "12", "14", "16", "18",
-                            "22", "24", "26", "28", "36", "48", "72"};
-  ASSERT_EQ(15, harness::ComboCount(sizes));
-  for (int i = 0; i < 15; ++i) {
-    EXPECT_EQ(expected[i], harness::ComboItem(sizes, i));
-    EXPECT_EQ(0, ::SendMessageA(sizes, CB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-  }
+  EXPECT_EQ((std::vector<std::string>{"8", "9", "10", "11", "12", "14", "16", "18", "22", "24",
+                                      "26", "28", "36", "48", "72"}),
+            harness::ComboItems(sizes));
+  for (WPARAM i = 0; i < 15; ++i) EXPECT_EQ(0, ::SendMessageA(sizes, CB_GETITEMDATA, i, 0)) << i;
 }
 
 TEST_F(Design, WindowHasAFixedBorderAndMinimiseButtonOnly) {

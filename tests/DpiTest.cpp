@@ -25,6 +25,7 @@ int Scaled(int pixels96, int dpi) { return static_cast<int>(std::lround(pixels96
 
 int Height(float points, int dpi) { return -static_cast<int>(std::lround(points * dpi / 72.0f)); }
 
+// A rectangle of a control (id 0: a window's client area) at its design's size times dpi/96.
 void ExpectScaled(const harness::Box& at96, const RECT& actual, int dpi, int id) {
   EXPECT_NEAR(Scaled(at96.left, dpi), actual.left, 1) << id;
   EXPECT_NEAR(Scaled(at96.top, dpi), actual.top, 1) << id;
@@ -56,9 +57,7 @@ void ExpectMainWindowAt(const Program& program, int dpi, float viewPoints) {
   RECT label = harness::RectInParent(program[fMain::ID_lblControls0 + 3]);
   EXPECT_GE(label.bottom - label.top, -Height(9.75f, dpi));
 
-  RECT client = harness::ClientRect(program.window());
-  EXPECT_NEAR(Scaled(478, dpi), client.right, 1);
-  EXPECT_NEAR(Scaled(423, dpi), client.bottom, 1);
+  ExpectScaled({0, 0, 478, 423}, harness::ClientRect(program.window()), dpi, 0);
   RECT panel = harness::ScreenRect(program[fMain::ID_picInterface]);
   EXPECT_NEAR(Scaled(468, dpi), panel.right - panel.left, 1);
   // The button row still ends exactly at the Symbol View's right edge, with equal tops.
@@ -76,9 +75,7 @@ void ExpectMainWindowAt(const Program& program, int dpi, float viewPoints) {
 
 void ExpectHelpAt(HWND help, int dpi) {
   SCOPED_TRACE(dpi);
-  RECT r = ClientOnScreen(help);
-  EXPECT_NEAR(Scaled(313, dpi), r.right - r.left, 1);
-  EXPECT_NEAR(Scaled(272, dpi), r.bottom - r.top, 1);
+  ExpectScaled({0, 0, 313, 272}, harness::ClientRect(help), dpi, 0);
   RECT text = harness::RectInParent(Item(help, fHelp::ID_lblHelp));
   RECT heading = harness::RectInParent(Item(help, fHelp::ID_lblHelpHeader));
   EXPECT_NEAR(Scaled(300, dpi), text.right - text.left, 1);
@@ -89,9 +86,7 @@ void ExpectHelpAt(HWND help, int dpi) {
 
 void ExpectAboutAt(HWND about, int dpi) {
   SCOPED_TRACE(dpi);
-  RECT r = ClientOnScreen(about);
-  EXPECT_NEAR(Scaled(382, dpi), r.right - r.left, 1);
-  EXPECT_NEAR(Scaled(237, dpi), r.bottom - r.top, 1);
+  ExpectScaled({0, 0, 382, 237}, harness::ClientRect(about), dpi, 0);
   ExpectScaled({283, 175, 84, 23}, harness::RectInParent(Item(about, fAbout::ID_cmdOK)), dpi,
                fAbout::ID_cmdOK);
   EXPECT_EQ(Height(8.0f, dpi), FontHeight(Item(about, fAbout::ID_lblDescription)));
@@ -178,10 +173,7 @@ TEST(Dpi, EachWindowStartsAtTheScreensDensity) {
   ASSERT_TRUE(help && about);
   ExpectHelpAt(help, dpi);
   ExpectAboutAt(about, dpi);
-  // The About dialog starts at its fixed place.
-  const RECT client = ClientOnScreen(about);
-  EXPECT_NEAR(Scaled(156, dpi), client.left, 1);
-  EXPECT_NEAR(Scaled(129, dpi), client.top, 1);
+  ExpectScaled({156, 129, 382, 237}, ClientOnScreen(about), dpi, 0);  // at its fixed place
 }
 
 // Minimised across a change of density, told or not, a window is laid out at its density once
@@ -211,16 +203,14 @@ TEST(Dpi, TheMainWindowFollowsItsMonitorsDensityAndKeepsWhatTheUserDid) {
   ::SendMessageA(program[fMain::ID_chkBold], BM_CLICK, 0, 0);
   harness::ClickListRow(list, 199);
   ::SendMessageA(view, EM_SETSEL, 70, 72);
-  const std::string face = harness::FaceOf(view),
-                    keystroke = harness::Text(program[fMain::ID_lblKeycode]);
+  const harness::Snapshot before = harness::SnapshotOf(program);
   ASSERT_EQ(list, ::GetFocus());
   ExpectEveryDensity(program.window(), {478, 423},
                      [&](int dpi) { ExpectMainWindowAt(program, dpi, 36.0f); });
-  EXPECT_EQ(face, harness::FaceOf(view));
+  EXPECT_EQ(before, harness::SnapshotOf(program));  // the face, keystroke and every choice
   EXPECT_EQ(FW_BOLD, harness::FontOf(view).lfWeight);
   EXPECT_EQ(199, harness::ListSelection(list));
   EXPECT_EQ(std::make_pair(DWORD(70), DWORD(72)), harness::EditSelection(view));
-  EXPECT_EQ(keystroke, harness::Text(program[fMain::ID_lblKeycode]));
   EXPECT_EQ(list, ::GetFocus());
 }
 

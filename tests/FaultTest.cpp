@@ -17,6 +17,7 @@
 #include "browse/mEnumFonts.h"
 #include "tests/Harness.h"
 #include "win/Form.h"
+#include "win/Handles.h"
 
 using harness::Program;
 
@@ -42,6 +43,21 @@ bool IsSortedForTheUser(const std::vector<std::string>& items) {
   return true;
 }
 
+// A window that fails while it is being created, at the message it is given.
+const win::FormDesign kFailingDesign{.className = "VarneloFailing", .style = WS_POPUP};
+struct Failing : win::Form {
+  Failing(Key key, UINT message) : Form(key, kFailingDesign, {}), message(message) {}
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == message) throw std::bad_alloc();
+    return Form::HandleMessage(msg, wp, lp);
+  }
+  using Form::Create;
+  UINT message;
+};
+
+// A load that fails outside any window procedure: the enumeration of the fonts.
+int WINAPI FailingEnumeration(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { throw std::bad_alloc(); }
+
 }  // namespace
 
 TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
@@ -52,8 +68,7 @@ TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
     g_families.push_back(name);
   }
   Program program(fMainOptions{&EnumerateList});
-  HWND fonts = program[fMain::ID_cboFonts];
-  std::vector<std::string> items = harness::ComboItems(fonts);
+  std::vector<std::string> items = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(3000u, items.size());
   EXPECT_TRUE(IsSortedForTheUser(items));
   EXPECT_EQ("3000 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));
@@ -90,18 +105,15 @@ TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
   HWND combo = ::CreateWindowExA(0, WC_COMBOBOXA, "", CBS_DROPDOWNLIST | CBS_SORT, 0, 0, 100, 100,
                                  nullptr, nullptr, nullptr, nullptr);
   ASSERT_TRUE(combo);
-  const LPARAM list = reinterpret_cast<LPARAM>(combo);
-  LOGFONTA lf{};
-  std::strcpy(lf.lfFaceName, "Beta");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, RASTER_FONTTYPE, list));
-  std::strcpy(lf.lfFaceName, "Alpha");
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, DEVICE_FONTTYPE, list));
-  EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, 0, list));
-  EXPECT_EQ(3, harness::ComboCount(combo));
-  EXPECT_EQ("Alpha", harness::ComboItem(combo, 0));
-  EXPECT_EQ("Alpha", harness::ComboItem(combo, 1));
-  EXPECT_EQ("Beta", harness::ComboItem(combo, 2));
-  ::DestroyWindow(combo);
+  const harness::OnExit destroy([combo] { ::DestroyWindow(combo); });
+  const std::pair<const char*, DWORD> calls[] = {
+      {"Beta", RASTER_FONTTYPE}, {"Alpha", DEVICE_FONTTYPE}, {"Alpha", 0}};
+  for (const auto& [face, type] : calls) {
+    LOGFONTA lf{};
+    std::strcpy(lf.lfFaceName, face);
+    EXPECT_EQ(1, mEnumFonts::EnumFontFamProc(&lf, nullptr, type, reinterpret_cast<LPARAM>(combo)));
+  }
+  EXPECT_EQ((std::vector<std::string>{"Alpha", "Alpha", "Beta"}), harness::ComboItems(combo));
 }
 
 TEST(Fault, CopyWhileAnotherProgramHoldsTheClipboard) {
@@ -109,25 +121,23 @@ TEST(Fault, CopyWhileAnotherProgramHoldsTheClipboard) {
   HWND view = program[fMain::ID_txtSymbol];
   ::SendMessageA(view, EM_SETSEL, 64, 67);  // "ABC"
 
-  HANDLE held = ::CreateEventA(nullptr, TRUE, FALSE, "VarneloClipboardHeld");
+  const win::UniqueHandle held(::CreateEventA(nullptr, TRUE, FALSE, "VarneloClipboardHeld"));
   std::string holder = "\"" + harness::TestDir() + "hold_clipboard.exe\" 1000";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   ASSERT_TRUE(::CreateProcessA(nullptr, holder.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process));
+  const win::UniqueHandle holding(process.hProcess), thread(process.hThread);
   // The other program says when it has the clipboard open.
-  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(held, 5000));
-  ::CloseHandle(held);
+  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(held.get(), 5000));
   const DWORD start = ::GetTickCount();
   ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
   const DWORD took = ::GetTickCount() - start;
   EXPECT_LT(took, 800u) << "the copy gives up after a short, bounded wait";
   EXPECT_TRUE(::IsWindow(program.window()));
 
-  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.hProcess, 10000));
-  ::CloseHandle(process.hProcess);
-  ::CloseHandle(process.hThread);
+  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(holding.get(), 10000));
   EXPECT_EQ("held", harness::ClipboardText());  // the other program's data is intact
 
   ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);  // and the next copy works
@@ -170,22 +180,6 @@ TEST(Fault, ClosingTheAuxiliaryWindowsWhileTheMainWindowIsBusy) {
   ::SendMessageA(program[fMain::ID_cmdHelp], BM_CLICK, 0, 0);  // and they open again
   EXPECT_EQ(1u, harness::VisibleWindows("Help").size());
 }
-
-namespace {
-// A window that fails while it is being created, at the message it is given.
-const win::FormDesign kFailingDesign{.className = "VarneloFailing", .style = WS_POPUP};
-struct Failing : win::Form {
-  Failing(Key key, UINT message) : Form(key, kFailingDesign, {}), message(message) {}
-  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == message) throw std::bad_alloc();
-    return Form::HandleMessage(msg, wp, lp);
-  }
-  using Form::Create;
-  UINT message;
-};
-}  // namespace
-
-static int WINAPI FailingEnumeration(HDC, LPCSTR, FONTENUMPROCA, LPARAM) { throw std::bad_alloc(); }
 
 TEST(Fault, AWindowThatFailsWhileBeingCreatedIsNotCreated) {
   for (UINT message : {WM_NCCREATE, WM_CREATE}) {

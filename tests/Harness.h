@@ -12,6 +12,7 @@
 #include "tests/harness/Program.h"
 #include "tests/harness/Registry.h"
 #include "tests/harness/Snapshot.h"
+#include "tests/harness/Tables.h"
 #include "tests/harness/Windows.h"
 
 namespace harness {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "tests/Harness.h"
 
@@ -39,19 +40,6 @@ void DisplaceRow(const Program& program) {
   ASSERT_EQ((Box{23, 3, 64, 48}), BoxOf(program[fMain::ID_cmdHelp]));
 }
 
-void Minimise(HWND window) {
-  ::ShowWindow(window, SW_MINIMIZE);
-  EXPECT_TRUE(harness::Iconic(window, true, 2000));
-  harness::Pump(50);
-}
-
-void Restore(HWND window) {
-  ::ShowWindow(window, SW_RESTORE);
-  EXPECT_TRUE(
-      harness::PumpUntil([&] { return !::IsIconic(window) && ::IsWindowVisible(window); }, 2000));
-  harness::Pump(50);
-}
-
 void ResizeWindow(HWND window, int width, int height) {
   ::SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   harness::Pump(50);
@@ -66,6 +54,27 @@ std::map<int, Box> OtherControls(const Program& program) {
   }
   return boxes;
 }
+
+// What is done to the window, one change after another, each of them a pass of the layout:
+// minimising, restoring, or a new size: larger, then smaller than the panel, and back.
+enum Change { kMinimise, kRestore, kLarger, kSmaller, kBack };
+struct Changes {
+  const char* name;
+  std::vector<Change> changes;
+  bool displaced = false;   // the buttons moved away before each: a pass must bring them back
+  bool panelMoved = false;  // the panel moved away from the centre first
+};
+
+const Changes kChanges[] = {
+    // The pass while minimised gives the same row.
+    {"MinimiseAndRestoreLeaveTheRowWhereItWas", {kMinimise, kRestore, kMinimise, kRestore}},
+    {"MinimisingRunsTheLayoutAndIgnoresTheWindowState", {kMinimise, kRestore}, true},
+    {"ThePanelIsNotRecentredOnRestore", {kMinimise, kRestore}, false, true},
+    {"TheRowFollowsTheSymbolViewWhateverTheWindowSize", {kLarger, kSmaller, kBack}, true},
+    {"NoOtherControlMovesWithMinimiseAndRestore", {kMinimise, kRestore}},
+};
+
+class Passes : public Layout, public testing::WithParamInterface<Changes> {};
 
 }  // namespace
 
@@ -95,64 +104,47 @@ TEST_F(Layout, FirstDisplayLinesTheButtonsUpUnderTheSymbolView) {
   EXPECT_LE(about.top + about.height, panel.bottom);
 }
 
-TEST_F(Layout, MinimiseAndRestoreLeaveTheRowWhereItWas) {
-  for (int round = 0; round < 2; ++round) {
-    SCOPED_TRACE(round);
-    Minimise(program.window());
-    ExpectDesignRow(program);  // the pass while minimised gives the same row
-    Restore(program.window());
-    ExpectDesignRow(program);
-  }
-}
-
-TEST_F(Layout, MinimisingRunsTheLayoutAndIgnoresTheWindowState) {
-  DisplaceRow(program);
-  Minimise(program.window());
-  ASSERT_TRUE(::IsIconic(program.window()));
-  ExpectDesignRow(program);
-
-  DisplaceRow(program);
-  Restore(program.window());
-  ExpectDesignRow(program);
-}
-
-TEST_F(Layout, ThePanelIsNotRecentredOnRestore) {
-  HWND panel = program[fMain::ID_picInterface];
-  Box centred = BoxOf(panel);
+// After each change the row is where the design puts it (in the panel's own pixels), and every
+// other control, the panel too, where it was before.
+TEST_P(Passes, KeepTheDesignRowAndEverythingElse) {
+  HWND window = program.window(), panel = program[fMain::ID_picInterface];
+  const RECT before = harness::ScreenRect(window);
+  const Box centred = BoxOf(panel);
   EXPECT_EQ(5, centred.left);  // where start-up put it
-  ::SetWindowPos(panel, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  harness::Pump(30);
-  Minimise(program.window());
-  Restore(program.window());
-  EXPECT_EQ((Box{20, 30, centred.width, centred.height}), BoxOf(panel));
-  ExpectDesignRow(program);  // in the panel's own pixels
-}
-
-TEST_F(Layout, TheRowFollowsTheSymbolViewWhateverTheWindowSize) {
+  if (GetParam().panelMoved) {
+    ::SetWindowPos(panel, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    harness::Pump(30);
+  }
   const std::map<int, Box> others = OtherControls(program);
-  const RECT before = harness::ScreenRect(program.window());
-  // Larger, then smaller than the panel, then back: each change of size is one pass that
-  // must bring the displaced buttons back to the same row.
   const SIZE sizes[] = {
       {700, 600}, {300, 200}, {before.right - before.left, before.bottom - before.top}};
-  for (SIZE size : sizes) {
-    SCOPED_TRACE(testing::Message() << size.cx << " x " << size.cy);
-    DisplaceRow(program);
-    ResizeWindow(program.window(), size.cx, size.cy);
-    RECT now = harness::ScreenRect(program.window());
-    ASSERT_EQ(size.cx, now.right - now.left);  // the size really changed
+  for (Change change : GetParam().changes) {
+    SCOPED_TRACE(change);
+    if (GetParam().displaced) DisplaceRow(program);
+    if (change == kMinimise) {
+      ::ShowWindow(window, SW_MINIMIZE);
+      ASSERT_TRUE(harness::Iconic(window, true, 2000));
+      harness::Pump(50);
+    } else if (change == kRestore) {
+      ::ShowWindow(window, SW_RESTORE);
+      EXPECT_TRUE(harness::PumpUntil(
+          [&] { return !::IsIconic(window) && ::IsWindowVisible(window); }, 2000));
+      harness::Pump(50);
+    } else {
+      const SIZE size = sizes[change - kLarger];
+      ResizeWindow(window, size.cx, size.cy);
+      const RECT now = harness::ScreenRect(window);
+      ASSERT_EQ(size.cx, now.right - now.left);  // the size really changed
+    }
     ExpectDesignRow(program);
     EXPECT_EQ(others, OtherControls(program));
   }
+  if (GetParam().panelMoved) {
+    EXPECT_EQ((Box{20, 30, centred.width, centred.height}), BoxOf(panel));
+  }
 }
 
-TEST_F(Layout, NoOtherControlMovesWithMinimiseAndRestore) {
-  const std::map<int, Box> others = OtherControls(program);
-  Minimise(program.window());
-  EXPECT_EQ(others, OtherControls(program));
-  Restore(program.window());
-  EXPECT_EQ(others, OtherControls(program));
-}
+INSTANTIATE_TEST_SUITE_P(Layout, Passes, testing::ValuesIn(kChanges), harness::RowName());
 
 TEST_F(Layout, TheAboutWidthUsesTheHelpWidthFromBeforeThePass) {
   HWND about = program[fMain::ID_cmdAbout], help = program[fMain::ID_cmdHelp],

@@ -109,7 +109,19 @@ struct OwnedWindow : harness::MainWindowTest {
       EXPECT_NE(0, ::SendMessageA(Item(window, Window::kPicture), STM_GETICON, 0, 0));
     }
   }
+  // Closed, it goes and leaves the main window; opened again, it is one window, loaded afresh.
+  void CloseAndReopen(void (*close)(HWND)) {
+    close(window);
+    ASSERT_TRUE(harness::Gone(window));
+    EXPECT_TRUE(harness::ProcessWindows(nullptr, Window::kTitle).empty());  // nor hidden
+    EXPECT_TRUE(::IsWindowVisible(main));  // the main window is not affected
+    ASSERT_NO_FATAL_FAILURE(Open());
+    ExpectTheTexts();
+    EXPECT_EQ(1u, harness::ProcessWindows(nullptr, Window::kTitle).size());
+  }
 };
+
+void CloseButton(HWND window) { ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 using OwnedWindows = testing::Types<About, Help>;
 TYPED_TEST_SUITE(OwnedWindow, OwnedWindows);
@@ -168,33 +180,16 @@ TYPED_TEST(OwnedWindow, HasAFixedDialogFrameAndItsDesignedClientSize) {
   EXPECT_NE(HTBOTTOM, hit);
 }
 
-// Closed its own way and by the title bar's close button, it goes and leaves the main window;
-// opened again, it is one window, loaded afresh.
 TYPED_TEST(OwnedWindow, ItsOwnWayAndTheCloseButtonCloseIt) {
-  for (bool closeButton : {false, true}) {
-    SCOPED_TRACE(closeButton ? "close button" : "its own way");
-    if (closeButton) {
-      ::SendMessageA(this->window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    } else {
-      TypeParam::Close(this->window);
-    }
-    EXPECT_TRUE(harness::Gone(this->window));
-    EXPECT_TRUE(harness::ProcessWindows(nullptr, TypeParam::kTitle).empty());  // nor hidden
-    EXPECT_TRUE(::IsWindowVisible(this->main));  // the main window is not affected
-    ASSERT_NO_FATAL_FAILURE(this->Open());
-    this->ExpectTheTexts();
-    EXPECT_EQ(1u, harness::ProcessWindows(nullptr, TypeParam::kTitle).size());
-  }
+  ASSERT_NO_FATAL_FAILURE(this->CloseAndReopen(&TypeParam::Close));
+  this->CloseAndReopen(&CloseButton);  // the title bar's
 }
 
 TYPED_TEST(OwnedWindow, ReopeningSetsTheTextsAfresh) {
   ::SetWindowTextA(this->window, "changed");
   for (const auto& [id, text] : TypeParam::kTexts)
     ::SetWindowTextA(Item(this->window, id), "changed");
-  TypeParam::Close(this->window);
-  ASSERT_TRUE(harness::Gone(this->window));
-  ASSERT_NO_FATAL_FAILURE(this->Open());
-  this->ExpectTheTexts();
+  this->CloseAndReopen(&TypeParam::Close);
 }
 
 TYPED_TEST(OwnedWindow, MainWindowStaysUsableWhileItIsOpen) {
@@ -308,6 +303,25 @@ size_t TitleIconColoursShown(HWND window) {
   return common;
 }
 
+// How the focus comes to a button before a key: put on OK or on "&System Info...", or brought
+// from OK to "&System Info..." by Tab, by pressing the mouse on the button and sliding off it
+// before letting go (focus without a click), or from code.
+enum Way { kOnOk, kOnSysInfo, kTab, kSlideOff, kSetFocus };
+struct KeyOnAButton {
+  const char* name;
+  WORD key;
+  bool presses;  // "&System Info...", the dialog staying open until Enter on OK closes it
+  std::vector<Way> ways;
+};
+
+const KeyOnAButton kKeysOnButtons[] = {
+    {"EscClosesItWhicheverControlHasTheFocus", VK_ESCAPE, false, {kOnOk, kOnSysInfo}},
+    {"EnterOnOkClosesIt", VK_RETURN, false, {kOnOk}},
+    {"EnterOnSystemInfoPressesThatButtonInstead", VK_RETURN, true, {kTab, kSlideOff, kSetFocus}},
+};
+
+class AboutKeys : public AboutDialog, public testing::WithParamInterface<KeyOnAButton> {};
+
 }  // namespace
 
 TEST_F(AboutDialog, ShowsTheProductTitleVersionAndDescription) {
@@ -360,70 +374,49 @@ TEST_F(AboutDialog, HasAnOkAndASystemInfoButtonTheOutlineOnTheOneEnterPresses) {
   }
 }
 
-TEST_F(AboutDialog, EscClosesItWhicheverControlHasTheFocus) {
-  const harness::SysInfoStandIn tool("about_sysinfo");  // Esc must not press "&System Info..."
-  ASSERT_TRUE(tool.Install(tool.dir + "tool.exe"));
-  for (int id : {int(fAbout::ID_cmdOK), int(fAbout::ID_cmdSysInfo)}) {
-    SCOPED_TRACE(id);
-    ASSERT_NO_FATAL_FAILURE(Open());
-    harness::FocusControl(Item(window, id));
-    ASSERT_EQ(window, ::GetForegroundWindow());
-    ASSERT_EQ(Item(window, id), ::GetFocus());
-    harness::PressKey(VK_ESCAPE);
-    EXPECT_TRUE(harness::Gone(window));
-    EXPECT_TRUE(harness::VisibleWindows(About::kTitle).empty());
-  }
-  harness::StartedProgramsEnded();  // a start would have written by now
-  EXPECT_TRUE(harness::ReadLines(tool.log).empty());
-  EXPECT_TRUE(::IsWindowVisible(program.window()));
-}
-
-TEST_F(AboutDialog, EnterOnOkClosesIt) {
-  harness::FocusControl(Item(window, fAbout::ID_cmdOK));
-  harness::PressKey(VK_RETURN);
-  EXPECT_TRUE(harness::Gone(window));
-  EXPECT_TRUE(::IsWindowVisible(program.window()));
-}
-
-// Enter with the focus on "&System Info..." presses that button, however the focus got
-// there: by Tab, by pressing the mouse on the button and sliding off it before letting go
-// (focus without a click), or set from code.
-TEST_F(AboutDialog, EnterOnSystemInfoPressesThatButtonInstead) {
+// The dialog opened afresh for each way. Its tool's log shows each press of "&System Info...",
+// which neither Esc nor Enter on OK may make.
+TEST_P(AboutKeys, WithTheFocusOnAButton) {
+  const KeyOnAButton& row = GetParam();
   const harness::SysInfoStandIn tool("about_sysinfo");
   ASSERT_TRUE(tool.Install(tool.dir + "tool.exe"));
-  enum class Way { Tab, MouseSlideOff, SetFocus };
   size_t started = 0;
-  for (Way way : {Way::Tab, Way::MouseSlideOff, Way::SetFocus}) {
-    SCOPED_TRACE(static_cast<int>(way));
+  for (Way way : row.ways) {
+    SCOPED_TRACE(way);
     ASSERT_NO_FATAL_FAILURE(Open());
-    HWND info = Item(window, fAbout::ID_cmdSysInfo);
-    harness::FocusControl(Item(window, fAbout::ID_cmdOK));
-    if (way == Way::Tab) {
+    HWND ok = Item(window, fAbout::ID_cmdOK), info = Item(window, fAbout::ID_cmdSysInfo);
+    harness::FocusControl(way == kOnSysInfo ? info : ok);
+    if (way == kTab) {
       harness::PressKey(VK_TAB);
-    } else if (way == Way::MouseSlideOff) {
-      RECT r = harness::ClientRect(info);
-      POINT off{r.right / 2, -40};  // above the button, inside the dialog
-      harness::Drag(info, POINT{r.right / 2, r.bottom / 2}, off);
-    } else {
+    } else if (way == kSlideOff) {
+      const RECT r = harness::ClientRect(info);  // off above the button, inside the dialog
+      harness::Drag(info, {r.right / 2, r.bottom / 2}, {r.right / 2, -40});
+    } else if (way == kSetFocus) {
       ::SetFocus(info);
       harness::Drain();
     }
-    ASSERT_EQ(info, ::GetFocus());
-    ASSERT_TRUE(harness::ReadLines(tool.log).size() == started);  // not pressed yet
-    harness::PressKey(VK_RETURN);
-    EXPECT_TRUE(harness::WaitForLines(tool.log, started + 1));  // the tool was started
-    started = harness::ReadLines(tool.log).size();
-    EXPECT_TRUE(::IsWindow(window));  // and the dialog stays open
-    EXPECT_TRUE(::IsWindowVisible(window));
-    // Back on OK, Enter closes the dialog again.
-    harness::FocusControl(Item(window, fAbout::ID_cmdOK));
-    harness::PressKey(VK_RETURN);
+    ASSERT_EQ(window, ::GetForegroundWindow());
+    ASSERT_EQ(way == kOnOk ? ok : info, ::GetFocus());
+    ASSERT_EQ(started, harness::ReadLines(tool.log).size());  // not pressed yet
+    harness::PressKey(row.key);
+    if (row.presses) {
+      EXPECT_TRUE(harness::WaitForLines(tool.log, ++started));  // the tool was started
+      EXPECT_TRUE(::IsWindow(window));                          // and the dialog stays open
+      EXPECT_TRUE(::IsWindowVisible(window));
+      harness::FocusControl(ok);  // back on OK, Enter closes the dialog again
+      harness::PressKey(VK_RETURN);
+    }
     EXPECT_TRUE(harness::Gone(window));
+    EXPECT_TRUE(harness::VisibleWindows(About::kTitle).empty());
     if (::IsWindow(window)) ::DestroyWindow(window);
   }
-  harness::StartedProgramsEnded();
-  EXPECT_EQ(3u, harness::ReadLines(tool.log).size());
+  harness::StartedProgramsEnded();  // a start would have written by now
+  EXPECT_EQ(row.presses ? row.ways.size() : 0u, harness::ReadLines(tool.log).size());
+  EXPECT_TRUE(::IsWindowVisible(program.window()));
 }
+
+INSTANTIATE_TEST_SUITE_P(AboutDialog, AboutKeys, testing::ValuesIn(kKeysOnButtons),
+                         harness::RowName());
 
 TEST_F(AboutDialog, OpensTogetherWithTheHelpWindowEachOnItsOwn) {
   ASSERT_NE(nullptr, harness::OpenWindow(program, Help::kButton, Help::kTitle));

@@ -8,8 +8,8 @@
 #include <sddl.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +21,12 @@ using harness::kLocationKey;
 using harness::kMsinfoKey;
 using harness::Program;
 using harness::SeenDialog;
+
+namespace win {
+void PrintTo(KeyValue result, std::ostream* out) {  // by name in the tests' messages
+  *out << (result == KeyValue::Read ? "Read" : result == KeyValue::Missing ? "Missing" : "Empty");
+}
+}  // namespace win
 
 namespace {
 
@@ -100,19 +106,20 @@ class SysInfo : public testing::Test {
     EXPECT_TRUE(harness::ReadLines(log).empty()) << harness::ReadLines(log).front();
   }
 
-  // The About dialog of a freshly started program with "&System Info..." pressed: the
-  // message came, and nothing was started.
-  void PressExpectingTheMessage() {
+  // The About dialog of a freshly started program with "&System Info..." pressed `clicks`
+  // times. Without a `tool` to find, the message came each time, and nothing was started;
+  // with it, no message, and the log shows that the tool was started each time.
+  void Press(const std::string& log, const std::string& tool = "", size_t clicks = 1) {
     ASSERT_NO_FATAL_FAILURE(OpenAbout());
-    ExpectTheMessage(ClickSystemInfo());
-    ExpectNothingStarted(log_);
-  }
-
-  // The same with the tool found: no message, and the log shows that `path` was started.
-  void PressExpectingAStart(const std::string& log, const std::string& path) {
-    ASSERT_NO_FATAL_FAILURE(OpenAbout());
-    EXPECT_TRUE(ClickSystemInfo().empty());  // no message
-    ExpectStarted(log, path);
+    for (size_t click = 0; click < clicks; ++click) {
+      const std::vector<SeenDialog> seen = ClickSystemInfo();
+      if (tool.empty()) {
+        ExpectTheMessage(seen);
+      } else {
+        EXPECT_TRUE(seen.empty());
+      }
+    }
+    tool.empty() ? ExpectNothingStarted(log) : ExpectStarted(log, tool, clicks);
   }
 
   // The marker's line names exactly the program file that was started, a slash as a backslash.
@@ -130,8 +137,8 @@ class SysInfo : public testing::Test {
 };
 
 void Copy(const std::string& path) { ASSERT_TRUE(harness::CopyMarkerTo(path)); }
-void Path(const std::string& path) {
-  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path));
+void Path(const std::string& path, REGSAM view = 0) {
+  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", path, view));
 }
 void Folder(const std::string& folder) {
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kLocationKey, "MSINFO", folder));
@@ -141,20 +148,25 @@ void Tool(const std::string& path) { ASSERT_TRUE(harness::SysInfoStandIn::Instal
 void ToolIn(const std::string& folder) { Copy(folder + "\\MSINFO32.EXE"), Folder(folder); }
 // A valid second location holding the tool, which must not be used.
 void SecondWithTheTool(const std::string& dir) { ToolIn(dir + "second"); }
+void SecondAndFirstWithTheTool(const std::string& dir) {
+  SecondWithTheTool(dir), Tool(dir + "tool\\marker.exe");
+}
+
+using win::KeyValue;
+constexpr KeyValue kRead = KeyValue::Read, kMissing = KeyValue::Missing;
 
 // GetKeyValue on a value of HKLM, given a string that holds `before`: its result and the string.
 struct Reading {
-  bool result;
+  KeyValue result;
   std::string value;
 };
 Reading ReadValue(const char* key, const char* name, const std::string& before = "as passed") {
   std::string value = before;
-  bool result = win::GetKeyValue(kRoot, key, name, value) == win::KeyValue::Read;
-  return {result, value};
+  return {win::GetKeyValue(kRoot, key, name, value), value};  // in this order
 }
 
 // GetKeyValue on a value of the test key with these bytes and this type.
-Reading Read(DWORD type, const std::string& bytes, const std::string& before = "as passed") {
+Reading Read(DWORD type, const std::string& bytes) {
   ::RegDeleteTreeA(kRoot, kTestKey);
   // RegSetValueExA stores a text one byte longer than told when the byte after it is a NUL
   // (Windows does so, and Wine with it); a byte other than NUL after the data keeps the
@@ -162,12 +174,12 @@ Reading Read(DWORD type, const std::string& bytes, const std::string& before = "
   const std::string buffer = bytes + 'X';
   if (!harness::SetRegistryValue(kRoot, kTestKey, "Value", type, buffer.data(),
                                  static_cast<DWORD>(bytes.size())))
-    return {false, "(the test could not write the value)"};
-  return ReadValue(kTestKey, "Value", before);
+    return {kMissing, "(the test could not write the value)"};
+  return ReadValue(kTestKey, "Value");
 }
 
 // The result and the value of a reading.
-void ExpectReading(bool result, const std::string& value, const Reading& reading) {
+void ExpectReading(KeyValue result, const std::string& value, const Reading& reading) {
   EXPECT_EQ(result, reading.result);
   EXPECT_EQ(value, reading.value);
 }
@@ -181,17 +193,123 @@ DWORD StoredWideBytes() {
   return size;
 }
 
+// Values of the test key, each of a type and these bytes, read into a string that holds "as
+// passed": the result, the string, and where given, how many bytes the registry holds for the
+// value (StoredWideBytes), to show that it was stored as meant.
+struct Stored {
+  DWORD type;
+  std::string bytes;
+  KeyValue result;
+  std::string value;
+  DWORD wideBytes = 0;
+};
+struct Readings {
+  const char* name;
+  std::vector<Stored> values;
+};
+
+std::string Number(DWORD n) { return std::string(reinterpret_cast<const char*>(&n), sizeof n); }
+const std::string kPath = "C:\\Tools\\msinfo32.exe";  // 21 characters
+const std::string kNul(1, '\0');
+
+const Readings kReadings[] = {
+    {"ReadsTextOfUpTo1024Bytes",  // with the NUL, and stored without one
+     {{REG_SZ, std::string(1023, 'a') + kNul, kRead, std::string(1023, 'a')},
+      {REG_SZ, std::string(1024, 'b'), kRead, std::string(1024, 'b'), 2 * 1024}}},
+    {"CountsDataOver1024BytesAsMissing",
+     {{REG_SZ, std::string(1024, 'c') + kNul, kMissing, ""},
+      {REG_SZ, std::string(1025, 'd'), kMissing, ""},
+      {REG_SZ, std::string(5000, 'e') + kNul, kMissing, ""},
+      {REG_BINARY, std::string(1025, '\x01'), kMissing, ""},
+      {REG_BINARY, std::string(1024, '\x01'), kRead, "as passed"}}},
+    {"DropsOnlyTheOneFinalNul",  // of all the bytes the query returned: not cut at an inner NUL
+     {{REG_SZ, kPath + kNul, kRead, kPath},
+      {REG_SZ, kPath, kRead, kPath, 2 * 21},
+      {REG_SZ, "abc" + kNul + kNul, kRead, "abc" + kNul},
+      {REG_SZ, "ab" + kNul + "cd", kRead, "ab" + kNul + "cd", 2 * 5},
+      {REG_SZ, kNul, kRead, ""}}},
+    {"GivesANumberAsAmpersandHAndHexDigits",  // most significant digit first, upper case
+     {{REG_DWORD, Number(0x1A2B3C4D), kRead, "&h1A2B3C4D"},
+      {REG_DWORD, Number(0), kRead, "&h0"},
+      {REG_DWORD, Number(0xFF), kRead, "&hFF"},
+      {REG_DWORD, Number(0xFFFFFFFF), kRead, "&hFFFFFFFF"},
+      {REG_DWORD, "\x4D\x3C\x2B\x1A", kRead, "&h1A2B3C4D"}}},
+    {"LeavesTheValueOfAnotherTypeAsPassed",
+     {{REG_EXPAND_SZ, kPath + kNul, kRead, "as passed"},
+      {REG_BINARY, kPath + kNul, kRead, "as passed"},
+      {REG_MULTI_SZ, kPath + kNul + kNul, kRead, "as passed"},
+      {REG_QWORD, std::string(8, '\x07'), kRead, "as passed"}}},
+    {"FailsOnAValueOfNoBytes",
+     {{REG_SZ, "", KeyValue::Empty, "as passed"}, {REG_BINARY, "", KeyValue::Empty, "as passed"}}},
+};
+
+class GetKeyValue : public SysInfo, public testing::WithParamInterface<Readings> {};
+
+// Replaces a key's access list for a scope and puts the old one back (its owner may always
+// change it).
+class KeyAccess {
+ public:
+  KeyAccess(const char* key, const char* sddl) : key_(key) {
+    const win::UniqueKey opened = harness::OpenRegistryKey(kRoot, key, READ_CONTROL | WRITE_DAC);
+    DWORD size = 0;
+    if (opened) ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
+    old_.resize(size);
+    PSECURITY_DESCRIPTOR replacement = nullptr;
+    if (size &&
+        ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data(), &size) ==
+            ERROR_SUCCESS &&
+        ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement,
+                                                               nullptr)) {
+      applied_ = ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, replacement) ==
+                 ERROR_SUCCESS;
+      ::LocalFree(replacement);
+    }
+  }
+  ~KeyAccess() {
+    const win::UniqueKey opened = harness::OpenRegistryKey(kRoot, key_, WRITE_DAC);
+    if (applied_ && opened)
+      ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data());
+  }
+  KeyAccess(const KeyAccess&) = delete;
+  KeyAccess& operator=(const KeyAccess&) = delete;
+  bool applied() const { return applied_; }
+
+ private:
+  std::string key_;
+  std::vector<BYTE> old_;
+  bool applied_ = false;
+};
+
+// Everyone may read the key, nobody may write it; deleting it and changing this list stay
+// allowed, for the clean-up.
+const char kReadOnly[] = "D:P(A;;KR;;;WD)(A;;SDWD;;;WD)";
+// Nobody may read it (the same clean-up rights).
+const char kNoAccess[] = "D:P(A;;SDRCWD;;;WD)";
+
+bool Refused(const char* key, REGSAM access) {
+  HKEY opened = nullptr;
+  const LONG result = ::RegOpenKeyExA(kRoot, key, 0, access, &opened);
+  if (result == ERROR_SUCCESS) ::RegCloseKey(opened);
+  return result == ERROR_ACCESS_DENIED;
+}
+
 // --- Which location is read, and what is started -------------------------------------
 
-// One set-up of the two locations, and what "&System Info..." does with it: start exactly
-// `started` (under the test's folder), or, without it, show the message and start nothing.
-// With a decoy, each copy of the marker writes marker.log beside itself, and the decoy's log
-// must stay empty.
+using Dir = const std::string&;  // the test's folder, with a trailing backslash
+
+// One set-up of the two locations, and what each of `clicks` presses of "&System Info..." does
+// with it: start exactly `started` (under the test's folder), or, without it, show the message
+// and start nothing. With a decoy, each copy of the marker writes marker.log beside itself,
+// and the decoy's log must stay empty. With an access list on both keys that refuses
+// `refused`, GetKeyValue reads the first one as the program will.
 struct Arrangement {
   const char* name;
-  void (*prepare)(const std::string& dir);
+  void (*prepare)(Dir dir);
   const char* started = nullptr;
   const char* decoy = nullptr;
+  size_t clicks = 1;
+  const char* access = nullptr;
+  REGSAM refused = 0;
 };
 
 void SetPathValue(DWORD type, const void* data, DWORD size) {
@@ -199,32 +317,34 @@ void SetPathValue(DWORD type, const void* data, DWORD size) {
 }
 
 const Arrangement kArrangements[] = {
-    {"PathNamingTheToolStartsExactlyThatFile",
-     [](const std::string& d) { Tool(d + "tool\\marker.exe"); }, "tool\\marker.exe"},
+    {"NeitherValueShowsTheMessage",  // not even the key of the second location
+     [](Dir) { ::RegDeleteTreeA(kRoot, kLocationKey); }},
+    {"PathNamingTheToolStartsExactlyThatFile", [](Dir d) { Tool(d + "tool\\marker.exe"); },
+     "tool\\marker.exe"},
+    {"ClickingTwiceStartsTheToolTwice", [](Dir d) { Tool(d + "tool\\marker.exe"); },
+     "tool\\marker.exe", nullptr, 2},
     {"PathWithSlashesForBackslashesStartsTheTool",  // Z:/.../tool/marker.exe
-     [](const std::string& d) {
-       Copy(d + "tool\\marker.exe"), Path(Replaced(d, '\\', '/') + "tool/marker.exe");
-     },
+     [](Dir d) { Copy(d + "tool\\marker.exe"), Path(Replaced(d, '\\', '/') + "tool/marker.exe"); },
      "tool\\marker.exe"},
     {"WithPathFoundTheSecondLocationIsNotUsed",
-     [](const std::string& d) { SecondWithTheTool(d), Tool(d + "first\\marker.exe"); },
-     "first\\marker.exe", "second\\marker.log"},
+     [](Dir d) { SecondWithTheTool(d), Tool(d + "first\\marker.exe"); }, "first\\marker.exe",
+     "second\\marker.log"},
     {"PathNamingAMissingFileShowsTheMessageWithoutTryingTheSecondLocation",
-     [](const std::string& d) { SecondWithTheTool(d), Path(d + "gone\\msinfo32.exe"); }},
+     [](Dir d) { SecondWithTheTool(d), Path(d + "gone\\msinfo32.exe"); }},
     {"PathNamingAFolderShowsTheMessage",
-     [](const std::string& d) { Copy(d + "folder\\MSINFO32.EXE"), Path(d + "folder"); }},
-    {"NoPathAndAFolderHoldingTheToolStartsItFromThere",
-     [](const std::string& d) { ToolIn(d + "Shared Tools"); }, "Shared Tools\\MSINFO32.EXE"},
+     [](Dir d) { Copy(d + "folder\\MSINFO32.EXE"), Path(d + "folder"); }},
+    {"NoPathAndAFolderHoldingTheToolStartsItFromThere", [](Dir d) { ToolIn(d + "Shared Tools"); },
+     "Shared Tools\\MSINFO32.EXE"},
     {"NoPathAndAFolderWithoutTheToolShowsTheMessage",  // a copy of another name
-     [](const std::string& d) { Copy(d + "tools\\marker.exe"), Folder(d + "tools"); }},
+     [](Dir d) { Copy(d + "tools\\marker.exe"), Folder(d + "tools"); }},
     {"NoPathAndAFolderNamedLikeTheToolShowsTheMessage",  // "MSINFO32.EXE" is a folder there
-     [](const std::string& d) {
+     [](Dir d) {
        ::CreateDirectoryA((d + "tools").c_str(), nullptr);
        ASSERT_TRUE(::CreateDirectoryA((d + "tools\\MSINFO32.EXE").c_str(), nullptr));
        Folder(d + "tools");
      }},
     {"NoPathAndAHiddenToolShowsTheMessage",
-     [](const std::string& d) {
+     [](Dir d) {
        const std::string tool = d + "tools\\MSINFO32.EXE";
        Copy(tool);
        ::SetFileAttributesA(tool.c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -235,16 +355,16 @@ const Arrangement kArrangements[] = {
        Folder(d + "tools");
      }},
     {"ZeroLengthPathShowsTheMessageWithoutTryingTheSecondLocation",
-     [](const std::string& d) { SecondWithTheTool(d), SetPathValue(REG_SZ, "", 0); }},
+     [](Dir d) { SecondWithTheTool(d), SetPathValue(REG_SZ, "", 0); }},
     {"EmptyTextPathCountsAsFoundAndShowsTheMessage",  // just its terminating NUL
-     [](const std::string& d) { SecondWithTheTool(d), Path(""); }},
+     [](Dir d) { SecondWithTheTool(d), Path(""); }},
     {"NumberPathShowsTheMessageWithoutTryingTheSecondLocation",  // "&h1234" names no program
-     [](const std::string& d) {
+     [](Dir d) {
        const DWORD number = 0x1234;
        SecondWithTheTool(d), SetPathValue(REG_DWORD, &number, sizeof number);
      }},
     {"PathOfAnotherTypeIsFoundEmptyAndShowsTheMessage",  // a REG_EXPAND_SZ naming a real tool
-     [](const std::string& d) {
+     [](Dir d) {
        const std::string tool = d + "tool\\marker.exe";
        Copy(tool), SecondWithTheTool(d),
            SetPathValue(REG_EXPAND_SZ, tool.c_str(), static_cast<DWORD>(tool.size() + 1));
@@ -252,31 +372,40 @@ const Arrangement kArrangements[] = {
     // Split at its blank, the path would run "...\Program.exe" with "Files Test\..." as its
     // argument.
     {"BlankInAFolderNameNeverStartsTheDecoyBeforeIt",
-     [](const std::string& d) {
-       Copy(d + "Program.exe"), Tool(d + "Program Files Test\\marker.exe");
-     },
+     [](Dir d) { Copy(d + "Program.exe"), Tool(d + "Program Files Test\\marker.exe"); },
      "Program Files Test\\marker.exe", "marker.log"},
     // Only a full path is started: a partial one the system would complete from the current
     // folder (the test program's, which holds marker.exe) or drive.
-    {"RelativePathIsNeverCompletedFromTheCurrentFolder",
-     [](const std::string&) { Path("marker.exe"); }},
+    {"RelativePathIsNeverCompletedFromTheCurrentFolder", [](Dir) { Path("marker.exe"); }},
     {"DriveRelativePathIsNeverCompletedFromTheCurrentFolder",  // Z:sysinfo_...\tool\marker.exe
-     [](const std::string& d) {
+     [](Dir d) {
        Copy(d + "tool\\marker.exe"),
            Path(d.substr(0, 2) + d.substr(harness::TestDir().size()) + "tool\\marker.exe");
      }},
     {"RootRelativePathIsNeverCompletedFromTheCurrentDrive",  // /.../tool/marker.exe
-     [](const std::string& d) {
+     [](Dir d) {
        Copy(d + "tool\\marker.exe"), Path(Replaced(d.substr(2), '\\', '/') + "tool/marker.exe");
      }},
     {"RelativeFolderIsNeverCompletedFromTheCurrentFolder",
-     [](const std::string& d) {
+     [](Dir d) {
        Copy(d + "MSINFO32.EXE"),
            Folder(d.substr(harness::TestDir().size(), d.size() - harness::TestDir().size() - 1));
      }},
     {"BlankInTheFolderOfTheSecondLocationToo",
-     [](const std::string& d) { Copy(d + "Program.exe"), ToolIn(d + "Program Files Test"); },
+     [](Dir d) { Copy(d + "Program.exe"), ToolIn(d + "Program Files Test"); },
      "Program Files Test\\MSINFO32.EXE", "marker.log"},
+    // 64-bit Windows registers the tool for 64-bit programs, in the native view. Registered
+    // only in the 32-bit view, the shipped 32-bit program reads it there; a 64-bit program
+    // never looks there, as on Windows.
+    {"TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly",
+     [](Dir d) { Copy(d + "tool\\marker.exe"), Path(d + "tool\\marker.exe", KEY_WOW64_32KEY); },
+     sizeof(void*) == 4 ? "tool\\marker.exe" : nullptr},
+    // Keys that may be read but not written are read; those that may not be read count as
+    // missing.
+    {"AKeyThatMayOnlyBeReadIsReadAndItsToolStarted", SecondAndFirstWithTheTool, "tool\\marker.exe",
+     nullptr, 1, kReadOnly, KEY_SET_VALUE},
+    {"KeysThatMayNotBeReadCountAsMissing", SecondAndFirstWithTheTool, nullptr, nullptr, 1,
+     kNoAccess, KEY_QUERY_VALUE},
 };
 
 void PrintTo(const Arrangement& arranged, std::ostream* out) { *out << arranged.name; }
@@ -295,39 +424,26 @@ TEST_P(Locations, SystemInfoButton) {
                                                                            : name.c_str());
   ASSERT_NO_FATAL_FAILURE(arranged.prepare(dir_));
   if (IsSkipped()) return;
-  if (arranged.started) {
-    const std::string tool = dir_ + arranged.started;
-    ASSERT_NO_FATAL_FAILURE(
-        PressExpectingAStart(tool.substr(0, tool.rfind('\\') + 1) + name, tool));
-  } else {
-    ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
+  const std::string tool = arranged.started ? dir_ + arranged.started : "";
+  std::optional<KeyAccess> first, second;
+  if (arranged.access) {
+    first.emplace(kMsinfoKey, arranged.access), second.emplace(kLocationKey, arranged.access);
+    ASSERT_TRUE(first->applied() && second->applied());
+    if (!Refused(kMsinfoKey, arranged.refused))
+      GTEST_SKIP() << "this Wine does not refuse that access by the key's access list";
+    ExpectReading(tool.empty() ? kMissing : kRead, tool, ReadValue(kMsinfoKey, "PATH"));
   }
+  const std::string log = arranged.started ? tool.substr(0, tool.rfind('\\') + 1) + name : log_;
+  ASSERT_NO_FATAL_FAILURE(Press(log, tool, arranged.clicks));
   EXPECT_TRUE(::IsWindowVisible(about_));  // the dialog stays open
   if (arranged.decoy) ExpectNothingStarted(dir_ + arranged.decoy);
-}
-
-INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements),
-                         [](const testing::TestParamInfo<Arrangement>& info) {
-                           return std::string(info.param.name);
-                         });
-
-TEST_F(SysInfo, NeitherValueShowsTheMessage) {
-  ::RegDeleteTreeA(kRoot, kLocationKey);  // not even the key of the second location
-  ASSERT_NO_FATAL_FAILURE(PressExpectingTheMessage());
-  EXPECT_TRUE(::IsWindowVisible(about_));
   // The main window and the dialog take input again after the box.
   ::SendMessageA(harness::Item(about_, fAbout::ID_cmdOK), BM_CLICK, 0, 0);
   EXPECT_TRUE(harness::Gone(about_));
   EXPECT_TRUE(::IsWindowEnabled(program_->window()));
 }
 
-TEST_F(SysInfo, ClickingTwiceStartsTheToolTwice) {
-  ASSERT_NO_FATAL_FAILURE(Tool(tool_));
-  ASSERT_NO_FATAL_FAILURE(OpenAbout());
-  EXPECT_TRUE(ClickSystemInfo().empty());
-  EXPECT_TRUE(ClickSystemInfo().empty());
-  ExpectStarted(log_, tool_, 2);
-}
+INSTANTIATE_TEST_SUITE_P(SysInfo, Locations, testing::ValuesIn(kArrangements), harness::RowName());
 
 TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
   ASSERT_NO_FATAL_FAILURE(OpenAbout());
@@ -354,9 +470,9 @@ TEST_F(SysInfo, NothingIsRememberedBetweenClicks) {
 
 // --- The views of the registry on 64-bit Windows ----------------------------------------
 
-// 64-bit Windows registers the tool for 64-bit programs: in the native view, at a path under
-// System32. The shipped 32-bit program reads the 32-bit view and sees SysWOW64 as System32;
-// it starts the native tool all the same. (In the 64-bit build this is its own view.)
+// 64-bit Windows registers the tool in the native view, at a path under System32. The
+// shipped 32-bit program reads the 32-bit view and sees SysWOW64 as System32; it starts the
+// native tool all the same. (In the 64-bit build this is its own view.)
 TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
   char system[MAX_PATH] = {};
   ASSERT_GT(::GetSystemDirectoryA(system, MAX_PATH), 0u);
@@ -372,178 +488,36 @@ TEST_F(SysInfo, TheToolRegisteredInTheNativeViewUnderSystem32IsStarted) {
     ASSERT_TRUE(harness::CopyMarkerTo(tool));
   }
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool, KEY_WOW64_64KEY));
-  PressExpectingAStart(log_, tool);
-}
-
-// Registered only in the 32-bit view: the shipped 32-bit program reads it there; a 64-bit
-// program never looks there, as on Windows.
-TEST_F(SysInfo, TheToolRegisteredOnlyInThe32BitViewIsStartedBy32BitProgramsOnly) {
-  ASSERT_TRUE(harness::CopyMarkerTo(tool_));
-  ASSERT_TRUE(harness::SetRegistryText(kRoot, kMsinfoKey, "PATH", tool_, KEY_WOW64_32KEY));
-  if (sizeof(void*) == 4) {
-    PressExpectingAStart(log_, tool_);
-  } else {
-    PressExpectingTheMessage();
-  }
-}
-
-// --- Keys that may be read but not written --------------------------------------------
-
-namespace {
-
-// Replaces a key's access list for a scope and puts the old one back.
-class KeyAccess {
- public:
-  KeyAccess(HKEY root, const std::string& key, const char* sddl) : root_(root), key_(key) {
-    const win::UniqueKey opened = harness::OpenRegistryKey(root, key, READ_CONTROL | WRITE_DAC);
-    DWORD size = 0;
-    if (opened) ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, nullptr, &size);
-    old_.resize(size);
-    PSECURITY_DESCRIPTOR replacement = nullptr;
-    if (size &&
-        ::RegGetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data(), &size) ==
-            ERROR_SUCCESS &&
-        ::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &replacement,
-                                                               nullptr)) {
-      applied_ = ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, replacement) ==
-                 ERROR_SUCCESS;
-      ::LocalFree(replacement);
-    }
-  }
-  ~KeyAccess() {  // the owner may always change the access list
-    const win::UniqueKey opened = harness::OpenRegistryKey(root_, key_, WRITE_DAC);
-    if (applied_ && opened)
-      ::RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, old_.data());
-  }
-  bool applied() const { return applied_; }
-
- private:
-  HKEY root_;
-  std::string key_;
-  std::vector<BYTE> old_;
-  bool applied_ = false;
-};
-
-// Everyone may read the key, nobody may write it; deleting it and changing this list stay
-// allowed, for the clean-up.
-const char kReadOnly[] = "D:P(A;;KR;;;WD)(A;;SDWD;;;WD)";
-// Nobody may read it (the same clean-up rights).
-const char kNoAccess[] = "D:P(A;;SDRCWD;;;WD)";
-
-bool OpenFailsWith(HKEY root, const char* key, REGSAM access, LONG error) {
-  HKEY opened = nullptr;
-  LONG result = ::RegOpenKeyExA(root, key, 0, access, &opened);
-  if (result == ERROR_SUCCESS) ::RegCloseKey(opened);
-  return result == error;
-}
-
-}  // namespace
-
-TEST_F(SysInfo, AKeyThatMayOnlyBeReadIsReadAndItsToolStarted) {
-  ASSERT_NO_FATAL_FAILURE(Tool(tool_));
-  KeyAccess access(kRoot, kMsinfoKey, kReadOnly);
-  ASSERT_TRUE(access.applied());
-  if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_SET_VALUE, ERROR_ACCESS_DENIED)) {
-    GTEST_SKIP() << "this Wine does not refuse write access by the key's access list";
-  }
-  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH"));
-  PressExpectingAStart(log_, tool_);
-}
-
-TEST_F(SysInfo, KeysThatMayNotBeReadCountAsMissing) {
-  ASSERT_NO_FATAL_FAILURE((SecondWithTheTool(dir_), Tool(tool_)));
-  KeyAccess first(kRoot, kMsinfoKey, kNoAccess), second(kRoot, kLocationKey, kNoAccess);
-  ASSERT_TRUE(first.applied() && second.applied());
-  if (!OpenFailsWith(kRoot, kMsinfoKey, KEY_QUERY_VALUE, ERROR_ACCESS_DENIED)) {
-    GTEST_SKIP() << "this Wine does not refuse read access by the key's access list";
-  }
-  ExpectReading(false, "", ReadValue(kMsinfoKey, "PATH"));
-  PressExpectingTheMessage();
+  Press(log_, tool);
 }
 
 // --- GetKeyValue ------------------------------------------------------------------------
 
-TEST_F(SysInfo, GetKeyValueReadsTextOfUpTo1024Bytes) {
-  // 1024 bytes with the NUL, and 1024 bytes of text stored without one.
-  ExpectReading(true, std::string(1023, 'a'), Read(REG_SZ, std::string(1023, 'a') + '\0'));
-  Reading withoutNul = Read(REG_SZ, std::string(1024, 'b'));
-  ASSERT_EQ(2u * 1024, StoredWideBytes());  // really stored without a NUL
-  ExpectReading(true, std::string(1024, 'b'), withoutNul);
-}
-
-TEST_F(SysInfo, GetKeyValueCountsDataOver1024BytesAsMissing) {
-  for (const std::string& bytes :
-       {std::string(1024, 'c') + '\0', std::string(1025, 'd'), std::string(5000, 'e') + '\0'}) {
-    SCOPED_TRACE(bytes.size());
-    ExpectReading(false, "", Read(REG_SZ, bytes));
-  }
-  ExpectReading(false, "", Read(REG_BINARY, std::string(1025, '\x01')));
-  ExpectReading(true, "as passed", Read(REG_BINARY, std::string(1024, '\x01')));
-}
-
-TEST_F(SysInfo, GetKeyValueDropsOnlyTheOneFinalNul) {
-  ExpectReading(true, "C:\\Tools\\msinfo32.exe",
-                Read(REG_SZ, std::string("C:\\Tools\\msinfo32.exe") + '\0'));
-  Reading without = Read(REG_SZ, "C:\\Tools\\msinfo32.exe");
-  ASSERT_EQ(2u * 21, StoredWideBytes());  // 21 characters, no NUL
-  ExpectReading(true, "C:\\Tools\\msinfo32.exe", without);
-  ExpectReading(true, std::string("abc") + '\0', Read(REG_SZ, std::string("abc") + '\0' + '\0'));
-  // The bytes the query returned, all of them: not cut at an inner NUL.
-  Reading inner = Read(REG_SZ, std::string("ab") + '\0' + "cd");
-  ASSERT_EQ(2u * 5, StoredWideBytes());
-  ExpectReading(true, std::string("ab") + '\0' + "cd", inner);
-  ExpectReading(true, "", Read(REG_SZ, std::string(1, '\0')));
-}
-
-TEST_F(SysInfo, GetKeyValueGivesANumberAsAmpersandHAndHexDigits) {
-  for (DWORD number : {DWORD{0x1A2B3C4D}, DWORD{0}, DWORD{0xFF}, DWORD{0xFFFFFFFF}}) {
-    SCOPED_TRACE(number);
-    Reading r = Read(REG_DWORD, std::string(reinterpret_cast<const char*>(&number), sizeof number));
-    EXPECT_TRUE(r.result);
-    ASSERT_GT(r.value.size(), 2u);
-    EXPECT_EQ("&h", r.value.substr(0, 2));
-    const std::string digits = r.value.substr(2);
-    EXPECT_EQ(std::string::npos, digits.find_first_not_of("0123456789ABCDEFabcdef")) << r.value;
-    EXPECT_EQ(number, std::strtoul(digits.c_str(), nullptr, 16)) << r.value;
-  }
-  Reading big = Read(REG_DWORD, std::string("\x4D\x3C\x2B\x1A", 4));
-  EXPECT_EQ("&h1A2B3C4D", big.value);  // most significant digit first, upper case
-}
-
-TEST_F(SysInfo, GetKeyValueLeavesTheValueOfAnotherTypeAsPassed) {
-  const std::string text = std::string("C:\\Tools\\msinfo32.exe") + '\0';
-  for (DWORD type :
-       {DWORD{REG_EXPAND_SZ}, DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_QWORD}}) {
-    SCOPED_TRACE(type);
-    std::string bytes = type == REG_MULTI_SZ ? text + '\0'
-                        : type == REG_QWORD  ? std::string(8, '\x07')
-                                             : text;
-    ExpectReading(true, "as passed", Read(type, bytes, "as passed"));
+TEST_P(GetKeyValue, ValuesOfEachSizeAndType) {
+  for (const Stored& stored : GetParam().values) {
+    SCOPED_TRACE(testing::Message()
+                 << "type " << stored.type << ", " << stored.bytes.size() << " bytes");
+    const Reading reading = Read(stored.type, stored.bytes);
+    if (stored.wideBytes) {
+      ASSERT_EQ(stored.wideBytes, StoredWideBytes());  // really stored as meant
+    }
+    ExpectReading(stored.result, stored.value, reading);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(SysInfo, GetKeyValue, testing::ValuesIn(kReadings), harness::RowName());
 
 TEST_F(SysInfo, GetKeyValueGivesEmptyAndFalseForAMissingKeyOrValue) {
   ::RegDeleteTreeA(kRoot, kTestKey);
-  ExpectReading(false, "", ReadValue(kTestKey, "Value"));
+  ExpectReading(kMissing, "", ReadValue(kTestKey, "Value"));
   ASSERT_TRUE(harness::SetRegistryText(kRoot, kTestKey, "Other", "x"));
-  ExpectReading(false, "", ReadValue(kTestKey, "Value"));
+  ExpectReading(kMissing, "", ReadValue(kTestKey, "Value"));
   // The name is looked up, not guessed: the other value is there.
-  ExpectReading(true, "x", ReadValue(kTestKey, "Other", ""));
-}
-
-TEST_F(SysInfo, GetKeyValueFailsOnAValueOfNoBytes) {
-  for (DWORD type : {DWORD{REG_SZ}, DWORD{REG_BINARY}}) {
-    SCOPED_TRACE(type);
-    ::RegDeleteTreeA(kRoot, kTestKey);
-    ASSERT_TRUE(harness::SetRegistryValue(kRoot, kTestKey, "Value", type, "", 0));
-    std::string value = "as passed";
-    EXPECT_EQ(win::KeyValue::Empty, win::GetKeyValue(kRoot, kTestKey, "Value", value));
-    EXPECT_EQ("as passed", value);
-  }
+  ExpectReading(kRead, "x", ReadValue(kTestKey, "Other", ""));
 }
 
 TEST_F(SysInfo, GetKeyValueReadsTheRealLocations) {
   ASSERT_NO_FATAL_FAILURE((Path(tool_), Folder(dir_ + "tools")));
-  ExpectReading(true, tool_, ReadValue(kMsinfoKey, "PATH", ""));
-  ExpectReading(true, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
+  ExpectReading(kRead, tool_, ReadValue(kMsinfoKey, "PATH", ""));
+  ExpectReading(kRead, dir_ + "tools", ReadValue(kLocationKey, "MSINFO", ""));
 }
