@@ -15,21 +15,20 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "tests/Harness.h"
 
 using harness::ClipboardBytes;
-using harness::ClipboardFormats;
 using harness::ClipboardUnicode;
-using harness::Program;
 using harness::PutOnClipboard;
 
 namespace {
 
 // Started as "clipboard_test.exe --paste-to=<file>", this program pastes instead of testing:
-// it writes the clipboard's plain text to <file>, and what a paste into a multi-line edit
-// control of its own gives to <file>.paste, then ends before any test runs.
+// it writes the clipboard's plain text to <file>, then a NUL and what a paste into a multi-line
+// edit control of its own gives, and ends before any test runs.
 const bool g_pasteProgram = [] {
   const char* flag = std::strstr(::GetCommandLineA(), "--paste-to=");
   if (!flag) return false;
@@ -41,16 +40,10 @@ const bool g_pasteProgram = [] {
   ::SendMessageA(edit, WM_PASTE, 0, 0);
   std::string pasted = harness::Text(edit);
   ::DestroyWindow(edit);
-  std::ofstream(path + ".paste", std::ios::binary) << pasted;
-  std::ofstream(path, std::ios::binary) << text;  // last: its presence tells that both are written
+  std::ofstream(path, std::ios::binary) << text << '\0' << pasted;
   ::ExitProcess(0);
   return true;
 }();
-
-void PressCopy(const Program& program) {
-  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
-  harness::Pump(20);
-}
 
 // The Symbol View's characters from..to, in the ANSI code page.
 std::string Symbols(int from, int to) {
@@ -59,11 +52,15 @@ std::string Symbols(int from, int to) {
 
 struct Clipboard : harness::MainWindowTest {
   const UINT html = ::RegisterClipboardFormatA("HTML Format");  // what Word pastes first
+  void PressCopy() const {
+    ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
+    harness::Pump(20);
+  }
   // Selects first..last of the Symbol View (only the caret where they are equal), presses the
   // button and returns the clipboard's plain text.
   std::string CopyWithSelection(int first, int last) {
     ::SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(first), last);
-    PressCopy(program);
+    PressCopy();
     return harness::ClipboardText();
   }
 };
@@ -71,33 +68,24 @@ struct Clipboard : harness::MainWindowTest {
 }  // namespace
 
 TEST_F(Clipboard, ViewSelectionIsCopiedExactly) {
-  struct Range {
-    int first, last;  // codes
-    const char* bytes;
-  };
   const bool doubleByte = ::IsDBCSLeadByte(0x81) != FALSE;
-  const Range ranges[] = {
-      {65, 67, "ABC"},
-      {12, 14, "\x0c\r\x0e"},      // carriage return between form feed and code 14
-      {9, 11, "\t\n\x0b"},         // tab and a line feed that stands alone
-      {253, 255, "\xfd\xfe\xff"},  // the last three codes
-      {128, 130, "\x80\x81\x82"},
-      {65, 65, "A"},
-      {1, 1, "\x01"},
-      {13, 13, "\r"},
-  };
-  for (const Range& code : ranges) {
-    SCOPED_TRACE(testing::Message() << code.first << ".." << code.last);
-    const Range r{harness::SymbolIndex(code.first), harness::SymbolIndex(code.last + 1),
-                  code.bytes};
+  // Codes from the first on, as many as their bytes: a carriage return between form feed and
+  // code 14, a tab and a line feed that stands alone, the last three codes among them.
+  const std::pair<int, const char*> ranges[] = {
+      {65, "ABC"},           {12, "\x0c\r\x0e"}, {9, "\t\n\x0b"}, {253, "\xfd\xfe\xff"},
+      {128, "\x80\x81\x82"}, {65, "A"},          {1, "\x01"},     {13, "\r"}};
+  for (const auto& [first, bytes] : ranges) {
+    SCOPED_TRACE(testing::Message() << first << ": " << std::strlen(bytes));
+    const int from = harness::SymbolIndex(first);
+    const int to = harness::SymbolIndex(first + static_cast<int>(std::strlen(bytes)));
     PutOnClipboard({{CF_TEXT, "before"}});
-    const std::string copied = CopyWithSelection(r.first, r.last);
+    const std::string copied = CopyWithSelection(from, to);
     // In a double-byte code page the positions count characters of one or two bytes.
     if (!doubleByte) {
-      EXPECT_EQ(harness::InProcessCodePage(r.bytes), copied);
+      EXPECT_EQ(harness::InProcessCodePage(bytes), copied);
     }
-    EXPECT_EQ(Symbols(r.first, r.last), copied);
-    EXPECT_EQ(harness::SymbolCharacters().substr(r.first, r.last - r.first), ClipboardUnicode());
+    EXPECT_EQ(Symbols(from, to), copied);
+    EXPECT_EQ(harness::SymbolCharacters().substr(from, to - from), ClipboardUnicode());
   }
   if (doubleByte) {
     // Code 128 alone, then the pairs of codes 129 and 130, 131 and 132.
@@ -134,7 +122,7 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   ASSERT_EQ(-1, harness::ListSelection(list));
   ::SendMessageA(view, EM_SETSEL, 5, 5);
   const DWORD sequence = ::GetClipboardSequenceNumber();
-  PressCopy(program);
+  PressCopy();
   EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
   EXPECT_EQ("someone else's", harness::ClipboardText());
   EXPECT_EQ("<b>", ClipboardBytes(html));
@@ -143,7 +131,7 @@ TEST_F(Clipboard, NothingChosenLeavesTheClipboardAlone) {
   harness::ClickListRow(list, 64);
   harness::ChooseComboItem(fonts, 1);
   ASSERT_EQ(-1, harness::ListSelection(list));
-  PressCopy(program);
+  PressCopy();
   EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
   EXPECT_EQ("someone else's", harness::ClipboardText());
 
@@ -173,18 +161,18 @@ TEST_F(Clipboard, ListCopyReplacesEveryTextKeepsAPictureAloneViewCopyRemovesIt) 
   PutOnClipboard({{CF_UNICODETEXT, std::string("o\0l\0d\0\0", 8)}});
   ASSERT_EQ(L"old", ClipboardUnicode());
   harness::ClickListRow(list, 127);  // code 128, the euro sign in code page 1252
-  PressCopy(program);
+  PressCopy();
   EXPECT_EQ(harness::InProcessCodePage("\x80"), harness::ClipboardText());
   EXPECT_EQ(harness::CodeCharacter(128), ClipboardUnicode());
   harness::ClickListRow(list, 65);
-  PressCopy(program);
+  PressCopy();
   EXPECT_EQ(L"B", ClipboardUnicode());
   EXPECT_EQ("B", harness::ClipboardText());
 
   EXPECT_EQ("BC", CopyWithSelection(65, 67));
   EXPECT_FALSE(harness::ClipboardHas(CF_DIB));
   // Plain text and nothing else; the system offers its own conversions of it.
-  for (UINT format : ClipboardFormats()) {
+  for (UINT format : harness::ClipboardFormats()) {
     EXPECT_TRUE(format == CF_TEXT || format == CF_OEMTEXT || format == CF_UNICODETEXT ||
                 format == CF_LOCALE)
         << format;
@@ -193,6 +181,7 @@ TEST_F(Clipboard, ListCopyReplacesEveryTextKeepsAPictureAloneViewCopyRemovesIt) 
 
 TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   HWND copy = program[fMain::ID_cmdCopy];
+  const RECT r = harness::ClientRect(copy);
   harness::ClickListRow(list, 199);
   ASSERT_EQ("<ALT> + 0200", harness::Text(label));
 
@@ -200,7 +189,6 @@ TEST_F(Clipboard, CopyChangesNothingOnTheWindow) {
   // which is the one copied.
   ::SendMessageA(view, EM_SETSEL, 64, 68);
   harness::FocusControl(view);
-  RECT r = harness::ClientRect(copy);
   harness::MessageLog texts(label, {WM_SETTEXT});
   harness::SingleClick(copy, POINT{r.right / 2, r.bottom / 2});
   EXPECT_EQ("ABCD", harness::ClipboardText());
@@ -232,7 +220,6 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
   const std::string file = harness::TestDir() + "clipboard_paste.out";
   auto pasteElsewhere = [&file]() -> std::pair<std::string, std::string> {
     ::DeleteFileA(file.c_str());
-    ::DeleteFileA((file + ".paste").c_str());
     char self[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, self, MAX_PATH);
     std::string line = std::string("\"") + self + "\" --paste-to=" + file;
@@ -242,99 +229,94 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     if (!::CreateProcessA(self, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
                           &process))
       return {"<not started>", ""};
-    // Pumped while it runs: this thread owns the window that owns the clipboard.
-    harness::PumpUntil([&] { return ::WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0; },
-                       20000);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
-    auto read = [](const std::string& path) {
-      std::ifstream in(path, std::ios::binary);
-      return in ? std::string(std::istreambuf_iterator<char>(in), {}) : std::string("<no file>");
-    };
-    return {read(file), read(file + ".paste")};
+    // Pumped while it runs: this thread owns the window that owns the clipboard.
+    harness::StartedProgramsEnded(20000);
+    std::ifstream in(file, std::ios::binary);
+    const std::string both(std::istreambuf_iterator<char>(in), {});
+    const size_t nul = both.find('\0');
+    return {in ? both.substr(0, nul) : "<no file>", nul < both.size() ? both.substr(nul + 1) : ""};
   };
 
   // The view's selection (first, last + 1), else the row clicked: the plain text the other
-  // program finds, and what its paste gives (not compared where null).
-  struct Copy {
-    int first, end, row;
-    const char *text, *pasted;
-  };
-  const Copy copies[] = {
+  // program finds, and what its paste gives (not compared where null). Tab, line feed and
+  // vertical tab among them.
+  const std::tuple<int, int, int, const char*, const char*> copies[] = {
       {64, 67, -1, "ABC", "ABC"},
       {harness::SymbolIndex(0xa1), harness::SymbolIndex(0xa4), -1, "\xa1\xa2\xa3", "\xa1\xa2\xa3"},
-      {8, 11, -1, "\t\n\x0b", nullptr},  // tab, line feed, vertical tab
+      {8, 11, -1, "\t\n\x0b", nullptr},
       {0, 0, 90, "[", "["}};
-  for (const Copy& copy : copies) {
-    SCOPED_TRACE(copy.text);
-    if (copy.row >= 0) harness::ClickListRow(list, copy.row);
-    CopyWithSelection(copy.first, copy.end);
+  for (const auto& [first, end, row, text, pasted] : copies) {
+    SCOPED_TRACE(text);
+    if (row >= 0) harness::ClickListRow(list, row);
+    CopyWithSelection(first, end);
     auto result = pasteElsewhere();
-    EXPECT_EQ(harness::InProcessCodePage(copy.text), result.first);
-    if (copy.pasted) {
-      EXPECT_EQ(harness::InProcessCodePage(copy.pasted), result.second);
+    EXPECT_EQ(harness::InProcessCodePage(text), result.first);
+    if (pasted) {
+      EXPECT_EQ(harness::InProcessCodePage(pasted), result.second);
     }
   }
   ::DeleteFileA(file.c_str());
-  ::DeleteFileA((file + ".paste").c_str());
 }
 
 namespace {
 
 // Holds the clipboard open from a thread of its own, with its own text on it, until released
-// or for `holdMs` at most.
+// or for 5 s at most.
 class ClipboardHolder {
+ public:
+  // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
+  // of this thread, WM_DESTROYCLIPBOARD.
+  ClipboardHolder() {
+    harness::PumpUntil([this] { return state_ != kStarting; }, 10000);
+  }
+  ~ClipboardHolder() {
+    done_ = true;
+    thread_.join();
+  }
+  bool Holding() const { return state_ == kHolding; }
+  bool Failed() const { return state_ == kFailed; }
+  bool Release() {
+    release_ = true;
+    return harness::PumpUntil([this] { return state_ == kReleased; }, 5000);
+  }
+
+ private:
   // Answers this thread's messages for up to `ms` milliseconds.
   static void Answer(DWORD ms) {
     ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
     for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
   }
 
- public:
-  // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
-  // of this thread, WM_DESTROYCLIPBOARD.
-  explicit ClipboardHolder(DWORD holdMs) : thread_([this, holdMs] { Run(holdMs); }) {
-    harness::PumpUntil([this] { return holding_ || failed_; }, 10000);
-  }
-  ~ClipboardHolder() {
-    done_ = true;
-    thread_.join();
-  }
-  bool Holding() const { return holding_ && !released_; }
-  bool Failed() const { return failed_; }
-  bool Release(DWORD timeoutMs) {
-    release_ = true;
-    return harness::PumpUntil([this] { return released_.load(); }, timeoutMs);
-  }
-
- private:
-  void Run(DWORD holdMs) {
+  void Run() {
     HWND owner = ::CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                    ::GetModuleHandleA(nullptr), nullptr);
     if (!harness::OpenClipboardPatiently(owner)) {
-      failed_ = true;
+      state_ = kFailed;
     } else {
       ::EmptyClipboard();
       HGLOBAL block = harness::GlobalText("held");
       if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
-      holding_ = true;
+      state_ = kHolding;
       // It goes on answering its messages while it holds the clipboard, as a program does.
       // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
       // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
       // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < holdMs;)
+      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < 5000;)
         Answer(10);
       ::CloseClipboard();
-      released_ = true;
+      state_ = kReleased;
     }
     // The owner window lives, and answers, until the test has read the clipboard.
     while (!done_) Answer(5);
     ::DestroyWindow(owner);
   }
 
-  std::atomic<bool> holding_{false}, release_{false}, released_{false}, failed_{false},
-      done_{false};
-  std::thread thread_;
+  enum State { kStarting, kHolding, kReleased, kFailed };
+  std::atomic<State> state_{kStarting};
+  std::atomic<bool> release_{false}, done_{false};
+  std::thread thread_{[this] { Run(); }};  // last: it starts once the rest is made
 };
 
 }  // namespace
@@ -346,19 +328,19 @@ TEST_F(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
     SCOPED_TRACE(fromView ? "view" : "list");
     ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
     {
-      ClipboardHolder holder(5000);
+      ClipboardHolder holder;
       ASSERT_FALSE(holder.Failed());
       const DWORD start = ::GetTickCount();
       ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
       const DWORD took = ::GetTickCount() - start;
       EXPECT_LT(took, 1000u);
       EXPECT_TRUE(holder.Holding()) << "the clipboard was released before the copy gave up";
-      ASSERT_TRUE(holder.Release(5000));
+      ASSERT_TRUE(holder.Release());
       EXPECT_EQ("held", harness::ClipboardText());  // the holder's text is untouched
       EXPECT_TRUE(::IsWindow(program.window()));
     }
     // Once the clipboard is free, the same copy works.
-    PressCopy(program);
+    PressCopy();
     EXPECT_EQ(fromView ? "BCD" : "A", harness::ClipboardText());
   }
 }

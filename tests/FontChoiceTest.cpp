@@ -9,7 +9,6 @@
 
 #include <cctype>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "tests/Harness.h"
@@ -32,148 +31,147 @@ struct FontChoice : FontsCounted, harness::MainWindowTest {
   const int other = harness::ComboIndexOtherThan(fonts, 0);
   const std::string otherName = harness::ComboItem(fonts, other);
   void SetUp() override { ASSERT_GT(other, 0) << "the prefix offers only one font family"; }
-  // Chooses an entry of the font box as the user does, and lets the program finish with it.
-  void Choose(int index) {
-    harness::ChooseComboItem(fonts, index);
-    harness::Drain();
+};
+
+// Fonts chosen one after another, each where a row says after its row of the list is picked:
+// an entry by its index, chosen as the user does with the mouse, or one of these.
+enum : int {
+  kOther = -1,       // the first entry with another name than the first
+  kDown = -2,        // the next entry, by the Down key in the font box
+  kUp = -3,          // the last one, by the Up key
+  kLetter = -4,      // the first name with an initial that no name before it starts with, by
+                     // typing that letter
+  kEvery = -5,       // each entry, from the last to the first
+  kEveryThird = -6,  // every third one from the last, at 72 points
+};
+// Each shows its name in the box, in the view (whose text stays as it is) and on the preview,
+// and rebuilds the list once: the same rows, none of them selected, focused or marked, shown
+// from the top and drawn without the old highlight (which must go all the same, though only
+// what the clear changes is drawn again). No control moves or changes its size.
+struct Choices {
+  const char* name;
+  std::vector<int> choices;
+  int row = -1;  // the row picked before each choice; -1: none
+};
+const Choices kChoices[] = {
+    {"ChoosingAFontShowsItInTheViewAndThePreview", {kOther, 0}},
+    {"EveryEntryOfTheListCanBeChosen", {kEvery}},
+    {"RebuildDrawsTheOldSelectionWithoutItsHighlight", {kOther}, 1},
+    {"RebuildShowsTheListFromTheTopWithNothingSelected", {kOther}, 200},
+    {"DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce", {kDown, kDown, kDown, kUp}, 10},
+    {"TypingALetterInTheFontBoxMovesToANameWithThatLetter", {kLetter}, 64},
+    {"FontChangesNeverResizeTheControls", {kEveryThird}}};
+void PrintTo(const Choices& row, std::ostream* out) { *out << row.name; }
+struct Choosing : FontChoice, testing::WithParamInterface<Choices> {
+  // Makes a choice: the entry chosen.
+  int Make(int choice) const {
+    const int at = harness::ComboSelection(fonts), entry = choice == kOther ? other : choice;
+    if (entry >= 0) harness::ChooseComboItem(fonts, entry);
+    if (choice == kDown || choice == kUp)
+      harness::FocusControl(fonts), harness::PressKey(choice == kDown ? VK_DOWN : VK_UP);
+    if (choice != kLetter) return entry >= 0 ? entry : at + (choice == kDown ? 1 : -1);
+    auto initial = [&](int e) { return std::toupper(harness::ComboItem(fonts, e)[0] & 0xFF); };
+    int chosen = -1;
+    for (int e = 1; e < harness::ComboCount(fonts) && chosen < 0; ++e)
+      if (initial(e) != initial(0) && initial(e) >= 'A' && initial(e) <= 'Z') chosen = e;
+    EXPECT_GT(chosen, 0) << "all names start with the same letter";
+    harness::FocusControl(fonts);
+    harness::TypeText(std::string(1, static_cast<char>(std::tolower(initial(chosen)))));
+    return chosen;
   }
 };
 
-// The view and the preview are in the face `name`, and the preview shows it as its caption.
-void ExpectChosen(const std::string& name, HWND view, HWND preview) {
-  EXPECT_EQ(name, FaceOf(view));
-  EXPECT_EQ(name, FaceOf(preview));
-  EXPECT_EQ(name, harness::Text(preview));
-}
-
-// One rebuild since the log started: the same rows, and none of them selected.
-void ExpectOneRebuild(const harness::RebuildLog& rebuilds, HWND list) {
-  EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild));
-  EXPECT_EQ(-1, harness::ListSelection(list));
-  EXPECT_TRUE(harness::HasTheSymbolRows(list));
-}
-
-void SelectRow(HWND list, int index) {
-  harness::ClickListRow(list, index);
-  ASSERT_EQ(index, harness::ListSelection(list));
-}
+// Keys pressed in the font box while it shows another name than the view (the selection moved
+// without its notification): Enter, with any modifiers, gives the view alone the name in the
+// box; keys that move nothing in a drop-down list apply nothing. Neither touches the preview or
+// rebuilds the list, and the box keeps its entry and the focus.
+struct Key {
+  WORD vk;
+  bool shift = false, control = false, alt = false;
+};
+struct Keys {
+  const char* name;
+  std::vector<Key> keys;
+  bool applied;
+};
+// With every set of modifiers, or alone.
+const std::vector<Key> kEnters = {{VK_RETURN, false, false, false}, {VK_RETURN, true, false, false},
+                                  {VK_RETURN, false, true, false},  {VK_RETURN, false, false, true},
+                                  {VK_RETURN, true, true, false},   {VK_RETURN, true, true, true}};
+const Keys kKeys[] = {
+    {"EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox", kEnters, true},
+    {"OtherKeysInTheFontBoxDoNotApplyTheName",
+     {{VK_F5}, {VK_INSERT}, {VK_SPACE}, {VK_ESCAPE}, {VK_SHIFT}, {VK_CONTROL}, {VK_F2}},
+     false}};
+void PrintTo(const Keys& row, std::ostream* out) { *out << row.name; }
+struct Pressing : FontChoice, testing::WithParamInterface<Keys> {};
 
 }  // namespace
 
-TEST_F(FontChoice, ChoosingAFontShowsItInTheViewAndThePreview) {
+TEST_P(Choosing, ShowsTheNameAndRebuildsTheListOnce) {
   ASSERT_EQ(first, FaceOf(view));
-
-  Choose(other);
-  ExpectChosen(otherName, view, preview);
-  EXPECT_EQ(otherName, harness::Text(fonts));
-  // The text of the view is not touched; only its font changes.
-  EXPECT_EQ(harness::AllSymbols(), harness::Text(view));
-
-  Choose(0);
-  ExpectChosen(first, view, preview);
-}
-
-TEST_F(FontChoice, EveryEntryOfTheListCanBeChosen) {
-  const int count = harness::ComboCount(fonts);
-  ASSERT_GT(count, 1);
-  harness::RebuildLog rebuilds(list);
-  for (int i = count - 1; i >= 0; --i) {
-    const std::string name = harness::ComboItem(fonts, i);
-    harness::ChooseComboItem(fonts, i);
-    ASSERT_EQ(name, FaceOf(view)) << i;
-    ASSERT_EQ(name, FaceOf(preview)) << i;
-    ASSERT_EQ(name, harness::Text(preview)) << i;
+  const int count = harness::ComboCount(fonts), row = GetParam().row;
+  ASSERT_GT(count, 3);
+  const harness::Snapshot before = harness::SnapshotOf(program);
+  // Pixels right of a row's one character, as the list's own painting left them.
+  auto pixel = [&](int r) {
+    const RECT rect = harness::ListItemRect(list, r);
+    return harness::ShownPixel(list, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  };
+  const COLORREF background = pixel(0);
+  std::vector<int> choices;
+  for (int choice : GetParam().choices) {
+    if (choice == kEveryThird) harness::ChooseComboItem(sizes, 14);  // "72"
+    for (int e = count - 1; choice <= kEvery && e >= 0; e -= choice == kEvery ? 1 : 3)
+      choices.push_back(e);
+    if (choice > kEvery) choices.push_back(choice);
   }
-  EXPECT_EQ(count, rebuilds.count());
-  harness::Drain();
-  EXPECT_TRUE(harness::HasTheSymbolRows(list));
-}
-
-// The rows come out as they were, so only what the clear changes is drawn again: the
-// highlight of the old selection must go all the same.
-TEST_F(FontChoice, RebuildDrawsTheOldSelectionWithoutItsHighlight) {
-  SelectRow(list, 1);
-  const RECT plain = harness::ListItemRect(list, 0), chosen = harness::ListItemRect(list, 1);
-  const int x = (chosen.left + chosen.right) / 2;  // right of the row's one character
-  const COLORREF background = harness::ShownPixel(list, x, (plain.top + plain.bottom) / 2);
-  ASSERT_NE(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2))
-      << "the selected row is not drawn highlighted";
-  harness::ChooseComboItem(fonts, other);
-  EXPECT_EQ(background, harness::ShownPixel(list, x, (chosen.top + chosen.bottom) / 2));
-}
-
-// After a rebuild the list starts again at the top, with nothing selected, focused or marked.
-TEST_F(FontChoice, RebuildShowsTheListFromTheTopWithNothingSelected) {
-  const RECT plain = harness::ListItemRect(list, 0);
-  const POINT middle{(plain.left + plain.right) / 2, (plain.top + plain.bottom) / 2};
-  const COLORREF background = harness::ShownPixel(list, middle.x, middle.y);
-  SelectRow(list, 200);
-  ASSERT_GT(ListView_GetTopIndex(list), 0);
-  Choose(other);
-  EXPECT_EQ(0, ListView_GetTopIndex(list));
-  EXPECT_EQ(-1, harness::ListSelection(list));
-  EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
-  EXPECT_EQ(-1, ListView_GetSelectionMark(list));
-  EXPECT_TRUE(harness::HasTheSymbolRows(list));
-  // The first row is drawn where it belongs, as a row that is not selected.
-  EXPECT_EQ(background, harness::ShownPixel(list, middle.x, middle.y));
-}
-
-TEST_F(FontChoice, DownKeyInTheFontBoxChoosesTheNextFontAndRebuildsOnce) {
-  ASSERT_GT(harness::ComboCount(fonts), 3);
-
-  for (int step = 1; step <= 3; ++step) {
-    SCOPED_TRACE(step);
-    SelectRow(list, 10 * step);
-    harness::FocusControl(fonts);
+  for (size_t i = 0; i < choices.size(); ++i) {
+    SCOPED_TRACE(testing::Message() << "choice " << i << ": " << choices[i]);
+    RECT picked{};
+    if (row >= 0) {
+      harness::ClickListRow(list, row);
+      ASSERT_EQ(row, harness::ListSelection(list));
+      picked = harness::ListItemRect(list, row);
+      ASSERT_TRUE(row < ListView_GetCountPerPage(list) || ListView_GetTopIndex(list) > 0)
+          << "the list is not scrolled down to the row";
+      ASSERT_NE(background, pixel(row)) << "the selected row is not drawn highlighted";
+    }
     harness::RebuildLog rebuilds(list);
-    harness::PressKey(VK_DOWN);
+    const int chosen = Make(choices[i]);
     harness::Drain();
-    ASSERT_EQ(step, harness::ComboSelection(fonts));
-    const std::string name = harness::ComboItem(fonts, step);
-    ExpectChosen(name, view, preview);
-    ExpectOneRebuild(rebuilds, list);
+    ASSERT_EQ(chosen, harness::ComboSelection(fonts));
+    const std::string name = harness::ComboItem(fonts, chosen);
+    for (HWND shown : {view, preview}) EXPECT_EQ(name, FaceOf(shown));
+    for (HWND shown : {fonts, preview}) EXPECT_EQ(name, harness::Text(shown));
+    EXPECT_EQ(harness::AllSymbols(), harness::Text(view));  // only its font changes
+    EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild));
+    EXPECT_EQ(-1, harness::ListSelection(list));
+    EXPECT_EQ(-1, ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+    EXPECT_EQ(-1, ListView_GetSelectionMark(list));
+    EXPECT_EQ(0, ListView_GetTopIndex(list));
+    EXPECT_TRUE(harness::HasTheSymbolRows(list));
+    EXPECT_EQ(background, pixel(0));  // the first row, where it belongs
+    if (row >= 0) {
+      EXPECT_EQ(background, harness::ShownPixel(list, (picked.left + picked.right) / 2,
+                                                (picked.top + picked.bottom) / 2));
+    }
+    for (int id : {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars})
+      EXPECT_EQ(before[id].box, harness::BoxOf(program[id])) << id;
   }
-  // Up goes back the same way.
-  harness::RebuildLog rebuilds(list);
-  harness::FocusControl(fonts);
-  harness::PressKey(VK_UP);
-  harness::Drain();
-  EXPECT_EQ(2, harness::ComboSelection(fonts));
-  EXPECT_EQ(harness::ComboItem(fonts, 2), FaceOf(view));
-  EXPECT_TRUE(harness::Sequence(rebuilds, harness::kOneRebuild));
-  EXPECT_TRUE(harness::HasTheSymbolRows(list));
 }
 
-TEST_F(FontChoice, TypingALetterInTheFontBoxMovesToANameWithThatLetter) {
-  // A letter that no name before it starts with: the first name with that letter.
-  auto initial = [&](int i) { return std::toupper(harness::ComboItem(fonts, i)[0] & 0xFF); };
-  int target = -1;
-  for (int i = 1; i < harness::ComboCount(fonts) && target < 0; ++i)
-    if (initial(i) != initial(0) && initial(i) >= 'A' && initial(i) <= 'Z') target = i;
-  ASSERT_GT(target, 0) << "all names start with the same letter";
-  const std::string name = harness::ComboItem(fonts, target);
+INSTANTIATE_TEST_SUITE_P(FontChoice, Choosing, testing::ValuesIn(kChoices),
+                         testing::PrintToStringParamName());
 
-  SelectRow(list, 64);
-  harness::FocusControl(fonts);
-  harness::RebuildLog rebuilds(list);
-  harness::TypeText(std::string(1, static_cast<char>(std::tolower(initial(target)))));
-  harness::Drain();
-  EXPECT_EQ(target, harness::ComboSelection(fonts));
-  ExpectChosen(name, view, preview);
-  ExpectOneRebuild(rebuilds, list);
-}
-
-TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
-  const std::tuple<bool, bool, bool> modifiers[] = {{false, false, false}, {true, false, false},
-                                                    {false, true, false},  {false, false, true},
-                                                    {true, true, false},   {true, true, true}};
-  for (const auto& [shift, control, alt] : modifiers) {
-    SCOPED_TRACE(testing::Message()
-                 << "shift " << shift << " control " << control << " alt " << alt);
+TEST_P(Pressing, LeavesTheListAndThePreviewAsTheyAre) {
+  for (const Key& key : GetParam().keys) {
+    SCOPED_TRACE(testing::Message() << "key " << key.vk << " shift " << key.shift << " control "
+                                    << key.control << " alt " << key.alt);
     harness::ChooseComboItem(fonts, 0);
-    SelectRow(list, 64);
-    // The box shows another name than the view: the selection moves without its notification.
+    harness::Drain();
+    harness::ClickListRow(list, 64);
+    ASSERT_EQ(64, harness::ListSelection(list));
     ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
     ASSERT_EQ(otherName, harness::Text(fonts));
     ASSERT_EQ(first, FaceOf(view));
@@ -181,64 +179,32 @@ TEST_F(FontChoice, EnterInTheFontBoxGivesTheViewAloneTheNameInTheBox) {
     harness::FocusControl(fonts);
     harness::RebuildLog rebuilds(list);
     harness::MessageLog captions(preview, {WM_SETTEXT});
-    harness::PressKey(VK_RETURN, shift, control, alt);
+    harness::PressKey(key.vk, key.shift, key.control, key.alt);
     harness::Drain();
-    EXPECT_EQ(otherName, FaceOf(view));
+    EXPECT_EQ(GetParam().applied ? otherName : first, FaceOf(view));
     EXPECT_EQ(first, FaceOf(preview));
     EXPECT_EQ(first, harness::Text(preview));
     EXPECT_TRUE(harness::Sequence(captions, {}));
     EXPECT_TRUE(harness::Sequence(rebuilds, {}));
     EXPECT_EQ(64, harness::ListSelection(list));  // not rebuilt, so still selected
     EXPECT_EQ(other, harness::ComboSelection(fonts));
-  }
-}
-
-TEST_F(FontChoice, OtherKeysInTheFontBoxDoNotApplyTheName) {
-  ::SendMessageA(fonts, CB_SETCURSEL, static_cast<WPARAM>(other), 0);
-  ASSERT_EQ(first, FaceOf(view));
-
-  harness::FocusControl(fonts);
-  harness::RebuildLog rebuilds(list);
-  // Keys that move nothing in a drop-down list: the name in the box is not applied.
-  for (WORD key : {WORD(VK_F5), WORD(VK_INSERT), WORD(VK_SPACE), WORD(VK_ESCAPE), WORD(VK_SHIFT),
-                   WORD(VK_CONTROL), WORD(VK_F2)}) {
-    SCOPED_TRACE(key);
-    harness::PressKey(key);
-    ExpectChosen(first, view, preview);
-    EXPECT_EQ(other, harness::ComboSelection(fonts));
     EXPECT_EQ(fonts, ::GetFocus());
   }
-  EXPECT_TRUE(harness::Sequence(rebuilds, {}));
   // Enter, the one key that applies it, shows that the keys above did reach the box.
   harness::PressKey(VK_RETURN);
   EXPECT_EQ(otherName, FaceOf(view));
 }
 
-TEST_F(FontChoice, FontChangesNeverResizeTheControls) {
-  const harness::Snapshot before = harness::SnapshotOf(program);
-  harness::ChooseComboItem(sizes, 14);  // "72"
-  for (int i = harness::ComboCount(fonts) - 1; i >= 0; i -= 3) harness::ChooseComboItem(fonts, i);
-  harness::Drain();
-  const harness::Snapshot after = harness::SnapshotOf(program);
-  for (int id : {fMain::ID_txtSymbol, fMain::ID_lblPreview, fMain::ID_ListChars})
-    EXPECT_EQ(before[id].box, after[id].box) << id;
-}
+INSTANTIATE_TEST_SUITE_P(FontChoice, Pressing, testing::ValuesIn(kKeys),
+                         testing::PrintToStringParamName());
 
 TEST_F(FontChoice, AThousandChangesLeaveNoFontBehind) {
   const long atStart = win::Font::Live();
   const int fontCount = harness::ComboCount(fonts);
   for (int i = 0; i < 1000; ++i) {
-    switch (i % 3) {
-      case 0:
-        harness::ChooseComboItem(fonts, (i * 7) % fontCount);
-        break;
-      case 1:
-        harness::ChooseComboItem(sizes, (i * 5) % 15);
-        break;
-      case 2:
-        ::SendMessageA(program[harness::kStyleBoxes[(i / 3) % 4]], BM_CLICK, 0, 0);
-        break;
-    }
+    if (i % 3 == 0) harness::ChooseComboItem(fonts, (i * 7) % fontCount);
+    if (i % 3 == 1) harness::ChooseComboItem(sizes, (i * 5) % 15);
+    if (i % 3 == 2) ::SendMessageA(program[harness::kStyleBoxes[(i / 3) % 4]], BM_CLICK, 0, 0);
     if (i % 50 == 0) harness::Pump(5);
   }
   harness::Drain();

@@ -117,8 +117,8 @@ TEST(Startup, FontListIsWhatTheSystemReportsSorted) {
 
 TEST(Startup, PrivateFontsWithAwkwardNamesAppearWholeInTheirPlace) {
   const std::string dir = harness::TestDir() + "fonts\\";
-  ASSERT_GT(::AddFontResourceExA((dir + "long31.ttf").c_str(), FR_PRIVATE, nullptr), 0);
-  ASSERT_GT(::AddFontResourceExA((dir + "highbit.ttf").c_str(), FR_PRIVATE, nullptr), 0);
+  for (const char* font : {"long31.ttf", "highbit.ttf"})
+    ASSERT_GT(::AddFontResourceExA((dir + font).c_str(), FR_PRIVATE, nullptr), 0) << font;
   Program program;
   std::vector<std::string> listed = harness::ComboItems(program[fMain::ID_cboFonts]);
   const std::string longName = "Varnelo Test Family Thirty One!";
