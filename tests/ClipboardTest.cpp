@@ -1,20 +1,18 @@
 // "&Copy To Clipboard": the Symbol View's selection, else the Symbol List's character, as
 // plain text. The view's path empties the clipboard first, the list's path leaves a picture
 // beside its text and nothing else, and with nothing chosen the clipboard is not touched. The copy
-// changes nothing on the window, another program can paste it, and a clipboard that another
-// thread holds open does not make the button hang.
+// changes nothing on the window, and another program can paste it. (A clipboard that another
+// program holds open: tests/FaultTest.cpp.)
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <utility>
 
@@ -258,89 +256,4 @@ TEST_F(Clipboard, AnotherProgramPastesWhatWasCopied) {
     }
   }
   ::DeleteFileA(file.c_str());
-}
-
-namespace {
-
-// Holds the clipboard open from a thread of its own, with its own text on it, until released
-// or for 5 s at most.
-class ClipboardHolder {
- public:
-  // Pumps while it waits: emptying the clipboard sends the old owner, which may be a window
-  // of this thread, WM_DESTROYCLIPBOARD.
-  ClipboardHolder() {
-    harness::PumpUntil([this] { return state_ != kStarting; }, 10000);
-  }
-  ~ClipboardHolder() {
-    done_ = true;
-    thread_.join();
-  }
-  bool Holding() const { return state_ == kHolding; }
-  bool Failed() const { return state_ == kFailed; }
-  bool Release() {
-    release_ = true;
-    return harness::PumpUntil([this] { return state_ == kReleased; }, 5000);
-  }
-
- private:
-  // Answers this thread's messages for up to `ms` milliseconds.
-  static void Answer(DWORD ms) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms, QS_ALLINPUT);
-    for (MSG msg; ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) ::DispatchMessageA(&msg);
-  }
-
-  void Run() {
-    HWND owner = ::CreateWindowExA(0, "STATIC", "holder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   ::GetModuleHandleA(nullptr), nullptr);
-    if (!harness::OpenClipboardPatiently(owner)) {
-      state_ = kFailed;
-    } else {
-      ::EmptyClipboard();
-      HGLOBAL block = harness::GlobalText("held");
-      if (!::SetClipboardData(CF_TEXT, block)) ::GlobalFree(block);
-      state_ = kHolding;
-      // It goes on answering its messages while it holds the clipboard, as a program does.
-      // (Wine: OpenClipboard sends the clipboard's owner a message of Wine's X11 driver and
-      // waits up to 5 s for the answer, so an owner that answers nothing would hold up every
-      // program's OpenClipboard, also the copy's retries; Windows sends none.)
-      for (DWORD start = ::GetTickCount(); !release_ && ::GetTickCount() - start < 5000;)
-        Answer(10);
-      ::CloseClipboard();
-      state_ = kReleased;
-    }
-    // The owner window lives, and answers, until the test has read the clipboard.
-    while (!done_) Answer(5);
-    ::DestroyWindow(owner);
-  }
-
-  enum State { kStarting, kHolding, kReleased, kFailed };
-  std::atomic<State> state_{kStarting};
-  std::atomic<bool> release_{false}, done_{false};
-  std::thread thread_{[this] { Run(); }};  // last: it starts once the rest is made
-};
-
-}  // namespace
-
-TEST_F(Clipboard, BusyClipboardDoesNotHoldUpTheButton) {
-  harness::ClickListRow(list, 64);
-
-  for (bool fromView : {true, false}) {
-    SCOPED_TRACE(fromView ? "view" : "list");
-    ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
-    {
-      ClipboardHolder holder;
-      ASSERT_FALSE(holder.Failed());
-      const DWORD start = ::GetTickCount();
-      ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
-      const DWORD took = ::GetTickCount() - start;
-      EXPECT_LT(took, 1000u);
-      EXPECT_TRUE(holder.Holding()) << "the clipboard was released before the copy gave up";
-      ASSERT_TRUE(holder.Release());
-      EXPECT_EQ("held", harness::ClipboardText());  // the holder's text is untouched
-      EXPECT_TRUE(::IsWindow(program.window()));
-    }
-    // Once the clipboard is free, the same copy works.
-    PressCopy();
-    EXPECT_EQ(fromView ? "BCD" : "A", harness::ClipboardText());
-  }
 }

@@ -116,32 +116,41 @@ TEST(Fault, TheCallbackAddsOneEntryPerCallAndGoesOn) {
   EXPECT_EQ((std::vector<std::string>{"Alpha", "Alpha", "Beta"}), harness::ComboItems(combo));
 }
 
+// Another program holds the clipboard open for a second, from the copy of either path on:
+// the copy gives up after a short, bounded wait, and the next one works.
 TEST(Fault, CopyWhileAnotherProgramHoldsTheClipboard) {
   Program program;
-  HWND view = program[fMain::ID_txtSymbol];
-  ::SendMessageA(view, EM_SETSEL, 64, 67);  // "ABC"
-
+  HWND view = program[fMain::ID_txtSymbol], copy = program[fMain::ID_cmdCopy];
+  harness::ClickListRow(program[fMain::ID_ListChars], 64);
   const win::UniqueHandle held(::CreateEventA(nullptr, TRUE, FALSE, "VarneloClipboardHeld"));
-  std::string holder = "\"" + harness::TestDir() + "hold_clipboard.exe\" 1000";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(::CreateProcessA(nullptr, holder.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process));
-  const win::UniqueHandle holding(process.hProcess), thread(process.hThread);
-  // The other program says when it has the clipboard open.
-  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(held.get(), 5000));
-  const DWORD start = ::GetTickCount();
-  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);
-  const DWORD took = ::GetTickCount() - start;
-  EXPECT_LT(took, 800u) << "the copy gives up after a short, bounded wait";
-  EXPECT_TRUE(::IsWindow(program.window()));
-
-  ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(holding.get(), 10000));
-  EXPECT_EQ("held", harness::ClipboardText());  // the other program's data is intact
-
-  ::SendMessageA(program[fMain::ID_cmdCopy], BM_CLICK, 0, 0);  // and the next copy works
-  EXPECT_EQ("ABC", harness::ClipboardText());
+  // Pumped while it waits: emptying the clipboard sends its owner, once one of this thread's
+  // windows, WM_DESTROYCLIPBOARD.
+  auto signalled = [](HANDLE object, DWORD timeoutMs) {
+    return harness::PumpUntil([=] { return ::WaitForSingleObject(object, 0) == WAIT_OBJECT_0; },
+                              timeoutMs);
+  };
+  for (bool fromView : {true, false}) {
+    SCOPED_TRACE(fromView ? "view" : "list");
+    ::SendMessageA(view, EM_SETSEL, fromView ? 65 : 0, fromView ? 68 : 0);
+    ::ResetEvent(held.get());
+    std::string holder = "\"" + harness::TestDir() + "hold_clipboard.exe\" 1000";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(::CreateProcessA(nullptr, holder.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                 nullptr, &startup, &process));
+    const win::UniqueHandle holding(process.hProcess), thread(process.hThread);
+    ASSERT_TRUE(signalled(held.get(), 5000));  // the other program has the clipboard open
+    const DWORD start = ::GetTickCount();
+    ::SendMessageA(copy, BM_CLICK, 0, 0);
+    EXPECT_LT(::GetTickCount() - start, 800u) << "the copy gives up after a short, bounded wait";
+    EXPECT_EQ(DWORD(WAIT_TIMEOUT), ::WaitForSingleObject(holding.get(), 0)) << "let go too soon";
+    EXPECT_TRUE(::IsWindow(program.window()));
+    ASSERT_TRUE(signalled(holding.get(), 10000));
+    EXPECT_EQ("held", harness::ClipboardText());  // the other program's data is intact
+    ::SendMessageA(copy, BM_CLICK, 0, 0);         // and the next copy works
+    EXPECT_EQ(fromView ? "BCD" : "A", harness::ClipboardText());
+  }
 }
 
 TEST(Fault, RapidRepeatedClicksOnEveryButton) {
