@@ -37,12 +37,6 @@ int WINAPI EnumerateList(HDC, LPCSTR, FONTENUMPROCA callback, LPARAM list) {
   return 1;
 }
 
-bool IsSortedForTheUser(const std::vector<std::string>& items) {
-  for (size_t i = 1; i < items.size(); ++i)
-    if (::lstrcmpiA(items[i - 1].c_str(), items[i].c_str()) > 0) return false;
-  return true;
-}
-
 // A window that fails while it is being created, at the message it is given.
 const win::FormDesign kFailingDesign{.className = "VarneloFailing", .style = WS_POPUP};
 struct Failing : win::Form {
@@ -70,7 +64,7 @@ TEST(Fault, ThousandsOfFamiliesAreAllListedSorted) {
   Program program(fMainOptions{&EnumerateList});
   std::vector<std::string> items = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(3000u, items.size());
-  EXPECT_TRUE(IsSortedForTheUser(items));
+  EXPECT_TRUE(harness::IsSortedForTheUser(items));
   EXPECT_EQ("3000 Fonts Installed on System.", harness::Text(program[fMain::ID_lblnumfonts]));
   EXPECT_EQ(items[0], harness::Text(program[fMain::ID_lblPreview]));
   std::vector<std::string> expected = g_families;
@@ -87,7 +81,7 @@ TEST(Fault, OddFaceNamesAreListedAsReported) {
   Program program(fMainOptions{&EnumerateList});
   std::vector<std::string> items = harness::ComboItems(program[fMain::ID_cboFonts]);
   ASSERT_EQ(g_families.size(), items.size());  // nothing merged, nothing dropped
-  EXPECT_TRUE(IsSortedForTheUser(items));
+  EXPECT_TRUE(harness::IsSortedForTheUser(items));
   // Each as often as reported; the 32 bytes of the record without a NUL read no further.
   for (const auto& [name, times] : std::vector<std::pair<std::string, int>>{
            {"Zeta", 2}, {longest, 1}, {highBit, 1}, {"  spaced  ", 1}, {noTerminator, 1}})
@@ -211,9 +205,8 @@ TEST(Fault, KeysInTheFontBoxKeepTheViewsInStep) {
   for (WORD key : {WORD(VK_END), WORD(VK_HOME), WORD(VK_NEXT), WORD(VK_PRIOR), WORD('L'), WORD('T'),
                    WORD(VK_DOWN), WORD(VK_UP), WORD(VK_RIGHT), WORD(VK_ESCAPE), WORD(VK_SPACE)})
     harness::PressKey(key);
-  harness::PressKey(VK_F4);  // opens the list
-  harness::PressKey(VK_DOWN);
-  harness::PressKey(VK_RETURN);  // closes it on the new choice
+  // F4 opens the list, and Enter closes it on the new choice.
+  for (int key : {VK_F4, VK_DOWN, VK_RETURN}) harness::PressKey(static_cast<WORD>(key));
   const std::string chosen = harness::ComboItem(fonts, harness::ComboSelection(fonts));
   EXPECT_EQ(chosen, harness::Text(program[fMain::ID_lblPreview]));
   EXPECT_EQ(chosen, harness::FontOf(program[fMain::ID_lblPreview]).lfFaceName);

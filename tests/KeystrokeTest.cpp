@@ -232,8 +232,7 @@ TEST_F(Keystroke, SymbolViewTakesNoEditingFromTheUser) {
   for (WORD key : {VK_RETURN, VK_DELETE, VK_BACK}) harness::PressKey(key);
   EXPECT_EQ(symbols, harness::Text(view));
   ::SendMessageA(view, EM_SETSEL, 64, 67);
-  harness::PressKey(VK_DELETE);
-  harness::PressKey(VK_BACK);
+  for (WORD key : {VK_DELETE, VK_BACK}) harness::PressKey(key);
   harness::PressKey('X', false, true);  // Ctrl+X
   harness::PressKey(VK_DELETE, true);   // Shift+Delete, the other cut
   harness::PressKey('V', false, true);  // Ctrl+V

@@ -96,8 +96,7 @@ void Exercise(Program& program, int changes, int copies, int cycles, std::set<HG
 // and over does not), so the run's growth is measured beside that of a plain edit given the
 // same face and the same sizes as often. On Windows that figure is about nothing.
 SIZE_T PlainEditGrowth(const std::string& face, HWND sizes, int changes) {
-  std::string text;
-  for (int code = 1; code <= 255; ++code) text += static_cast<char>(code);
+  const std::string text = harness::AllSymbols();  // the Symbol View's text
   HWND window = ::CreateWindowExA(0, "STATIC", "plain", WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, 0,
                                   0, 460, 200, nullptr, nullptr, nullptr, nullptr);
   HWND edit = ::CreateWindowExA(

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -196,6 +197,12 @@ int ComboIndexOtherThan(HWND combo, int index) {
   for (int i = index + 1; i < ComboCount(combo); ++i)
     if (ComboItem(combo, i) != ComboItem(combo, index)) return i;
   return -1;
+}
+
+bool IsSortedForTheUser(const std::vector<std::string>& items) {
+  return std::is_sorted(items.begin(), items.end(), [](const std::string& a, const std::string& b) {
+    return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+  });
 }
 
 void ChooseComboItem(HWND combo, int index) {

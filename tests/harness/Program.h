@@ -123,6 +123,8 @@ std::vector<std::string> ComboItems(HWND combo);  // every entry, in order
 int ComboSelection(HWND combo);
 // The first entry after `index` whose text differs from that entry's; -1 when there is none.
 int ComboIndexOtherThan(HWND combo, int index);
+// Whether a list's entries stand in the order a user reads them in (lstrcmpi's).
+bool IsSortedForTheUser(const std::vector<std::string>& items);
 // Selects an entry and sends the notification the control sends for a user's choice.
 void ChooseComboItem(HWND combo, int index);
 
