@@ -98,15 +98,14 @@ HANDLE CopyPicture(UINT format, HANDLE data) {
       return CopyPalette(static_cast<HPALETTE>(data));
     case CF_ENHMETAFILE:
       return ::CopyEnhMetaFileA(static_cast<HENHMETAFILE>(data), nullptr);
-    case CF_METAFILEPICT: {
-      HANDLE copy = CopyBlock(data);
-      auto* picture = copy ? static_cast<METAFILEPICT*>(::GlobalLock(copy)) : nullptr;
-      if (!picture) return copy ? (::GlobalFree(copy), nullptr) : nullptr;
+    case CF_METAFILEPICT: {  // the block, and the metafile it names
+      UniqueGlobal copy(CopyBlock(data));
+      auto* picture = copy ? static_cast<METAFILEPICT*>(::GlobalLock(copy.get())) : nullptr;
+      if (!picture) return nullptr;
       picture->hMF = ::CopyMetaFileA(picture->hMF, nullptr);
       const bool copied = picture->hMF != nullptr;
-      ::GlobalUnlock(copy);
-      if (!copied) ::GlobalFree(copy);
-      return copied ? copy : nullptr;
+      ::GlobalUnlock(copy.get());
+      return copied ? copy.release() : nullptr;
     }
     default:  // a DIB
       return CopyBlock(data);

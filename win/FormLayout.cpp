@@ -129,21 +129,19 @@ void Form::FitClient() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The controls were made where the design puts them at the window's density.
+// The controls stand where the design puts them at the window's density (as they were made):
+// their fonts, pictures and sizes, and the window's icons.
 void Form::LayOutMade() {
   controls_.Fonts(dpi_);
   controls_.Pictures(dpi_);
   controls_.FitContent(dpi_);
   // The class's icons are those of the system's density; another density has its own.
-  if (dpi_ != WindowDpi(nullptr)) SetIcons();
+  if (bigIcon_ || dpi_ != WindowDpi(nullptr)) SetIcons();
 }
 
 void Form::Relayout() {
   controls_.Place(dpi_);
-  controls_.Fonts(dpi_);
-  controls_.Pictures(dpi_);
-  controls_.FitContent(dpi_);
-  if (bigIcon_ || dpi_ != WindowDpi(nullptr)) SetIcons();
+  LayOutMade();
   Arrange();
 }
 
